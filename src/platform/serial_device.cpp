@@ -1,0 +1,162 @@
+#include "platform/serial_device.h"
+
+#include "platform/serial_error_mask.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kDeviceDirectory = QStringLiteral("/dev/");
+
+bool IsHangUpError(int error)
+{
+    return error == EIO || error == ENXIO || error == ENODEV || error == EBADF;
+}
+
+void SetModemLine(int descriptor, int line, std::uint8_t control)
+{
+    // Pseudo-terminals have no modem lines; the request fails there and that is fine.
+    const int request = control == kLineControlEnable ? TIOCMBIS : TIOCMBIC;
+    ::ioctl(descriptor, request, &line);
+}
+
+} // namespace
+
+QString SerialDevice::DevicePath(const QString& portName)
+{
+    return portName.startsWith(QLatin1Char('/')) ? portName : kDeviceDirectory + portName;
+}
+
+std::unique_ptr<SerialDevice> SerialDevice::Open(const QString& portName)
+{
+    const QByteArray path = DevicePath(portName).toLocal8Bit();
+    const int descriptor = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0)
+        return nullptr;
+    auto refuse = [descriptor] {
+        ::close(descriptor);
+        return nullptr;
+    };
+    if (!::isatty(descriptor))
+        return refuse();
+    if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0)
+        return refuse();
+    if (::ioctl(descriptor, TIOCEXCL) != 0)
+        return refuse();
+    // Writes block until the driver takes the byte; reads return at once (VMIN 0, VTIME 0).
+    const int flags = ::fcntl(descriptor, F_GETFL);
+    if (flags < 0 || ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        ::ioctl(descriptor, TIOCNXCL);
+        return refuse();
+    }
+    return std::unique_ptr<SerialDevice>(new SerialDevice(descriptor));
+}
+
+SerialDevice::~SerialDevice()
+{
+    if (descriptor >= 0) {
+        ::ioctl(descriptor, TIOCNXCL);
+        ::close(descriptor);
+    }
+}
+
+bool SerialDevice::ApplyLineSettings(const LineSettings& settings)
+{
+    termios attributes{};
+    if (::tcgetattr(descriptor, &attributes) != 0)
+        return false;
+    if (!ApplyToTermios(settings, attributes))
+        return false;
+    if (::tcsetattr(descriptor, TCSANOW, &attributes) != 0)
+        return false;
+    SetModemLine(descriptor, TIOCM_DTR, settings.dtrControl);
+    SetModemLine(descriptor, TIOCM_RTS, settings.rtsControl);
+    return true;
+}
+
+bool SerialDevice::Purge()
+{
+    return ::tcflush(descriptor, TCIOFLUSH) == 0;
+}
+
+std::optional<std::uint32_t> SerialDevice::BytesWaiting() const
+{
+    int waiting = 0;
+    if (::ioctl(descriptor, FIONREAD, &waiting) != 0 || waiting < 0)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(waiting);
+}
+
+InputState SerialDevice::WaitForInput(std::chrono::milliseconds timeout) const
+{
+    pollfd entry{descriptor, POLLIN, 0};
+    const int ready = ::poll(&entry, 1, static_cast<int>(timeout.count()));
+    if (ready < 0)
+        return errno == EINTR ? InputState::Idle : InputState::HungUp;
+    if (ready == 0)
+        return InputState::Idle;
+    if ((entry.revents & POLLIN) != 0)
+        return InputState::Readable;
+    return InputState::HungUp;
+}
+
+std::optional<std::uint8_t> SerialDevice::ReadByte()
+{
+    std::uint8_t byte = 0;
+    const ssize_t count = ::read(descriptor, &byte, 1);
+    if (count == 1)
+        return byte;
+    if (count < 0 && IsHangUpError(errno))
+        NoteError(kSerialErrorRead | kSerialErrorHangUp);
+    else
+        NoteError(kSerialErrorRead);
+    return std::nullopt;
+}
+
+bool SerialDevice::WriteByte(std::uint8_t byte)
+{
+    ssize_t count = 0;
+    do {
+        count = ::write(descriptor, &byte, 1);
+    } while (count < 0 && errno == EINTR);
+    if (count == 1)
+        return true;
+    NoteError(count < 0 && IsHangUpError(errno) ? kSerialErrorWrite | kSerialErrorHangUp
+                                                : kSerialErrorWrite);
+    return false;
+}
+
+SerialErrorStatus SerialDevice::ClearError()
+{
+    SerialErrorStatus status;
+    status.errorMask = pendingErrors.exchange(0);
+    const std::optional<std::uint32_t> waiting = BytesWaiting();
+    if (!waiting) {
+        status.systemError = errno;
+        return status;
+    }
+    status.ok = true;
+    status.bytesWaiting = *waiting;
+    return status;
+}
+
+bool SerialDevice::Close()
+{
+    if (descriptor < 0)
+        return true;
+    if (failNextClose) {
+        failNextClose = false;
+        return false;
+    }
+    ::ioctl(descriptor, TIOCNXCL);
+    const int result = ::close(descriptor);
+    // Linux releases the descriptor even when close reports an error, so it is gone either way.
+    descriptor = -1;
+    return result == 0;
+}

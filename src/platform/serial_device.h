@@ -1,0 +1,81 @@
+#pragma once
+
+#include "platform/line_settings.h"
+
+#include <QString>
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+// What ClearError found: the error mask (kSerialError* bits) and the bytes waiting to be read.
+// When the query itself failed, ok is false and systemError holds the errno.
+struct SerialErrorStatus
+{
+    bool ok = false;
+    std::uint32_t errorMask = 0;
+    std::uint32_t bytesWaiting = 0;
+    int systemError = 0;
+};
+
+// What a wait for input saw.
+enum class InputState { Readable, Idle, HungUp };
+
+// One serial device opened exclusively for reading and writing on termios. Byte reads and writes
+// are safe from two threads at once (one reader, one writer); opening and closing are not.
+class SerialDevice
+{
+public:
+    // "/..." is a device path; any other name means /dev/NAME (an empty name gives "/dev/").
+    static QString DevicePath(const QString& portName);
+
+    // Opens the device exclusively: a device another program holds (or this process holds through
+    // another SerialDevice) fails. Returns null when the device is absent, not a terminal, or held.
+    static std::unique_ptr<SerialDevice> Open(const QString& portName);
+
+    ~SerialDevice();
+    SerialDevice(const SerialDevice&) = delete;
+    SerialDevice& operator=(const SerialDevice&) = delete;
+
+    // Puts the settings into force, DTR and RTS as they say where the device has modem lines.
+    // Returns false for settings the device or termios refuses; the device's settings then stay as
+    // they were.
+    bool ApplyLineSettings(const LineSettings& settings);
+
+    // Discards everything pending in the input and the output queue. Returns false on failure.
+    bool Purge();
+
+    // Bytes waiting in the input queue, or nothing when the query failed.
+    std::optional<std::uint32_t> BytesWaiting() const;
+
+    // Waits up to timeout for input; HungUp when the other end is gone or the device failed.
+    InputState WaitForInput(std::chrono::milliseconds timeout) const;
+
+    // Reads one byte if one is waiting; nothing (and kSerialErrorRead noted) when none could be read.
+    std::optional<std::uint8_t> ReadByte();
+
+    // Writes one byte and returns when the driver has taken it. On failure notes kSerialErrorWrite
+    // (and kSerialErrorHangUp when the device is gone) and returns false.
+    bool WriteByte(std::uint8_t byte);
+
+    // Reports and clears the noted error bits, with the number of bytes waiting.
+    SerialErrorStatus ClearError();
+
+    // Releases the device. Returns false and stays open if releasing failed.
+    bool Close();
+
+    bool IsOpen() const { return descriptor >= 0; }
+
+    // Test seam: the next Close reports failure and leaves the device open, as a failing driver
+    // would.
+    void FailNextClose() { failNextClose = true; }
+
+private:
+    explicit SerialDevice(int descriptor) : descriptor(descriptor) {}
+    void NoteError(std::uint32_t bits) { pendingErrors.fetch_or(bits); }
+
+    int descriptor = -1;
+    bool failNextClose = false;
+    std::atomic<std::uint32_t> pendingErrors{0};
+};

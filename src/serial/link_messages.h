@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// Texts the serial link shows to the operator.
+namespace LinkMessages {
+inline const QString kErrorTitle = QStringLiteral("Error");
+inline const QString kCouldNotBeOpenedSuffix = QStringLiteral(" could not be opened!");
+inline const QString kCannotClosePort = QStringLiteral("Can't close COM Port.");
+} // namespace LinkMessages

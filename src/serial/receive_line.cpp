@@ -1,0 +1,35 @@
+#include "serial/receive_line.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::uint8_t kCarriageReturn = 0x0D;
+constexpr std::uint8_t kLineFeed = 0x0A;
+constexpr std::uint8_t kNul = 0x00;
+
+} // namespace
+
+std::optional<QByteArray> ReceiveLine::AddByte(std::uint8_t byte)
+{
+    if (byte != kCarriageReturn) {
+        if (count < kMaxLineBytes) {
+            buffer[static_cast<std::size_t>(count)] = byte;
+            ++count;
+        }
+        return std::nullopt;
+    }
+    const auto end = static_cast<std::size_t>(count);
+    buffer[end] = kCarriageReturn;
+    buffer[end + 1] = kLineFeed;
+    buffer[end + 2] = kNul;
+    count = 0;
+    return Text();
+}
+
+QByteArray ReceiveLine::Text() const
+{
+    const auto nul = std::find(buffer.begin(), buffer.end(), kNul);
+    return QByteArray(reinterpret_cast<const char*>(buffer.data()),
+                      static_cast<qsizetype>(nul - buffer.begin()));
+}

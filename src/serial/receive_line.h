@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+// The line being assembled from received bytes: up to 127 bytes, then at CR the bytes CR, LF, NUL.
+//
+// A line longer than 127 bytes before its CR keeps its first 127 bytes and drops the rest; the CR
+// still completes it. One answer thus stays one line, so a waiter never takes a fragment of an
+// answer for the whole of it.
+struct ReceiveLine
+{
+    static constexpr std::size_t kBufferSize = 255;
+    static constexpr std::int8_t kMaxLineBytes = INT8_MAX;
+
+    std::array<std::uint8_t, kBufferSize> buffer{};
+    std::int8_t count = 0; // bytes stored for the current line; index of the next free byte
+
+    // Stores one received byte. At CR returns the completed line (its bytes up to the first NUL,
+    // then CR LF) and starts a new line; otherwise returns nothing.
+    std::optional<QByteArray> AddByte(std::uint8_t byte);
+
+    // The buffer up to its first NUL.
+    QByteArray Text() const;
+};

@@ -1,0 +1,71 @@
+#include "serial/serial_link.h"
+
+#include "serial/link_error_reporter.h"
+#include "serial/link_messages.h"
+
+#include "platform/serial_error_mask.h"
+
+SerialLink::~SerialLink()
+{
+    // The worker must be gone before the device it polls is released.
+    receiveThread.Stop();
+}
+
+std::unique_ptr<SerialDevice> SerialLink::OpenPort(const QString& name, std::int32_t rate)
+{
+    std::unique_ptr<SerialDevice> device = SerialDevice::Open(name);
+    if (!device)
+        return nullptr;
+    device->Purge();
+    lineSettings.baudRate = static_cast<std::uint32_t>(rate);
+    // A port that refuses the settings would send with whatever the device had and never collect
+    // an answer; it counts as not opened instead.
+    if (rate <= 0 || !device->ApplyLineSettings(lineSettings)) {
+        device->Close();
+        return nullptr;
+    }
+    receiveThread.Start(device.get());
+    return device;
+}
+
+void SerialLink::ConnectPort(LinkErrorReporter& reporter)
+{
+    portHandle = OpenPort(portName, baudRate);
+    if (portHandle) {
+        connected = 1;
+        return;
+    }
+    connected = 0;
+    reporter.ShowLinkError(portName + LinkMessages::kCouldNotBeOpenedSuffix);
+}
+
+void SerialLink::ClosePort(LinkErrorReporter& reporter)
+{
+    if (!portHandle)
+        return;
+    receiveThread.Stop();
+    portHandle->Purge();
+    if (!portHandle->Close()) {
+        reporter.ShowLinkError(LinkMessages::kCannotClosePort);
+        return;
+    }
+    portHandle.reset();
+}
+
+std::int32_t SerialLink::WriteText(const QString& text)
+{
+    if (!portHandle)
+        return kNoPort;
+    std::int32_t status = 0;
+    for (const QChar unit : text) {
+        if (portHandle->WriteByte(static_cast<std::uint8_t>(unit.unicode() & 0xFF)))
+            continue;
+        // The receive thread clears errors too and may have taken this byte's bit already; the
+        // write bit is added so a failure is never reported as 0.
+        const SerialErrorStatus error = portHandle->ClearError();
+        status = error.ok || error.systemError == 0
+                     ? static_cast<std::int32_t>(error.errorMask | kSerialErrorWrite)
+                     : error.systemError;
+    }
+    return status;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/line_settings.h"
+#include "platform/serial_device.h"
+#include "serial/receive_thread.h"
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+class LinkErrorReporter;
+
+// The tool's one connection to the reader: the port, its line settings and the receive thread.
+// Every member function runs on the GUI thread.
+struct SerialLink
+{
+    // Status WriteText returns when no port is open.
+    static constexpr std::int32_t kNoPort = -1;
+
+    QString portName;
+    std::int32_t baudRate = static_cast<std::int32_t>(kDefaultBaudRate);
+    std::int32_t connected = 0;
+    LineSettings lineSettings = MakeReaderLineSettings();
+    std::unique_ptr<SerialDevice> portHandle; // null: no port
+    ReceiveThread receiveThread;
+
+    SerialLink() = default;
+    ~SerialLink();
+    SerialLink(const SerialLink&) = delete;
+    SerialLink& operator=(const SerialLink&) = delete;
+
+    // Opens the port exclusively, purges both queues, applies the line settings with baudRate and
+    // starts the receive thread. Returns null when the port cannot be opened or refuses the
+    // settings (the port is then closed again and no thread runs).
+    std::unique_ptr<SerialDevice> OpenPort(const QString& name, std::int32_t rate);
+
+    // OpenPort with portName and baudRate, keeping the result as portHandle: connected becomes 1,
+    // or 0 with portName + " could not be opened!" shown through reporter.
+    void ConnectPort(LinkErrorReporter& reporter);
+
+    // Stops the receive thread, purges and closes the port. No port: nothing happens. A failed
+    // close shows "Can't close COM Port." and keeps portHandle. connected is left to the caller.
+    void ClosePort(LinkErrorReporter& reporter);
+
+    // Sends the low byte of every UTF-16 code unit of text, one write per byte, all of them even
+    // after a failure or beyond 255 units. Returns 0 when every byte was taken, kNoPort without a
+    // port, otherwise the error mask (or errno) of the last failed byte.
+    std::int32_t WriteText(const QString& text);
+
+    void StartReceiveThread() { receiveThread.Start(portHandle.get()); }
+    void StopReceiveThread() { receiveThread.Stop(); }
+};

@@ -1,0 +1,156 @@
+// orvane-reader-sim: serves the emulated reader on a pseudo-terminal until SIGINT or SIGTERM.
+
+#include "reader-sim/pty_reader_server.h"
+
+#include <charconv>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string_view>
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: orvane-reader-sim [options]\n"
+    "Serves an emulated transponder reader on a pseudo-terminal and prints the device path.\n"
+    "\n"
+    "  --help               show this text\n"
+    "  --link PATH          also place a symlink to the device at PATH\n"
+    "  --latency-ms N       wait N ms before every answer\n"
+    "  --baud N             send answers paced at N bits per second\n"
+    "  --tor N              answer TOR with N (default 10)\n"
+    "  --uid TEXT           the transponder's UID (8 characters)\n"
+    "  --no-transponder     answer \"No Read\"\n"
+    "  --error-09           answer RD and RUID with \"#09\"\n"
+    "  --bad-uid            answer RUID with \"XXXXXXXX\"\n"
+    "  --silent             never answer\n"
+    "  --slow-ms N          slow answers: wait N ms more before each\n"
+    "  --crlf               end answers with CR LF\n"
+    "  --unsolicited TEXT   send TEXT as an extra line before every answer\n"
+    "  --noise TEXT         put TEXT in front of every answer\n"
+    "  --overlong N         pad every answer to N characters\n";
+
+std::optional<int> ParseCount(const char* text)
+{
+    int value = 0;
+    const std::string_view view(text);
+    const auto [end, error] = std::from_chars(view.data(), view.data() + view.size(), value);
+    if (error != std::errc() || end != view.data() + view.size() || value < 0)
+        return std::nullopt;
+    return value;
+}
+
+struct Settings
+{
+    PtyServerOptions options;
+    ReaderFaults faults;
+    std::optional<int> timeoutValue;
+    QByteArray uid;
+};
+
+// Returns the settings, or nothing after printing why the arguments are wrong.
+std::optional<Settings> ParseArguments(int argc, char** argv)
+{
+    Settings settings;
+    for (int index = 1; index < argc; ++index) {
+        const std::string_view option(argv[index]);
+        const char* value = index + 1 < argc ? argv[index + 1] : nullptr;
+        auto needCount = [&](auto apply) {
+            const std::optional<int> count = value ? ParseCount(value) : std::nullopt;
+            if (!count) {
+                std::fprintf(stderr, "%s needs a number\n", argv[index]);
+                return false;
+            }
+            apply(*count);
+            ++index;
+            return true;
+        };
+        auto needText = [&](auto apply) {
+            if (!value) {
+                std::fprintf(stderr, "%s needs a value\n", argv[index]);
+                return false;
+            }
+            apply(QByteArray(value));
+            ++index;
+            return true;
+        };
+        bool ok = true;
+        if (option == "--link")
+            ok = needText([&](QByteArray v) { settings.options.linkPath = QString::fromLocal8Bit(v); });
+        else if (option == "--latency-ms")
+            ok = needCount([&](int v) { settings.options.latency = std::chrono::milliseconds(v); });
+        else if (option == "--baud")
+            ok = needCount([&](int v) { settings.options.pacingBaud = v; });
+        else if (option == "--tor")
+            ok = needCount([&](int v) { settings.timeoutValue = v; });
+        else if (option == "--uid")
+            ok = needText([&](QByteArray v) { settings.uid = v; });
+        else if (option == "--no-transponder")
+            settings.faults.noTransponder = true;
+        else if (option == "--error-09")
+            settings.faults.errorMark09 = true;
+        else if (option == "--bad-uid")
+            settings.faults.badUid = true;
+        else if (option == "--silent")
+            settings.faults.silent = true;
+        else if (option == "--slow-ms")
+            ok = needCount([&](int v) { settings.faults.answerDelay = std::chrono::milliseconds(v); });
+        else if (option == "--crlf")
+            settings.faults.crLfLineEnds = true;
+        else if (option == "--unsolicited")
+            ok = needText([&](QByteArray v) { settings.faults.unsolicitedLine = v; });
+        else if (option == "--noise")
+            ok = needText([&](QByteArray v) { settings.faults.noise = v; });
+        else if (option == "--overlong")
+            ok = needCount([&](int v) { settings.faults.overlongLength = v; });
+        else {
+            std::fprintf(stderr, "unknown option %s\n%s", argv[index], kUsage);
+            return std::nullopt;
+        }
+        if (!ok)
+            return std::nullopt;
+    }
+    return settings;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    for (int index = 1; index < argc; ++index) {
+        if (std::strcmp(argv[index], "--help") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    }
+    const std::optional<Settings> settings = ParseArguments(argc, argv);
+    if (!settings)
+        return 2;
+
+    // Block the stop signals before the server thread exists, so only sigwait below sees them.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    ReaderEmulator emulator;
+    emulator.SetFaults(settings->faults);
+    if (settings->timeoutValue)
+        emulator.SetTimeoutValue(*settings->timeoutValue);
+    if (!settings->uid.isEmpty())
+        emulator.SetUid(settings->uid);
+    PtyReaderServer server(std::move(emulator), settings->options);
+    if (!server.Start()) {
+        std::fprintf(stderr, "could not create the pseudo-terminal\n");
+        return 1;
+    }
+    std::printf("%s\n", server.SlavePath().toLocal8Bit().constData());
+    std::fflush(stdout);
+
+    int signal = 0;
+    sigwait(&stopSignals, &signal);
+    server.Stop();
+    return 0;
+}

@@ -1,0 +1,173 @@
+#include "reader-sim/pty_reader_server.h"
+
+#include <QFile>
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::chrono::milliseconds kServePollPeriod{5};
+constexpr int kBitsPerByte = 10; // start bit, 8 data bits, stop bit
+constexpr std::size_t kReadChunk = 256;
+
+} // namespace
+
+PtyReaderServer::PtyReaderServer(ReaderEmulator emulator, PtyServerOptions options)
+    : emulator(std::move(emulator)), options(std::move(options))
+{
+}
+
+PtyReaderServer::~PtyReaderServer()
+{
+    Stop();
+}
+
+bool PtyReaderServer::Start()
+{
+    if (server.joinable())
+        return false;
+    master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (master < 0)
+        return false;
+    const char* name = nullptr;
+    if (::grantpt(master) != 0 || ::unlockpt(master) != 0 || (name = ::ptsname(master)) == nullptr) {
+        Stop();
+        return false;
+    }
+    slavePath = QString::fromLocal8Bit(name);
+    slaveKeeper = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
+    termios attributes{};
+    if (slaveKeeper < 0 || ::tcgetattr(slaveKeeper, &attributes) != 0) {
+        Stop();
+        return false;
+    }
+    // Raw from the start, so nothing is echoed or translated before a client sets its own mode.
+    cfmakeraw(&attributes);
+    if (::tcsetattr(slaveKeeper, TCSANOW, &attributes) != 0) {
+        Stop();
+        return false;
+    }
+    if (!options.linkPath.isEmpty()) {
+        QFile::remove(options.linkPath);
+        if (!QFile::link(slavePath, options.linkPath)) {
+            Stop();
+            return false;
+        }
+    }
+    stopping = false;
+    server = std::thread([this] { Serve(); });
+    return true;
+}
+
+QString PtyReaderServer::SlavePath() const
+{
+    return slavePath;
+}
+
+void PtyReaderServer::Stop()
+{
+    stopping = true;
+    if (server.joinable())
+        server.join();
+    if (!options.linkPath.isEmpty() && !slavePath.isEmpty())
+        QFile::remove(options.linkPath);
+    std::lock_guard lock(writeMutex);
+    if (slaveKeeper >= 0)
+        ::close(slaveKeeper);
+    if (master >= 0)
+        ::close(master);
+    slaveKeeper = -1;
+    master = -1;
+}
+
+void PtyReaderServer::Configure(const std::function<void(ReaderEmulator&)>& change)
+{
+    std::lock_guard lock(emulatorMutex);
+    change(emulator);
+}
+
+QByteArray PtyReaderServer::ReceivedBytes() const
+{
+    std::lock_guard lock(emulatorMutex);
+    return emulator.ReceivedBytes();
+}
+
+void PtyReaderServer::ClearReceivedBytes()
+{
+    std::lock_guard lock(emulatorMutex);
+    emulator.ClearReceivedBytes();
+}
+
+bool PtyReaderServer::SendRaw(const QByteArray& bytes)
+{
+    std::lock_guard lock(writeMutex);
+    if (master < 0)
+        return false;
+    qsizetype sent = 0;
+    while (sent < bytes.size()) {
+        const ssize_t count = ::write(master, bytes.constData() + sent, bytes.size() - sent);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        sent += count;
+    }
+    return true;
+}
+
+void PtyReaderServer::Serve()
+{
+    char buffer[kReadChunk];
+    while (!stopping) {
+        pollfd entry{master, POLLIN, 0};
+        const int ready = ::poll(&entry, 1, static_cast<int>(kServePollPeriod.count()));
+        if (ready <= 0 || (entry.revents & POLLIN) == 0) {
+            if (ready > 0)
+                SleepUnlessStopping(kServePollPeriod); // hang-up: do not spin
+            continue;
+        }
+        const ssize_t count = ::read(master, buffer, sizeof buffer);
+        if (count <= 0) {
+            SleepUnlessStopping(kServePollPeriod);
+            continue;
+        }
+        QByteArray answer;
+        std::chrono::milliseconds delay = options.latency;
+        {
+            std::lock_guard lock(emulatorMutex);
+            answer = emulator.Feed(QByteArray(buffer, count));
+            delay += emulator.Faults().answerDelay;
+        }
+        if (answer.isEmpty())
+            continue;
+        SleepUnlessStopping(delay);
+        WriteAnswer(answer);
+    }
+}
+
+bool PtyReaderServer::WriteAnswer(const QByteArray& bytes)
+{
+    if (options.pacingBaud <= 0)
+        return SendRaw(bytes);
+    const std::chrono::microseconds perByte(1'000'000LL * kBitsPerByte / options.pacingBaud);
+    for (char byte : bytes) {
+        if (stopping || !SendRaw(QByteArray(1, byte)))
+            return false;
+        SleepUnlessStopping(perByte);
+    }
+    return true;
+}
+
+void PtyReaderServer::SleepUnlessStopping(std::chrono::microseconds duration) const
+{
+    const auto end = std::chrono::steady_clock::now() + duration;
+    while (!stopping && std::chrono::steady_clock::now() < end) {
+        const auto left = end - std::chrono::steady_clock::now();
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
+            left, std::chrono::milliseconds(5)));
+    }
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "reader-sim/reader_faults.h"
+#include "reader-sim/reader_protocol.h"
+
+#include <QByteArray>
+#include <array>
+#include <cstdint>
+
+// The reader as a pure function of the bytes it is sent: it collects CR-ended commands and answers
+// TOR, RD n, WD n <16 hex>, LD n and RUID against 17 pages of 8 bytes with lock bits, a UID and a
+// timeout value, with switchable faults. It keeps every byte it received.
+class ReaderEmulator
+{
+public:
+    using Page = std::array<std::uint8_t, ReaderProtocol::kPageSize>;
+
+    ReaderEmulator();
+
+    // Takes received bytes and returns the answer bytes they caused (empty while no command is
+    // complete). Unknown or malformed commands and WD on a locked page answer "NAK".
+    QByteArray Feed(const QByteArray& bytes);
+
+    // Every byte received so far, in order.
+    const QByteArray& ReceivedBytes() const { return received; }
+    void ClearReceivedBytes() { received.clear(); }
+
+    // The unsolicited line framed like an answer, for a server that sends it between commands.
+    QByteArray FrameLine(const QByteArray& line) const;
+
+    // page runs from 1 to 17; out-of-range numbers are ignored (Page returns zeros).
+    Page PageContent(int page) const;
+    void SetPageContent(int page, const Page& content);
+    bool IsLocked(int page) const;
+    void SetLocked(int page, bool locked);
+
+    QByteArray Uid() const { return uid; }
+    void SetUid(const QByteArray& value) { uid = value; }
+    int TimeoutValue() const { return timeoutValue; }
+    void SetTimeoutValue(int value) { timeoutValue = value; }
+
+    const ReaderFaults& Faults() const { return faults; }
+    void SetFaults(const ReaderFaults& value) { faults = value; }
+
+private:
+    QByteArray Answer(const QByteArray& command);
+    QByteArray AnswerRead(const QByteArray& argument) const;
+    QByteArray AnswerWrite(const QByteArray& argument);
+    QByteArray AnswerLock(const QByteArray& argument);
+    QByteArray AnswerUid() const;
+
+    std::array<Page, ReaderProtocol::kPageCount> pages{};
+    std::array<bool, ReaderProtocol::kPageCount> locked{};
+    QByteArray uid;
+    int timeoutValue = 10;
+    ReaderFaults faults;
+    QByteArray pending;
+    QByteArray received;
+};
