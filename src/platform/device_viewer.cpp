@@ -35,9 +35,9 @@ std::optional<DeviceViewer::Command> DeviceViewer::ChooseCommand(const FindProgr
 
 void DeviceViewer::Open()
 {
-    const std::optional<Command> command = ChooseCommand(
-        [](const QString& name) { return QStandardPaths::findExecutable(name); },
-        [](const QString& path) { return QDir(path).exists(); });
+    const std::optional<Command> command =
+        ChooseCommand([](const QString& name) { return QStandardPaths::findExecutable(name); },
+                      [](const QString& path) { return QDir(path).exists(); });
     if (command)
         QProcess::startDetached(command->program, command->arguments);
 }

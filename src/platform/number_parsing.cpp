@@ -22,7 +22,8 @@ std::int32_t ParseLeadingInt32(const QString& text)
         negative = text[i] == u'-';
         ++i;
     }
-    // Accumulate in 64 bits and stop growing once past the 32-bit range, so any digit count is safe.
+    // Accumulate in 64 bits and stop growing once past the 32-bit range, so any digit count is
+    // safe.
     constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
     std::int64_t magnitude = 0;
     for (; i < size && text[i] >= u'0' && text[i] <= u'9'; ++i) {

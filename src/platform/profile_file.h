@@ -41,8 +41,7 @@ public:
     bool Save() const;
 
 private:
-    enum class LoadState
-    {
+    enum class LoadState {
         Missing,
         Loaded,
         Unreadable,

@@ -133,8 +133,7 @@ QString ProfileFileContents::Value(const QString& section, const QString& key) c
     return CleanValue(ParseKeyLine(lines[*index].text)->value);
 }
 
-bool ProfileFileContents::SetValue(const QString& section, const QString& key,
-                                   const QString& value)
+bool ProfileFileContents::SetValue(const QString& section, const QString& key, const QString& value)
 {
     if (!IsStorableSection(section) || !IsStorableKey(key) || HasLineBreakOrNul(value))
         return false;

@@ -21,7 +21,8 @@ QString DecodeWindows1252(const QByteArray& bytes)
     QChar* out = text.data();
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        *out++ = (byte >= 0x80 && byte <= 0x9F) ? QChar(kWindows1252High[byte - 0x80]) : QChar(byte);
+        *out++ =
+            (byte >= 0x80 && byte <= 0x9F) ? QChar(kWindows1252High[byte - 0x80]) : QChar(byte);
     }
     return text;
 }
@@ -31,7 +32,7 @@ QString DecodeWindows1252(const QByteArray& bytes)
 QString DecodeProfileText(const QByteArray& bytes)
 {
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
-                                                  QStringConverter::Flag::Stateless);
+                                                    QStringConverter::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;

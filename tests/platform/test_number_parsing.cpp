@@ -34,8 +34,8 @@ TEST(ParseLeadingInt32, ReadsLikeTheCRuntime)
         {"12 34", 12},
         {"1.5", 1},
         {"0x1A", 0},
-        {"\u00A012", 0},        // no-break space is not white space here
-        {"\uFF11\uFF12", 0},    // full-width digits are not decimal digits here
+        {"\u00A012", 0},     // no-break space is not white space here
+        {"\uFF11\uFF12", 0}, // full-width digits are not decimal digits here
         {"2147483647", 2147483647},
         {"-2147483648", INT32_MIN},
         {"2147483648", INT32_MAX},

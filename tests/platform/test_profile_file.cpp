@@ -124,7 +124,8 @@ TEST_F(ProfileFileTest, WritesChangeOnlyTheirLine)
           {"Data", "SelectAll", "0"},
           {"Data", "P1", ""},
           {"Terminal", "Send", "RUID"}},
-         "[Interface]\nPort=COM3\nBaudrate=9600\n[Data]\nSelectAll=0\nP1=\n[Terminal]\nSend=RUID\n"},
+         "[Interface]\nPort=COM3\nBaudrate=9600\n[Data]\nSelectAll=0\nP1=\n[Terminal]\nSend="
+         "RUID\n"},
         {"replace keeps key spelling, comments and unknown keys",
          "; settings\n[data]\nP1Default=AA\nsElEcTp1 = 0\n\n; next\n[Terminal]\nSend=x\n",
          {{"Data", "SelectP1", "1"}},
@@ -189,8 +190,8 @@ TEST_F(ProfileFileTest, WritesChangeOnlyTheirLine)
 
 TEST_F(ProfileFileTest, WrittenValuesReadBack)
 {
-    const QStringList values = {"", "COM3", QStringLiteral("Grüße € \u4E2D"), "a=b;c", "[x]",
-                                QString(259, u'v')};
+    const QStringList values = {"",      "COM3", QStringLiteral("Grüße € \u4E2D"),
+                                "a=b;c", "[x]",  QString(259, u'v')};
     for (const QString& value : values) {
         SCOPED_TRACE(value.toStdString());
         ASSERT_TRUE(ProfileFile::WriteString(IniPath(), "Data", "CarrierID", value));
@@ -211,11 +212,16 @@ TEST_F(ProfileFileTest, RefusesWhatCouldNotBeReadBackAndKeepsTheFile)
 {
     const QByteArray before = "[Data]\nP1=a\n";
     const std::vector<Write> refused = {
-        {"Data", "P1", "two\nlines"},    {"Data", "P1", "cr\rhere"},
-        {"Data", "P1", QString(1, QChar(0))}, {"Data", "P=1", "x"},
-        {"Data", "", "x"},               {"Data", " P1", "x"},
-        {"Data", ";P1", "x"},            {"Data", "[P1", "x"},
-        {"Da]ta", "P1", "x"},            {"", "P1", "x"},
+        {"Data", "P1", "two\nlines"},
+        {"Data", "P1", "cr\rhere"},
+        {"Data", "P1", QString(1, QChar(0))},
+        {"Data", "P=1", "x"},
+        {"Data", "", "x"},
+        {"Data", " P1", "x"},
+        {"Data", ";P1", "x"},
+        {"Data", "[P1", "x"},
+        {"Da]ta", "P1", "x"},
+        {"", "P1", "x"},
         {"Da\nta", "P1", "x"},
     };
     WriteBytes(IniPath(), before);
@@ -289,8 +295,7 @@ TEST_F(ProfileFileTest, SaveLeavesNoTemporaryFilesBehind)
 {
     for (int i = 0; i < 5; ++i)
         ASSERT_TRUE(ProfileFile::WriteString(IniPath(), "Data", "P1", QString::number(i)));
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{"Orvane.ini"});
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Orvane.ini"});
 }
 
 } // namespace
