@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// What one exchange hands back: the kept part of the answer and how long the answer was before it
+// was cut (a read run stops after an answer shorter than a page).
+struct ExchangeResult
+{
+    QString kept;         // the first K characters of the answer; may be empty or end in CR/LF
+    int answerLength = 0; // characters of the whole answer text, 0 when nothing came
+};
+
+// The answer text of a received line: its bytes up to the first zero byte, one character per
+// byte (byte value = character code).
+QString AnswerTextFromLine(const QByteArray& line);
+
+// Cuts an answer to keptChars characters (the whole answer when keptChars is none or the answer is
+// shorter) and notes its uncut length. A negative keptChars keeps nothing.
+ExchangeResult KeepAnswer(const QString& answer, std::optional<int> keptChars);
+
+// The terminal record of an answer: the kept part followed by CR LF.
+QString AnswerRecord(const QString& kept);

@@ -1,0 +1,24 @@
+#include "transponder/page_rows.h"
+
+void PageRows::ApplyAllSelected()
+{
+    for (PageRow& row : rows)
+        row.selected = allSelected;
+}
+
+void PageRows::ApplyRowSelected(int index)
+{
+    if (index < 0 || index >= kPageCount)
+        return;
+    if (rows[static_cast<std::size_t>(index)].selected == 0)
+        allSelected = 0;
+}
+
+void PageRows::RestoreDefaultTexts()
+{
+    allSelected = 1;
+    for (PageRow& row : rows) {
+        row.text = row.defaultText;
+        row.selected = 1;
+    }
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "transponder/page_row.h"
+#include "transponder/reader_protocol.h"
+
+#include <array>
+
+// The 17 page rows, in page order (index 0 is P1), and the "all" selection that drives them.
+struct PageRows
+{
+    std::array<PageRow, kPageCount> rows;
+    int allSelected = 0; // 0 or 1; only drives the rows' selections, no operation reads it
+
+    // The "all" box now holds allSelected: every row takes that selection.
+    void ApplyAllSelected();
+
+    // Row index (0..16) now holds its box's selection: unselecting a row clears allSelected,
+    // selecting one never sets it (not even the last unselected one). An index
+    // outside 0..16 changes nothing.
+    void ApplyRowSelected(int index);
+
+    // Every row gets its default text and is selected, as is the "all" box. Colours are left alone.
+    void RestoreDefaultTexts();
+};

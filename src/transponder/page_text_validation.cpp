@@ -1,0 +1,50 @@
+#include "transponder/page_text_validation.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr char16_t kLastByteCode = 0xFF;
+
+int CountFaults(QString& text, DisplayFormat format, qint64 requiredLength)
+{
+    int faults = 0;
+    if (format == DisplayFormat::Hex) {
+        faults += static_cast<int>(
+            std::count_if(text.cbegin(), text.cend(), [](QChar c) { return !IsHexDigit(c); }));
+        for (QChar& c : text) {
+            if (c >= u'a' && c <= u'f')
+                c = c.toUpper();
+        }
+    } else {
+        faults += static_cast<int>(std::count_if(
+            text.cbegin(), text.cend(), [](QChar c) { return c.unicode() > kLastByteCode; }));
+    }
+    if (requiredLength < 1 || text.size() != requiredLength)
+        ++faults;
+    return faults;
+}
+
+} // namespace
+
+bool IsHexDigit(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
+}
+
+bool IsHexDigits(const QString& text, qsizetype length)
+{
+    return text.size() == length && std::all_of(text.cbegin(), text.cend(), IsHexDigit);
+}
+
+int CountPageTextFaults(QString& text, DisplayFormat format)
+{
+    return CountFaults(text, format, PageTextLimit(format));
+}
+
+int CountCarrierIdFaults(QString& text, DisplayFormat format, int carrierIdLength)
+{
+    // 64-bit so that twice a typed length cannot overflow.
+    const qint64 bytes = carrierIdLength;
+    return CountFaults(text, format, format == DisplayFormat::Hex ? 2 * bytes : bytes);
+}

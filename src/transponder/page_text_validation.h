@@ -1,0 +1,23 @@
+#pragma once
+
+#include "transponder/display_format.h"
+
+#include <QString>
+
+// Fault counting behind the window's page and carrier ID validation. Each returns the number of
+// faults (0 means the text can be sent) and, in HEX, leaves the text with "a".."f" upper-cased.
+
+// A page text: in HEX one fault per character that is not a hexadecimal digit plus one when the
+// length is not 16; in ASCII one fault when the length is not 8 plus one per character above
+// U+00FF, which cannot be one byte of a page.
+int CountPageTextFaults(QString& text, DisplayFormat format);
+
+// A carrier ID of carrierIdLength bytes: the same rules with 2 * carrierIdLength digits in HEX and
+// carrierIdLength characters in ASCII. A length below 1 makes any text a length fault.
+int CountCarrierIdFaults(QString& text, DisplayFormat format, int carrierIdLength);
+
+// True for "0".."9", "A".."F" and "a".."f".
+bool IsHexDigit(QChar c);
+
+// True when text is exactly length hexadecimal digits.
+bool IsHexDigits(const QString& text, qsizetype length);
