@@ -101,9 +101,10 @@ InputState SerialDevice::WaitForInput(std::chrono::milliseconds timeout) const
         return errno == EINTR ? InputState::Idle : InputState::HungUp;
     if (ready == 0)
         return InputState::Idle;
-    if ((entry.revents & POLLIN) != 0)
-        return InputState::Readable;
-    return InputState::HungUp;
+    // A hung-up terminal also reports POLLIN, with nothing left to read.
+    if ((entry.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0)
+        return InputState::HungUp;
+    return InputState::Readable;
 }
 
 std::optional<std::uint8_t> SerialDevice::ReadByte()

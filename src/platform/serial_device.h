@@ -49,7 +49,8 @@ public:
     // Bytes waiting in the input queue, or nothing when the query failed.
     std::optional<std::uint32_t> BytesWaiting() const;
 
-    // Waits up to timeout for input; HungUp when the other end is gone or the device failed.
+    // Waits up to timeout for input; HungUp when the other end is gone or the device failed (bytes
+    // still waiting are then found through BytesWaiting).
     InputState WaitForInput(std::chrono::milliseconds timeout) const;
 
     // Reads one byte if one is waiting; nothing (and kSerialErrorRead noted) when none could be read.

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <chrono>
+
+// A raw pseudo-terminal whose master end the test drives by hand. The pair keeps its own slave
+// descriptor open, so a client's close does not hang up the line.
+class PtyPair
+{
+public:
+    PtyPair();
+    ~PtyPair();
+    PtyPair(const PtyPair&) = delete;
+    PtyPair& operator=(const PtyPair&) = delete;
+
+    bool IsValid() const { return master >= 0; }
+    const QString& SlavePath() const { return slavePath; }
+
+    // Writes bytes to the master end (the client reads them). Returns false on failure.
+    bool Write(const QByteArray& bytes);
+
+    // Reads from the master end until count bytes came or bound passed; returns what came.
+    QByteArray Read(qsizetype count, std::chrono::milliseconds bound);
+
+    // Reads whatever arrives within quiet of the last byte.
+    QByteArray ReadUntilQuiet(std::chrono::milliseconds quiet);
+
+    // Closes both ends held here: the client sees its device vanish.
+    void Vanish();
+
+private:
+    int master = -1;
+    int slaveKeeper = -1;
+    QString slavePath;
+};

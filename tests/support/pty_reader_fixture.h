@@ -1,0 +1,22 @@
+#pragma once
+
+#include "reader-sim/pty_reader_server.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+// A test with the emulated reader served on a fresh pseudo-terminal. Override ServerOptions to
+// shape its timing; change the emulator through reader->Configure.
+class PtyReaderFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    virtual PtyServerOptions ServerOptions() const { return {}; }
+
+    const QString& SlavePath() const { return slavePath; }
+
+    std::unique_ptr<PtyReaderServer> reader;
+    QString slavePath;
+};

@@ -1,0 +1,14 @@
+#include "support/wait_until.h"
+
+#include <thread>
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds bound)
+{
+    const auto deadline = std::chrono::steady_clock::now() + bound;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
