@@ -1,0 +1,24 @@
+#include "framework/cbutton.h"
+
+#include <QAbstractButton>
+#include <QIcon>
+
+int CButton::GetCheck() const
+{
+    auto* button = qobject_cast<QAbstractButton*>(GetSafeWidget());
+    return button != nullptr && button->isChecked() ? 1 : 0;
+}
+
+void CButton::SetCheck(int check)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(GetSafeWidget()))
+        button->setChecked(check == 1);
+}
+
+void CButton::SetBitmap(const QPixmap& picture)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(GetSafeWidget())) {
+        button->setIcon(QIcon(picture));
+        button->setIconSize(picture.size());
+    }
+}

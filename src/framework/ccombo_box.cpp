@@ -1,0 +1,43 @@
+#include "framework/ccombo_box.h"
+
+#include <QComboBox>
+
+namespace {
+
+QComboBox* Combo(QWidget* widget)
+{
+    return qobject_cast<QComboBox*>(widget);
+}
+
+} // namespace
+
+int CComboBox::AddString(const QString& text)
+{
+    QComboBox* combo = Combo(GetSafeWidget());
+    if (combo == nullptr)
+        return -1;
+    // Adding must not replace what the edit field shows.
+    const QString shown = combo->currentText();
+    combo->addItem(text);
+    combo->setEditText(shown);
+    return combo->count() - 1;
+}
+
+int CComboBox::GetCount() const
+{
+    QComboBox* combo = Combo(GetSafeWidget());
+    return combo != nullptr ? combo->count() : 0;
+}
+
+QString CComboBox::GetLBText(int index) const
+{
+    QComboBox* combo = Combo(GetSafeWidget());
+    return combo != nullptr && index >= 0 && index < combo->count() ? combo->itemText(index)
+                                                                     : QString();
+}
+
+void CComboBox::ResetContent()
+{
+    if (QComboBox* combo = Combo(GetSafeWidget()))
+        combo->clear();
+}

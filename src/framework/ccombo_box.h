@@ -1,0 +1,16 @@
+#pragma once
+
+#include "framework/cwnd.h"
+
+// Control object of a drop-down combo box.
+class CComboBox : public CWnd
+{
+public:
+    // Appends an entry; returns its index, or -1 when not attached.
+    int AddString(const QString& text);
+    // Number of entries (0 when not attached).
+    int GetCount() const;
+    // Text of entry `index`, empty when out of range.
+    QString GetLBText(int index) const;
+    void ResetContent();
+};
