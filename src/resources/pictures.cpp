@@ -8,7 +8,7 @@
 #include <mutex>
 
 // The resources live in a static library: their registration must be referenced to be linked in.
-static void RegisterPictureResources()
+void RegisterPictureResources()
 {
     static std::once_flag registered;
     std::call_once(registered, [] { Q_INIT_RESOURCE(orvane_resources); });
@@ -28,6 +28,7 @@ constexpr std::array kMainIconSizes = {16, 24, 32, 48, 64, 256};
 
 QString PicturePath(int id)
 {
+    RegisterPictureResources();
     for (const int bitmapId : kBitmapIds) {
         if (bitmapId == id)
             return QStringLiteral(":/bitmaps/%1.png").arg(id);

@@ -8,6 +8,10 @@
 // The tool's pictures and icon, compiled in through Qt's resource system. Call these on the GUI
 // thread once a QGuiApplication exists.
 
+// Makes the pictures reachable under ":/"; every function below does it first. Code that opens
+// ":/bitmaps/..." paths itself must call this (or one of them) once before.
+void RegisterPictureResources();
+
 // Returns the resource path of bitmap `id` (":/bitmaps/<id>.png"), usable wherever Qt takes a file
 // name; "" for an id that names no bitmap.
 QString PicturePath(int id);
