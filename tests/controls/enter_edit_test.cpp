@@ -1,0 +1,161 @@
+#include "controls/edit_message_names.h"
+#include "controls/enter_edit.h"
+#include "controls/numbered_enter_edits.h"
+#include "framework/cdialog_ex.h"
+#include "framework/ddx.h"
+#include "framework/registered_messages.h"
+#include "framework/single_line_edit.h"
+#include "support/sample_dialog_template.h"
+
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+#include <set>
+
+namespace {
+
+// The sample template with Enter-reporting fields bound the way the main window binds them.
+class FieldsDialog : public CDialogEx
+{
+public:
+    FieldsDialog() : CDialogEx(sample::Template()) {}
+    using CDialogEx::GetMessageMap;
+
+    CEnterEdit sendField;
+    CEnterEdit1 pageField;
+    CEnterEdit18 carrierField;
+    QString sendText, pageText;
+
+protected:
+    void DoDataExchange(CDataExchange& dx) override
+    {
+        DDX_Control(dx, sample::kSendField, sendField);
+        DDX_Text(dx, sample::kSendField, sendText);
+        DDX_Text(dx, sample::kPageField, pageText);
+        DDX_Control(dx, sample::kPageField, pageField);
+        DDX_Control(dx, sample::kSecondField, carrierField);
+    }
+};
+
+class EnterEditInDialog : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dialog.GetMessageMap().OnRegisteredMessage(
+            RegisterWindowMessage(NumberedEditMessageName(1)), [this](WPARAM id, CWnd* control) {
+                received.push_back({id, control});
+                return LRESULT{0};
+            });
+        dialog.Create();
+        QApplication::setActiveWindow(dialog.GetSafeWidget());
+        (void)QTest::qWaitForWindowActive(dialog.GetSafeWidget());
+    }
+
+    struct Received
+    {
+        WPARAM id;
+        CWnd* control;
+    };
+    FieldsDialog dialog;
+    std::vector<Received> received;
+};
+
+TEST_F(EnterEditInDialog, EnterReachesTheDialogAsTheFieldsMessageAndGoesNoFurther)
+{
+    QWidget* field = dialog.GetDlgItem(sample::kPageField);
+    field->setFocus();
+    QTest::keyClicks(field, QStringLiteral("12"));
+    QTest::keyClick(field, Qt::Key_Return);
+    QTest::keyClick(field, Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_EQ(received.size(), 2u);
+    EXPECT_EQ(received[0].id, WPARAM(sample::kPageField));
+    EXPECT_EQ(received[0].control, &dialog.pageField);
+    EXPECT_FALSE(dialog.EndResult());
+    EXPECT_EQ(static_cast<QLineEdit*>(field)->text(), QStringLiteral("12"));
+}
+
+TEST_F(EnterEditInDialog, EnterInAFieldWithoutAnEntryDoesNothing)
+{
+    QWidget* field = dialog.GetDlgItem(sample::kSecondField);
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_TRUE(received.empty());
+    EXPECT_FALSE(dialog.EndResult());
+}
+
+TEST_F(EnterEditInDialog, TabShiftTabAndEscapeStayInTheField)
+{
+    for (int id : {sample::kSendField, sample::kPageField, sample::kSecondField}) {
+        QWidget* field = dialog.GetDlgItem(id);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Tab);
+        QTest::keyClick(field, Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::keyClick(field, Qt::Key_Escape);
+        EXPECT_EQ(QApplication::focusWidget(), field) << id;
+        EXPECT_EQ(static_cast<QLineEdit*>(field)->text(), QString()) << id;
+    }
+    EXPECT_FALSE(dialog.EndResult());
+}
+
+TEST_F(EnterEditInDialog, DestroyingTheFieldObjectFirstLeavesAPlainWorkingEdit)
+{
+    auto field = std::make_unique<CEnterEdit1>();
+    auto* widget = new SingleLineEdit(dialog.GetSafeWidget()->ClientArea());
+    ASSERT_TRUE(field->Attach(widget, sample::kPageField));
+    EXPECT_FALSE(field->Attach(widget, sample::kPageField)); // attached once only
+    field.reset();
+    QTest::keyClicks(widget, QStringLiteral("ab"));
+    EXPECT_EQ(widget->text(), QStringLiteral("ab"));
+}
+
+TEST(EnterEdit, AfterItsWidgetIsGoneEveryCallIsHarmless)
+{
+    FieldsDialog dialog;
+    dialog.Create();
+    dialog.DestroyWindow();
+    EXPECT_FALSE(dialog.pageField.IsAttached());
+    dialog.pageField.SetBackgroundColor(kColourRed);
+    dialog.pageField.SetWindowText(QStringLiteral("x"));
+    EXPECT_EQ(dialog.pageField.GetWindowText(), QString());
+    EXPECT_EQ(dialog.pageField.GetParentDialog(), nullptr);
+}
+
+TEST(EnterEdit, EachClassHasItsOwnMessageName)
+{
+    std::vector<std::unique_ptr<EnterReportingEdit>> fields;
+    fields.push_back(std::make_unique<CEnterEdit>());
+    fields.push_back(std::make_unique<CEnterEdit1>());
+    fields.push_back(std::make_unique<CEnterEdit2>());
+    fields.push_back(std::make_unique<CEnterEdit3>());
+    fields.push_back(std::make_unique<CEnterEdit4>());
+    fields.push_back(std::make_unique<CEnterEdit5>());
+    fields.push_back(std::make_unique<CEnterEdit6>());
+    fields.push_back(std::make_unique<CEnterEdit7>());
+    fields.push_back(std::make_unique<CEnterEdit8>());
+    fields.push_back(std::make_unique<CEnterEdit9>());
+    fields.push_back(std::make_unique<CEnterEdit10>());
+    fields.push_back(std::make_unique<CEnterEdit11>());
+    fields.push_back(std::make_unique<CEnterEdit12>());
+    fields.push_back(std::make_unique<CEnterEdit13>());
+    fields.push_back(std::make_unique<CEnterEdit14>());
+    fields.push_back(std::make_unique<CEnterEdit15>());
+    fields.push_back(std::make_unique<CEnterEdit16>());
+    fields.push_back(std::make_unique<CEnterEdit17>());
+    fields.push_back(std::make_unique<CEnterEdit18>());
+    fields.push_back(std::make_unique<CEnterEdit19>());
+    const QString suffix = QStringLiteral("-{165BBEA0-C1A8-11d5-A04D-006067718D04}");
+    std::set<UINT> ids;
+    for (std::size_t n = 0; n < fields.size(); ++n) {
+        const QString expected = n == 0 ? QStringLiteral("UWM_EDIT_COMPLETE") + suffix
+                                        : QStringLiteral("UWM_EDIT%1_COMPLETE").arg(n) + suffix;
+        EXPECT_EQ(fields[n]->MessageName(), expected);
+        EXPECT_EQ(fields[n]->MessageId(), RegisterWindowMessage(expected));
+        ids.insert(fields[n]->MessageId());
+    }
+    EXPECT_EQ(ids.size(), fields.size());
+    EXPECT_EQ(ids.count(0u), 0u);
+}
+
+} // namespace
