@@ -19,8 +19,8 @@ QString CarrierIdFromPages(const QString& page1Answer, const QString& page2Answe
 }
 
 std::optional<CarrierIdPages> ComposeCarrierIdPages(const QString& carrierIdHex,
-                                                     const QString& oldPage1,
-                                                     const QString& oldPage2, int length)
+                                                    const QString& oldPage1,
+                                                    const QString& oldPage2, int length)
 {
     if (length < kMinCarrierIdLength || length > kMaxCarrierIdLength)
         return std::nullopt;

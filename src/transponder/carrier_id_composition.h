@@ -23,5 +23,5 @@ QString CarrierIdFromPages(const QString& page1Answer, const QString& page2Answe
 // area read as oldPage1 and oldPage2. None, so that nothing is written, unless both old pages are
 // exactly 16 hexadecimal digits, carrierIdHex is exactly 2 * length of them and length is in range.
 std::optional<CarrierIdPages> ComposeCarrierIdPages(const QString& carrierIdHex,
-                                                     const QString& oldPage1,
-                                                     const QString& oldPage2, int length);
+                                                    const QString& oldPage1,
+                                                    const QString& oldPage2, int length);

@@ -12,8 +12,8 @@ QString AnswerTextFromLine(const QByteArray& line)
 
 ExchangeResult KeepAnswer(const QString& answer, std::optional<int> keptChars)
 {
-    const qsizetype keep = keptChars ? std::clamp<qsizetype>(*keptChars, 0, answer.size())
-                                     : answer.size();
+    const qsizetype keep =
+        keptChars ? std::clamp<qsizetype>(*keptChars, 0, answer.size()) : answer.size();
     return {answer.first(keep), static_cast<int>(answer.size())};
 }
 

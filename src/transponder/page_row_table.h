@@ -11,16 +11,16 @@
 // handles the rows loops over this one table.
 struct PageRowConstants
 {
-    int page;                           // 1..17
-    int checkBoxId;                     // selection box
-    int fieldId;                        // page data field
-    int pageLabelId;                    // label "P1".."P17"
-    int descriptionLabelId;             // description label
-    QLatin1StringView pageLabel;        // "P1".."P17", also the page's name in messages
-    QLatin1StringView description;      // text of the description label
-    QLatin1StringView selectKey;        // "SelectP1".."SelectP17"
-    QLatin1StringView textKey;          // "P1".."P17"
-    QLatin1StringView defaultKey;       // "P1Default".."P17Default"
+    int page;                      // 1..17
+    int checkBoxId;                // selection box
+    int fieldId;                   // page data field
+    int pageLabelId;               // label "P1".."P17"
+    int descriptionLabelId;        // description label
+    QLatin1StringView pageLabel;   // "P1".."P17", also the page's name in messages
+    QLatin1StringView description; // text of the description label
+    QLatin1StringView selectKey;   // "SelectP1".."SelectP17"
+    QLatin1StringView textKey;     // "P1".."P17"
+    QLatin1StringView defaultKey;  // "P1Default".."P17Default"
 };
 
 inline constexpr QLatin1StringView kCarrierIdDescription{"Carrier ID 1"};

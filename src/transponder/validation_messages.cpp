@@ -21,7 +21,7 @@ QString PageTextFaultMessage(const QString& pageLabel, DisplayFormat format)
 
 QString CarrierIdFaultMessage(int carrierIdLength, DisplayFormat format)
 {
-    return QString::asprintf(
-        format == DisplayFormat::Hex ? kCarrierIdHexMessage : kCarrierIdAsciiMessage,
-        carrierIdLength);
+    return QString::asprintf(format == DisplayFormat::Hex ? kCarrierIdHexMessage
+                                                          : kCarrierIdAsciiMessage,
+                             carrierIdLength);
 }

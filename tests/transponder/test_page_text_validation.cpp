@@ -3,85 +3,58 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 struct ValidationCase
 {
     QString text;
     DisplayFormat format;
+    std::optional<int> length; // carrier ID length; none validates the text as a page
     int faults;
-    QString textAfter; // the text as validation leaves it
+    QString textAfter;
 };
 
-TEST(CountPageTextFaults, CountsBadCharactersAndAWrongLength)
+int CountFaults(QString& text, const ValidationCase& c)
+{
+    return c.length ? CountCarrierIdFaults(text, c.format, *c.length)
+                    : CountPageTextFaults(text, c.format);
+}
+
+TEST(Validation, CountsBadCharactersAndAWrongLengthAndUpperCasesHex)
 {
     const QString euro(QChar(0x20AC));
+    const auto hex = DisplayFormat::Hex;
+    const auto ascii = DisplayFormat::Ascii;
     const ValidationCase cases[] = {
-        {"0123456789abcdef", DisplayFormat::Hex, 0, "0123456789ABCDEF"},
-        {"0123456789ABCDEF", DisplayFormat::Hex, 0, "0123456789ABCDEF"},
-        {"0123456789ABCDEG", DisplayFormat::Hex, 1, "0123456789ABCDEG"},
-        {"0123456789abcdeg", DisplayFormat::Hex, 1, "0123456789ABCDEg"},
-        {"01234567", DisplayFormat::Hex, 1, "01234567"},
-        {"0123 567", DisplayFormat::Hex, 2, "0123 567"},
-        {"0123456789ABCDEF0", DisplayFormat::Hex, 1, "0123456789ABCDEF0"},
-        {"", DisplayFormat::Hex, 1, ""},
-        {"zzzzzzzzzzzzzzzz", DisplayFormat::Hex, 16, "zzzzzzzzzzzzzzzz"},
-        {"12345678", DisplayFormat::Ascii, 0, "12345678"},
-        {"ab cd!?G", DisplayFormat::Ascii, 0, "ab cd!?G"},
-        {QString(8, QChar(0x00E9)), DisplayFormat::Ascii, 0, QString(8, QChar(0x00E9))},
-        {"1234567", DisplayFormat::Ascii, 1, "1234567"},
-        {"123456789", DisplayFormat::Ascii, 1, "123456789"},
+        {"0123456789abcdef", hex, {}, 0, "0123456789ABCDEF"},
+        {"0123456789abcdeg", hex, {}, 1, "0123456789ABCDEg"},
+        {"01234567", hex, {}, 1, "01234567"},
+        {"0123 567", hex, {}, 2, "0123 567"},
+        {"", hex, {}, 1, ""},
+        {"ab cd!?G", ascii, {}, 0, "ab cd!?G"},
+        {QString(8, QChar(0x00E9)), ascii, {}, 0, QString(8, QChar(0x00E9))},
+        {"1234567", ascii, {}, 1, "1234567"},
         // A character above U+00FF cannot be one byte of a page.
-        {"1234567" + euro, DisplayFormat::Ascii, 1, "1234567" + euro},
-        {euro + euro, DisplayFormat::Ascii, 3, euro + euro},
+        {"1234567" + euro, ascii, {}, 1, "1234567" + euro},
+        {euro + euro, ascii, {}, 3, euro + euro},
+        {"0a0b0c", hex, 3, 0, "0A0B0C"},
+        {"0A0B0X", hex, 3, 1, "0A0B0X"},
+        {"0A0B0C", hex, 16, 1, "0A0B0C"},
+        {"AB", ascii, 2, 0, "AB"},
+        {"A" + euro, ascii, 2, 1, "A" + euro},
+        // Lengths the operations never pass still fail instead of accepting an empty ID.
+        {"", hex, 0, 1, ""},
+        {"", ascii, -3, 1, ""},
+        {"AB", hex, 2'000'000'000, 1, "AB"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.text.toStdString() + (c.format == DisplayFormat::Hex ? " HEX" : " ASCII"));
+        SCOPED_TRACE(c.text.toStdString() + " L=" + std::to_string(c.length.value_or(0)));
         QString text = c.text;
-        EXPECT_EQ(CountPageTextFaults(text, c.format), c.faults);
+        EXPECT_EQ(CountFaults(text, c), c.faults);
         EXPECT_EQ(text, c.textAfter);
     }
-}
-
-struct CarrierIdCase
-{
-    QString text;
-    DisplayFormat format;
-    int length;
-    int faults;
-};
-
-TEST(CountCarrierIdFaults, RequiresTwoDigitsPerByteInHexAndOneCharacterInAscii)
-{
-    const CarrierIdCase cases[] = {
-        {"0A0B0C", DisplayFormat::Hex, 3, 0},
-        {"0a0b0c", DisplayFormat::Hex, 3, 0},
-        {"0A0B0", DisplayFormat::Hex, 3, 1},
-        {"0A0B0X", DisplayFormat::Hex, 3, 1},
-        {QString(32, 'F'), DisplayFormat::Hex, 16, 0},
-        {"AB", DisplayFormat::Ascii, 2, 0},
-        {"ABC", DisplayFormat::Ascii, 2, 1},
-        {QString("A") + QChar(0x20AC), DisplayFormat::Ascii, 2, 1},
-        // Lengths nobody should pass still give a fault instead of accepting an empty ID.
-        {"", DisplayFormat::Hex, 0, 1},
-        {"", DisplayFormat::Ascii, -3, 1},
-        {"AB", DisplayFormat::Hex, 2'000'000'000, 1},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text.toStdString() + " L=" + std::to_string(c.length));
-        QString text = c.text;
-        EXPECT_EQ(CountCarrierIdFaults(text, c.format, c.length), c.faults);
-    }
-}
-
-TEST(CountCarrierIdFaults, UpperCasesHexDigits)
-{
-    QString text = "0a0b0c";
-    CountCarrierIdFaults(text, DisplayFormat::Hex, 3);
-    EXPECT_EQ(text, "0A0B0C");
-    QString ascii = "ab";
-    CountCarrierIdFaults(ascii, DisplayFormat::Ascii, 2);
-    EXPECT_EQ(ascii, "ab");
 }
 
 TEST(ValidationMessages, NameThePageOrTheCarrierIdLength)
