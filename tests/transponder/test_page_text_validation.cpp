@@ -54,6 +54,10 @@ TEST(Validation, CountsBadCharactersAndAWrongLengthAndUpperCasesHex)
         QString text = c.text;
         EXPECT_EQ(CountFaults(text, c), c.faults);
         EXPECT_EQ(text, c.textAfter);
+        // Whatever passes goes out as exactly two hexadecimal digits per byte.
+        if (c.faults == 0) {
+            EXPECT_TRUE(IsHexDigits(HexFormOf(text, c.format), 2 * c.length.value_or(8)));
+        }
     }
 }
 
