@@ -74,7 +74,7 @@ protected:
     void SetUp() override
     {
         dialog.Create();
-        QTest::qWaitForWindowExposed(dialog.GetSafeWidget());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.GetSafeWidget()));
     }
 
     ColoursDialog dialog;

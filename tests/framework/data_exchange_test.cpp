@@ -168,8 +168,9 @@ TEST_F(DataExchange, ComboShowsAMatchingEntryAsSelectedOtherwiseAsEditText)
         dialog.comboText = c.member;
         dialog.UpdateData(false);
         EXPECT_EQ(combo->currentText(), c.member);
-        if (c.expectedIndex >= 0)
+        if (c.expectedIndex >= 0) {
             EXPECT_EQ(combo->currentIndex(), c.expectedIndex);
+        }
         dialog.comboText.clear();
         dialog.UpdateData(true);
         EXPECT_EQ(dialog.comboText, c.member);
