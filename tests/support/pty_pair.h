@@ -17,8 +17,9 @@ public:
     bool IsValid() const { return master >= 0; }
     const QString& SlavePath() const { return slavePath; }
 
-    // Writes bytes to the master end (the client reads them). Returns false on failure.
-    bool Write(const QByteArray& bytes);
+    // Writes bytes to the master end (the client reads them). Returns false on failure or when
+    // the client's input queue stayed full for bound.
+    bool Write(const QByteArray& bytes, std::chrono::milliseconds bound = std::chrono::seconds(10));
 
     // Reads from the master end until count bytes came or bound passed; returns what came.
     QByteArray Read(qsizetype count, std::chrono::milliseconds bound);

@@ -1,0 +1,166 @@
+#include "serial/receive_thread.h"
+
+#include "platform/serial_device.h"
+#include "support/pty_pair.h"
+#include "support/wait_until.h"
+
+#include <gtest/gtest.h>
+#include <ctime>
+#include <thread>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+class ReceiveThreadTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(pty.IsValid());
+        device = SerialDevice::Open(pty.SlavePath());
+        ASSERT_NE(device, nullptr);
+        ASSERT_TRUE(device->ApplyLineSettings(MakeReaderLineSettings()));
+        thread.terminalLines.SetWakeCallback([this] { ++wakes; });
+    }
+
+    void TearDown() override { thread.Stop(); }
+
+    // Sends bytes and waits for the line event they cause; returns the published line.
+    QByteArray SendLine(const QByteArray& bytes)
+    {
+        thread.lineEvent.Reset();
+        if (!pty.Write(bytes) || !thread.lineEvent.Wait(kGenerousWait))
+            return "<no line event>";
+        return thread.publishedLine.TakeLine();
+    }
+
+    PtyPair pty;
+    std::unique_ptr<SerialDevice> device;
+    ReceiveThread thread;
+    std::atomic<int> wakes{0};
+};
+
+} // namespace
+
+TEST_F(ReceiveThreadTest, CompleteLineIsPublishedSignalledAndHandedToTheTerminal)
+{
+    thread.Start(device.get());
+    EXPECT_EQ(SendLine("ACK\r"), "ACK\r\n");
+    EXPECT_EQ(thread.terminalLines.TakeAll(), QStringList{QStringLiteral("ACK\r\n")});
+    EXPECT_EQ(wakes, 1);
+
+    thread.Stop();
+    EXPECT_EQ(thread.receiveLine.count, 0);
+    EXPECT_EQ(thread.receiveLine.Text(), "ACK\r\n");
+}
+
+TEST_F(ReceiveThreadTest, BusyFlagsKeepLinesFromTheTerminalButStillSignal)
+{
+    const struct
+    {
+        const char* name;
+        std::uint8_t readBusy;
+        std::uint8_t writeBusy;
+        bool shown;
+    } cases[] = {
+        {"idle", 0, 0, true},
+        {"read busy", 1, 0, false},
+        {"write busy", 0, 1, false},
+        {"both busy", 1, 1, false},
+    };
+    thread.Start(device.get());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        thread.readBusy = c.readBusy;
+        thread.writeBusy = c.writeBusy;
+        EXPECT_EQ(SendLine("1011121314151617\r"), "1011121314151617\r\n");
+        EXPECT_EQ(thread.terminalLines.TakeAll().size(), c.shown ? 1 : 0);
+    }
+}
+
+TEST_F(ReceiveThreadTest, CrLfReaderLeavesTheLineFeedAtTheStartOfTheNextLine)
+{
+    thread.Start(device.get());
+    EXPECT_EQ(SendLine("10\r\n"), "10\r\n");
+    EXPECT_EQ(SendLine("ACK\r\n"), "\nACK\r\n");
+}
+
+TEST_F(ReceiveThreadTest, BurstOfLinesReachesTheTerminalInOrder)
+{
+    thread.terminalLines.SetWakeCallback({});
+    thread.Start(device.get());
+    QByteArray burst;
+    QStringList expected;
+    for (int index = 0; index < 200; ++index) {
+        burst += QByteArray::number(index) + '\r';
+        expected += QString::number(index) + QStringLiteral("\r\n");
+    }
+    ASSERT_TRUE(pty.Write(burst));
+    QStringList taken;
+    ASSERT_TRUE(WaitUntil([&] {
+        taken += thread.terminalLines.TakeAll();
+        return taken.size() >= expected.size();
+    }));
+    EXPECT_EQ(taken, expected);
+}
+
+TEST_F(ReceiveThreadTest, StopWithoutAThreadReturnsAtOnceAndRepeatedStopsAreHarmless)
+{
+    EXPECT_FALSE(thread.IsRunning());
+    thread.Stop();
+    thread.Start(device.get());
+    EXPECT_TRUE(thread.IsRunning());
+    thread.Stop();
+    thread.Stop();
+    EXPECT_FALSE(thread.IsRunning());
+    EXPECT_EQ(thread.pauseFlag, 1);
+    EXPECT_EQ(thread.exitFlag, 1);
+}
+
+TEST_F(ReceiveThreadTest, StopReturnsWhileBytesKeepArrivingAndRestartDeliversAgain)
+{
+    thread.Start(device.get());
+    std::atomic<bool> flooding{true};
+    std::thread flood([&] {
+        while (flooding)
+            pty.Write("0123456789ABCDEF\r", 10ms);
+    });
+    ASSERT_TRUE(thread.lineEvent.Wait(kGenerousWait));
+    thread.Stop();
+    EXPECT_FALSE(thread.IsRunning());
+    flooding = false;
+    flood.join();
+
+    device->Purge();
+    thread.Start(device.get());
+    EXPECT_EQ(SendLine("ACK\r"), "ACK\r\n");
+}
+
+TEST_F(ReceiveThreadTest, WithoutADeviceTheThreadOnlyPollsItsFlags)
+{
+    thread.Start(nullptr);
+    ASSERT_TRUE(pty.Write("ACK\r"));
+    EXPECT_FALSE(thread.lineEvent.Wait(50ms));
+    thread.Stop();
+    EXPECT_FALSE(thread.IsRunning());
+}
+
+TEST_F(ReceiveThreadTest, VanishedDeviceNeitherSpinsNorBlocksTheStop)
+{
+    thread.Start(device.get());
+    EXPECT_EQ(SendLine("ACK\r"), "ACK\r\n");
+    pty.Vanish();
+
+    // A thread spinning on the hung-up device would burn about one core for the whole wait.
+    const std::clock_t cpuBefore = std::clock();
+    const auto wallBefore = std::chrono::steady_clock::now();
+    std::this_thread::sleep_for(300ms);
+    const double cpuSeconds = double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
+    const double wallSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - wallBefore).count();
+    EXPECT_LT(cpuSeconds, wallSeconds / 2);
+
+    thread.Stop();
+    EXPECT_FALSE(thread.IsRunning());
+}
