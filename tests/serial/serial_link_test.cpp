@@ -1,0 +1,215 @@
+#include "serial/serial_link.h"
+
+#include "platform/serial_error_mask.h"
+#include "support/pty_reader_fixture.h"
+#include "support/recording_link_error_reporter.h"
+#include "support/wait_until.h"
+
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+class SerialLinkTest : public PtyReaderFixture
+{
+protected:
+    void SetUp() override
+    {
+        PtyReaderFixture::SetUp();
+        link.portName = SlavePath();
+        link.baudRate = 115200;
+    }
+
+    // Sends a command and returns the answer line the receive thread published.
+    QByteArray Exchange(const QString& command)
+    {
+        link.receiveThread.lineEvent.Reset();
+        if (link.WriteText(command) != 0)
+            return "<not sent>";
+        if (!link.receiveThread.lineEvent.Wait(kGenerousWait))
+            return "<no answer>";
+        return link.receiveThread.publishedLine.TakeLine();
+    }
+
+    RecordingLinkErrorReporter reporter;
+    SerialLink link;
+};
+
+QString Repeat(QChar c, int count)
+{
+    return QString(count, c);
+}
+
+} // namespace
+
+TEST_F(SerialLinkTest, ConnectedLinkSendsCommandsAndCollectsAnswers)
+{
+    link.ConnectPort(reporter);
+    ASSERT_EQ(link.connected, 1);
+    EXPECT_TRUE(reporter.shown.isEmpty());
+    EXPECT_TRUE(link.receiveThread.IsRunning());
+
+    EXPECT_EQ(Exchange(QStringLiteral("RUID\r")), "E0040150\r\n");
+    EXPECT_EQ(reader->ReceivedBytes(), QByteArray("\x52\x55\x49\x44\x0D"));
+    EXPECT_EQ(link.receiveThread.terminalLines.TakeAll(), QStringList{QStringLiteral("E0040150\r\n")});
+}
+
+TEST_F(SerialLinkTest, PortsThatCannotBeOpenedAreReportedAndLeaveNoPort)
+{
+    const QString cases[] = {QStringLiteral("ttyOrvaneMissing7"), QString(),
+                             QStringLiteral("/nonexistent/dir/tty")};
+    for (const QString& name : cases) {
+        SCOPED_TRACE(name.toStdString());
+        reporter.shown.clear();
+        link.portName = name;
+        link.connected = 1;
+        link.ConnectPort(reporter);
+        EXPECT_EQ(link.connected, 0);
+        EXPECT_EQ(link.portHandle, nullptr);
+        EXPECT_FALSE(link.receiveThread.IsRunning());
+        EXPECT_EQ(reporter.shown, QStringList{name + QStringLiteral(" could not be opened!")});
+    }
+}
+
+TEST_F(SerialLinkTest, PortHeldByAnotherLinkFailsToOpen)
+{
+    link.ConnectPort(reporter);
+    ASSERT_EQ(link.connected, 1);
+    SerialLink second;
+    second.portName = SlavePath();
+    second.ConnectPort(reporter);
+    EXPECT_EQ(second.connected, 0);
+    EXPECT_EQ(reporter.shown, QStringList{SlavePath() + QStringLiteral(" could not be opened!")});
+}
+
+TEST_F(SerialLinkTest, RefusedLineSettingsCloseThePortAndReportItNotOpened)
+{
+    for (std::int32_t rate : {0, -9600, 12345}) {
+        SCOPED_TRACE(rate);
+        reporter.shown.clear();
+        link.baudRate = rate;
+        link.ConnectPort(reporter);
+        EXPECT_EQ(link.connected, 0);
+        EXPECT_EQ(link.portHandle, nullptr);
+        EXPECT_FALSE(link.receiveThread.IsRunning());
+        EXPECT_EQ(reporter.shown, QStringList{SlavePath() + QStringLiteral(" could not be opened!")});
+        link.ClosePort(reporter);
+        EXPECT_EQ(reporter.shown.size(), 1) << "closing without a port shows nothing";
+    }
+    // The refused port was released, not left held.
+    link.baudRate = 9600;
+    link.ConnectPort(reporter);
+    EXPECT_EQ(link.connected, 1);
+}
+
+TEST_F(SerialLinkTest, EachCodeUnitGoesOutAsItsLowByte)
+{
+    link.ConnectPort(reporter);
+    ASSERT_EQ(link.connected, 1);
+    const struct
+    {
+        const char* name;
+        QString text;
+        QByteArray wire;
+    } cases[] = {
+        {"empty", QString(), QByteArray()},
+        {"euro sign", QString(QChar(0x20AC)), QByteArray("\xAC")},
+        {"mixed", QStringLiteral("A") + QChar(0x0100) + QChar(0x00E4) + QChar(0xFFFF),
+         QByteArray("A\x00\xE4\xFF", 4)},
+        {"255 units", Repeat(QLatin1Char('x'), 255), QByteArray(255, 'x')},
+        {"300 units", Repeat(QLatin1Char('y'), 300), QByteArray(300, 'y')},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        reader->ClearReceivedBytes();
+        EXPECT_EQ(link.WriteText(c.text), 0);
+        ASSERT_TRUE(WaitUntil([&] { return reader->ReceivedBytes().size() >= c.wire.size(); }));
+        EXPECT_EQ(reader->ReceivedBytes(), c.wire);
+    }
+}
+
+TEST_F(SerialLinkTest, WritingWithoutAPortReturnsMinusOneAndSendsNothing)
+{
+    EXPECT_EQ(link.WriteText(QStringLiteral("TOR\r")), SerialLink::kNoPort);
+    link.ConnectPort(reporter);
+    link.ClosePort(reporter);
+    EXPECT_EQ(link.WriteText(QStringLiteral("TOR\r")), SerialLink::kNoPort);
+    std::this_thread::sleep_for(20ms);
+    EXPECT_TRUE(reader->ReceivedBytes().isEmpty());
+}
+
+TEST_F(SerialLinkTest, OpenDiscardsBytesThatWaitedBeforeIt)
+{
+    ASSERT_TRUE(reader->SendRaw("STALE\r"));
+    {
+        // Let the stale line land in the device's input queue before the link opens it.
+        std::unique_ptr<SerialDevice> probe = SerialDevice::Open(SlavePath());
+        ASSERT_NE(probe, nullptr);
+        ASSERT_TRUE(WaitUntil([&] { return probe->BytesWaiting().value_or(0) == 6; }));
+    }
+    link.ConnectPort(reporter);
+    ASSERT_EQ(link.connected, 1);
+    EXPECT_EQ(Exchange(QStringLiteral("TOR\r")), "10\r\n");
+    EXPECT_EQ(link.receiveThread.terminalLines.TakeAll(), QStringList{QStringLiteral("10\r\n")});
+}
+
+TEST_F(SerialLinkTest, ReopenAfterCloseUsesTheNewRateAndAFreshThread)
+{
+    link.ConnectPort(reporter);
+    ASSERT_EQ(link.connected, 1);
+    link.ClosePort(reporter);
+    EXPECT_EQ(link.portHandle, nullptr);
+    EXPECT_FALSE(link.receiveThread.IsRunning());
+    link.connected = 0;
+
+    link.baudRate = 9600;
+    link.ConnectPort(reporter);
+    ASSERT_EQ(link.connected, 1);
+    EXPECT_EQ(link.lineSettings.baudRate, 9600u);
+    EXPECT_TRUE(link.receiveThread.IsRunning());
+    EXPECT_EQ(Exchange(QStringLiteral("RD 2\r")), "2021222324252627\r\n");
+    EXPECT_TRUE(reporter.shown.isEmpty());
+}
+
+TEST_F(SerialLinkTest, FailedCloseIsReportedAndKeepsThePort)
+{
+    link.ConnectPort(reporter);
+    ASSERT_EQ(link.connected, 1);
+    link.portHandle->FailNextClose();
+    link.ClosePort(reporter);
+    EXPECT_EQ(reporter.shown, QStringList{QStringLiteral("Can't close COM Port.")});
+    ASSERT_NE(link.portHandle, nullptr);
+    EXPECT_EQ(link.connected, 1);
+    EXPECT_FALSE(link.receiveThread.IsRunning());
+
+    link.ClosePort(reporter);
+    EXPECT_EQ(link.portHandle, nullptr);
+    EXPECT_EQ(reporter.shown.size(), 1);
+}
+
+TEST_F(SerialLinkTest, VanishedDeviceFailsWritesAndStillClosesPromptly)
+{
+    link.ConnectPort(reporter);
+    ASSERT_EQ(link.connected, 1);
+    reader->Vanish();
+    const std::int32_t status = link.WriteText(QStringLiteral("RD 1\r"));
+    EXPECT_NE(status, 0);
+    EXPECT_NE(status, SerialLink::kNoPort);
+    EXPECT_NE(status & static_cast<std::int32_t>(kSerialErrorWrite), 0);
+    link.ClosePort(reporter);
+    EXPECT_EQ(link.portHandle, nullptr);
+    EXPECT_TRUE(reporter.shown.isEmpty());
+}
+
+TEST_F(SerialLinkTest, DestroyingAConnectedLinkStopsItsThread)
+{
+    auto owned = std::make_unique<SerialLink>();
+    owned->portName = SlavePath();
+    owned->ConnectPort(reporter);
+    ASSERT_TRUE(owned->receiveThread.IsRunning());
+    owned.reset();
+    // The port was released with it: it opens again.
+    link.ConnectPort(reporter);
+    EXPECT_EQ(link.connected, 1);
+}
