@@ -168,7 +168,7 @@ TEST_F(SerialLinkTest, ReopenAfterCloseUsesTheNewRateAndAFreshThread)
     ASSERT_EQ(link.connected, 1);
     EXPECT_EQ(link.lineSettings.baudRate, 9600u);
     EXPECT_TRUE(link.receiveThread.IsRunning());
-    EXPECT_EQ(Exchange(QStringLiteral("RD 2\r")), "2021222324252627\r\n");
+    EXPECT_EQ(Exchange(QStringLiteral("RD 2\r")), "1011121314151617\r\n");
     EXPECT_TRUE(reporter.shown.isEmpty());
 }
 

@@ -30,10 +30,10 @@ bool IsHexDigit(char c)
 
 ReaderEmulator::ReaderEmulator() : uid(QByteArrayLiteral("E0040150"))
 {
-    // A recognisable default: page p holds the bytes p0 p1 ... p7 (hex).
+    // A recognisable default, different on every page: byte i of page p is 8p + i.
     for (int page = 1; page <= kPageCount; ++page) {
         for (int index = 0; index < kPageSize; ++index)
-            pages[page - 1][index] = static_cast<std::uint8_t>((page << 4) | index);
+            pages[page - 1][index] = static_cast<std::uint8_t>(page * kPageSize + index);
     }
 }
 
