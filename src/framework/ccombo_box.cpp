@@ -33,7 +33,7 @@ QString CComboBox::GetLBText(int index) const
 {
     QComboBox* combo = Combo(GetSafeWidget());
     return combo != nullptr && index >= 0 && index < combo->count() ? combo->itemText(index)
-                                                                     : QString();
+                                                                    : QString();
 }
 
 void CComboBox::ResetContent()

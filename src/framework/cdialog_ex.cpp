@@ -266,8 +266,8 @@ bool CDialogEx::CreateWindow()
         dialogWindow->SetSystemMenu(popup);
     }
 
-    for (const BuiltControl& built : BuildDialogControls(dialogTemplate,
-                                                         dialogWindow->ClientArea())) {
+    for (const BuiltControl& built :
+         BuildDialogControls(dialogTemplate, dialogWindow->ClientArea())) {
         controlOrder.push_back(built.widget);
         dialogWindow->WatchKeys(built.widget);
         if (built.spec->id == IDC_STATIC)

@@ -2,10 +2,10 @@
 
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <functional>
 
 class QAction;
-class QWidget;
 
 // A menu bar or drop-down menu addressed by command id. It drives a menu widget that its dialog
 // owns; choosing an item hands the item's command id to the sink given at construction.

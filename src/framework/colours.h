@@ -24,9 +24,9 @@ constexpr COLORREF RGB(std::uint8_t red, std::uint8_t green, std::uint8_t blue)
 }
 
 // Named colours of fields, labels and controls.
-inline constexpr COLORREF kColourWhite = RGB(255, 255, 255); // neutral or valid field
-inline constexpr COLORREF kColourRed = RGB(255, 0, 0);       // fault or failure
-inline constexpr COLORREF kColourGreen = RGB(0, 255, 0);     // success
-inline constexpr COLORREF kColourBlack = RGB(0, 0, 0);       // label background
+inline constexpr COLORREF kColourWhite = RGB(255, 255, 255);      // neutral or valid field
+inline constexpr COLORREF kColourRed = RGB(255, 0, 0);            // fault or failure
+inline constexpr COLORREF kColourGreen = RGB(0, 255, 0);          // success
+inline constexpr COLORREF kColourBlack = RGB(0, 0, 0);            // label background
 inline constexpr COLORREF kColourButtonFace = RGB(240, 240, 240); // initial control background
 inline constexpr COLORREF kColourButtonText = RGB(0, 0, 0);       // initial control text

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-// Style bits of dialog templates and their controls. Window bits apply to every kind; the others are
-// read only for the kind they name.
+// Style bits of dialog templates and their controls. Window bits apply to every kind; the others
+// are read only for the kind they name.
 
 // Window
 inline constexpr std::uint32_t WS_TABSTOP = 0x00010000;

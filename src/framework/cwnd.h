@@ -2,12 +2,12 @@
 
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <memory>
 
 class CDialogEx;
 class QEvent;
 class QObject;
-class QWidget;
 
 // A control object kept by value in its dialog: it drives a widget that the dialog's template
 // created and owns. Attaching happens once (the data exchange's object binding); destroying the

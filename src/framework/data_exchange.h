@@ -6,7 +6,8 @@ class CDialogEx;
 class QWidget;
 
 // The state of one UpdateData run: its direction, the control the last binding used, and the
-// first failure. After a failure every later binding of the run leaves its member and control alone.
+// first failure. After a failure every later binding of the run leaves its member and control
+// alone.
 class CDataExchange
 {
 public:

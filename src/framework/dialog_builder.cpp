@@ -74,8 +74,7 @@ QWidget* MakeStatic(const DialogControlSpec& spec, QWidget* parent)
     label->setTextFormat(Qt::PlainText);
     const bool singleLine = Has(spec, SS_CENTERIMAGE);
     label->setWordWrap(!singleLine);
-    label->setAlignment(HorizontalAlignment(spec) |
-                        (singleLine ? Qt::AlignVCenter : Qt::AlignTop));
+    label->setAlignment(HorizontalAlignment(spec) | (singleLine ? Qt::AlignVCenter : Qt::AlignTop));
     return label;
 }
 
@@ -140,8 +139,7 @@ QRect PixelRect(const DialogControlSpec& spec, const QWidget* widget)
 
 } // namespace
 
-std::vector<BuiltControl> BuildDialogControls(const DialogTemplate& dialogTemplate,
-                                              QWidget* client)
+std::vector<BuiltControl> BuildDialogControls(const DialogTemplate& dialogTemplate, QWidget* client)
 {
     std::vector<BuiltControl> built;
     built.reserve(dialogTemplate.controls.size());
@@ -150,7 +148,7 @@ std::vector<BuiltControl> BuildDialogControls(const DialogTemplate& dialogTempla
         widget->setGeometry(PixelRect(spec, widget));
         widget->setEnabled(!Has(spec, WS_DISABLED));
         widget->setVisible(!spec.hidden);
-        const Qt::FocusPolicy policy = !TakesFocus(spec.kind) ? Qt::NoFocus
+        const Qt::FocusPolicy policy = !TakesFocus(spec.kind)  ? Qt::NoFocus
                                        : Has(spec, WS_TABSTOP) ? Qt::StrongFocus
                                                                : Qt::ClickFocus;
         widget->setFocusPolicy(policy);

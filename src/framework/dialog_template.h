@@ -10,13 +10,12 @@
 
 // The kinds of control a dialog template can hold. Variants (default button, left-aligned text,
 // push-like check box, centred or multi-line edit, want-return, ...) are style bits of the control.
-enum class ControlKind
-{
+enum class ControlKind {
     PushButton,
     AutoCheckBox,
     Edit,
     StaticText,
-    Picture,  // caption names the picture resource, e.g. ":/bitmaps/139.png"
+    Picture, // caption names the picture resource, e.g. ":/bitmaps/139.png"
     UpDown,
     ComboBox, // drop-down, editable
     GroupBox,
@@ -40,8 +39,8 @@ struct DialogTemplate
 {
     int templateId = 0;
     QString caption;
-    QSize sizeInDialogUnits;  // client area below the menu bar
-    std::uint32_t style = 0;  // WS_SYSMENU, WS_THICKFRAME, ... of control_styles.h
+    QSize sizeInDialogUnits; // client area below the menu bar
+    std::uint32_t style = 0; // WS_SYSMENU, WS_THICKFRAME, ... of control_styles.h
     QString fontName;
     int fontPointSize = 8;
     std::vector<DialogControlSpec> controls;

@@ -12,7 +12,8 @@ int ScaleRounded(int units, int base, int divisor)
 {
     const long long product = static_cast<long long>(units) * base;
     const long long half = divisor / 2;
-    const long long rounded = product >= 0 ? (product + half) / divisor : (product - half) / divisor;
+    const long long rounded =
+        product >= 0 ? (product + half) / divisor : (product - half) / divisor;
     return static_cast<int>(rounded);
 }
 

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <set>
+#include <tuple>
 
 namespace {
 
@@ -124,27 +125,13 @@ TEST(EnterEdit, AfterItsWidgetIsGoneEveryCallIsHarmless)
 
 TEST(EnterEdit, EachClassHasItsOwnMessageName)
 {
-    std::vector<std::unique_ptr<EnterReportingEdit>> fields;
-    fields.push_back(std::make_unique<CEnterEdit>());
-    fields.push_back(std::make_unique<CEnterEdit1>());
-    fields.push_back(std::make_unique<CEnterEdit2>());
-    fields.push_back(std::make_unique<CEnterEdit3>());
-    fields.push_back(std::make_unique<CEnterEdit4>());
-    fields.push_back(std::make_unique<CEnterEdit5>());
-    fields.push_back(std::make_unique<CEnterEdit6>());
-    fields.push_back(std::make_unique<CEnterEdit7>());
-    fields.push_back(std::make_unique<CEnterEdit8>());
-    fields.push_back(std::make_unique<CEnterEdit9>());
-    fields.push_back(std::make_unique<CEnterEdit10>());
-    fields.push_back(std::make_unique<CEnterEdit11>());
-    fields.push_back(std::make_unique<CEnterEdit12>());
-    fields.push_back(std::make_unique<CEnterEdit13>());
-    fields.push_back(std::make_unique<CEnterEdit14>());
-    fields.push_back(std::make_unique<CEnterEdit15>());
-    fields.push_back(std::make_unique<CEnterEdit16>());
-    fields.push_back(std::make_unique<CEnterEdit17>());
-    fields.push_back(std::make_unique<CEnterEdit18>());
-    fields.push_back(std::make_unique<CEnterEdit19>());
+    std::tuple<CEnterEdit, CEnterEdit1, CEnterEdit2, CEnterEdit3, CEnterEdit4, CEnterEdit5,
+               CEnterEdit6, CEnterEdit7, CEnterEdit8, CEnterEdit9, CEnterEdit10, CEnterEdit11,
+               CEnterEdit12, CEnterEdit13, CEnterEdit14, CEnterEdit15, CEnterEdit16, CEnterEdit17,
+               CEnterEdit18, CEnterEdit19>
+        all;
+    const std::vector<EnterReportingEdit*> fields =
+        std::apply([](auto&... field) { return std::vector<EnterReportingEdit*>{&field...}; }, all);
     const QString suffix = QStringLiteral("-{165BBEA0-C1A8-11d5-A04D-006067718D04}");
     std::set<UINT> ids;
     for (std::size_t n = 0; n < fields.size(); ++n) {

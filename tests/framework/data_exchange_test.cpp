@@ -86,9 +86,9 @@ TEST_F(DataExchange, TakeOverStopsAtTheFirstFieldOverItsLimit)
     dialog.pageText.clear();
 
     EXPECT_FALSE(dialog.UpdateData(true));
-    EXPECT_EQ(dialog.sendText, QStringLiteral("send"));             // bound before: taken over
-    EXPECT_EQ(dialog.pageText, QStringLiteral("0123456789"));       // the field's own member too
-    EXPECT_EQ(dialog.secondText, QStringLiteral("second"));         // bound after: unchanged
+    EXPECT_EQ(dialog.sendText, QStringLiteral("send"));       // bound before: taken over
+    EXPECT_EQ(dialog.pageText, QStringLiteral("0123456789")); // the field's own member too
+    EXPECT_EQ(dialog.secondText, QStringLiteral("second"));   // bound after: unchanged
     EXPECT_EQ(dialog.length, 4);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("8")));
@@ -160,9 +160,9 @@ TEST_F(DataExchange, ComboShowsAMatchingEntryAsSelectedOtherwiseAsEditText)
         QString member;
         int expectedIndex;
     };
-    for (const ComboCase& c : {ComboCase{QStringLiteral(" 9600"), 1},
-                               ComboCase{QStringLiteral("9600"), -1},
-                               ComboCase{QStringLiteral("11"), -1}}) {
+    for (const ComboCase& c :
+         {ComboCase{QStringLiteral(" 9600"), 1}, ComboCase{QStringLiteral("9600"), -1},
+          ComboCase{QStringLiteral("11"), -1}}) {
         SCOPED_TRACE(c.member.toStdString());
         combo->setCurrentIndex(-1);
         dialog.comboText = c.member;

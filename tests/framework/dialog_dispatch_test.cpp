@@ -24,7 +24,8 @@ TEST(DialogDispatch, ClickingRealButtonsReachesTheirHandlers)
     dialog.Open();
     for (int id : {sample::kWriteButton, sample::kReadBox, sample::kPlainBox})
         QTest::mouseClick(dialog.GetDlgItem(id), Qt::LeftButton);
-    EXPECT_EQ(clicked, (std::vector<int>{sample::kWriteButton, sample::kReadBox, sample::kPlainBox}));
+    EXPECT_EQ(clicked,
+              (std::vector<int>{sample::kWriteButton, sample::kReadBox, sample::kPlainBox}));
     // a push-like box toggles its pressed look with each click
     EXPECT_TRUE(dialog.Item<QPushButton>(sample::kReadBox)->isChecked());
 }
@@ -186,9 +187,8 @@ TEST(ModalRun, EndsWithTheResultGivenToEndDialogAndDestroysTheWindow)
 TEST(ModalRun, EscapeKeyEndsTheRunWithCancel)
 {
     SampleDialog dialog;
-    QTimer::singleShot(0, [&] {
-        QTest::keyClick(dialog.GetDlgItem(sample::kWriteButton), Qt::Key_Escape);
-    });
+    QTimer::singleShot(
+        0, [&] { QTest::keyClick(dialog.GetDlgItem(sample::kWriteButton), Qt::Key_Escape); });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     // the same object can run again
     QTimer::singleShot(0, [&] { dialog.EndDialog(IDOK); });

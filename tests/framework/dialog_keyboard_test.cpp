@@ -89,9 +89,10 @@ TEST_F(DialogKeyboard, MultiLineEditWithWantReturnKeepsEnter)
 
 TEST_F(DialogKeyboard, TabAndShiftTabVisitTheEnabledVisibleTabStopsInTemplateOrder)
 {
-    const std::vector<int> order = {sample::kWriteButton, sample::kReadBox,   sample::kPlainBox,
-                                    sample::kPageField,   sample::kSecondField, sample::kLengthField,
-                                    sample::kSendField,   sample::kOutput,    sample::kCombo};
+    const std::vector<int> order = {
+        sample::kWriteButton, sample::kReadBox,     sample::kPlainBox,
+        sample::kPageField,   sample::kSecondField, sample::kLengthField,
+        sample::kSendField,   sample::kOutput,      sample::kCombo};
     ASSERT_EQ(FocusedControl(), Item(order.front())); // the hidden OK and Cancel are skipped
     for (std::size_t i = 1; i <= order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -20,8 +20,8 @@ struct UnitCase
 TEST(DialogUnits, ConvertWithBaseUnitsSixByThirteenRoundingHalvesUp)
 {
     const UnitCase cases[] = {
-        {0, 0, 0},     {1, 2, 2},      {2, 3, 3},       {3, 5, 5},      {4, 6, 7},
-        {8, 12, 13},   {11, 17, 18},   {12, 18, 20},    {82, 123, 133}, {264, 396, 429},
+        {0, 0, 0},       {1, 2, 2},       {2, 3, 3},    {3, 5, 5},      {4, 6, 7},
+        {8, 12, 13},     {11, 17, 18},    {12, 18, 20}, {82, 123, 133}, {264, 396, 429},
         {441, 662, 717}, {583, 875, 947}, {-1, -2, -2},
     };
     for (const UnitCase& c : cases) {
@@ -59,9 +59,9 @@ TEST(DialogLayout, PictureTakesItsOwnSizeAtItsTopLeftCorner)
 
     DialogTemplate t;
     t.sizeInDialogUnits = QSize(100, 100);
-    t.controls = {{IDC_STATIC, ControlKind::Picture, path, {10, 8, 152, 30}, 0},
-                  {IDC_STATIC, ControlKind::Picture, QStringLiteral(":/missing.png"),
-                   {2, 2, 10, 10}, 0}};
+    t.controls = {
+        {IDC_STATIC, ControlKind::Picture, path, {10, 8, 152, 30}, 0},
+        {IDC_STATIC, ControlKind::Picture, QStringLiteral(":/missing.png"), {2, 2, 10, 10}, 0}};
     CDialogEx dialog(t);
     ASSERT_TRUE(dialog.Create());
     const auto pictures = dialog.GetSafeWidget()->ClientArea()->findChildren<QLabel*>();
