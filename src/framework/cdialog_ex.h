@@ -42,7 +42,8 @@ public:
     std::optional<int> EndResult() const { return endResult; }
 
     // true: controls into members with validation; false: members into controls with limits.
-    // Returns false after a failed take-over, which has shown the message and focused the field.
+    // Returns false after a failed take-over, which has shown the message and focused the field,
+    // and without a window.
     bool UpdateData(bool saveAndValidate = true);
     bool IsExchanging() const { return exchanging; }
 

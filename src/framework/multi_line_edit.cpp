@@ -30,26 +30,30 @@ void MultiLineEdit::SetLimitText(int newLimit)
 
 void MultiLineEdit::SetTextInFull(const QString& text)
 {
-    allowed = std::max(limit, static_cast<int>(text.length()));
+    // Replacing the text reports a removal and an insertion; neither is the operator's typing.
+    enforcementSuspended = true;
     setPlainText(text);
+    enforcementSuspended = false;
     allowed = std::max(limit, PlainLength(document()));
 }
 
 void MultiLineEdit::EnforceLimit(int position, int added)
 {
-    if (trimming)
+    if (enforcementSuspended)
         return;
     const int length = PlainLength(document());
     if (length <= allowed) {
         allowed = std::max(limit, length);
         return;
     }
-    // Drop the end of what was just inserted, as much as goes beyond the allowance.
-    const int excess = std::min(length - allowed, added);
+    // Drop the end of what was just inserted, as much as goes beyond the allowance. The reported
+    // insertion can count the document's final separator, so it is kept inside the text.
+    const int insertedEnd = std::min(position + added, length);
+    const int excess = std::min(length - allowed, insertedEnd - position);
     QTextCursor cursor(document());
-    cursor.setPosition(position + added - excess);
-    cursor.setPosition(position + added, QTextCursor::KeepAnchor);
-    trimming = true;
+    cursor.setPosition(insertedEnd - excess);
+    cursor.setPosition(insertedEnd, QTextCursor::KeepAnchor);
+    enforcementSuspended = true;
     cursor.removeSelectedText();
-    trimming = false;
+    enforcementSuspended = false;
 }

@@ -25,5 +25,5 @@ private:
     bool wantReturn;
     int limit = INT_MAX;
     int allowed = INT_MAX; // the limit, or the length of a longer text the program put in
-    bool trimming = false;
+    bool enforcementSuspended = false;
 };

@@ -146,8 +146,14 @@ TEST_F(DataExchange, MultiLineLimitRefusesTypedTextBeyondIt)
     output->setFocus();
     QTest::keyClicks(output, QStringLiteral("abcdef"));
     EXPECT_EQ(output->toPlainText(), QStringLiteral("abc"));
-    output->SetTextInFull(QStringLiteral("longer text"));
-    EXPECT_EQ(output->toPlainText(), QStringLiteral("longer text"));
+    output->SetTextInFull(QStringLiteral("longer\ntext"));
+    EXPECT_EQ(output->toPlainText(), QStringLiteral("longer\ntext"));
+    output->moveCursor(QTextCursor::End);
+    QTest::keyClicks(output, QStringLiteral("x"));
+    EXPECT_EQ(output->toPlainText(), QStringLiteral("longer\ntext"));
+    output->moveCursor(QTextCursor::Start);
+    QTest::keyClick(output, Qt::Key_Delete);
+    EXPECT_EQ(output->toPlainText(), QStringLiteral("onger\ntext"));
 }
 
 TEST_F(DataExchange, ComboShowsAMatchingEntryAsSelectedOtherwiseAsEditText)
