@@ -19,6 +19,8 @@ class CDataExchange;
 // run. Derived dialogs add members (control objects by value), fill the message map in their
 // constructor and override DoDataExchange / OnInitDialog / OnOK / OnCancel. Control notifications
 // are ignored while UpdateData runs. GUI thread only.
+//   GetMessageMap().OnCommand(kReadButton, [this] { ReadPages(); });
+//   GetMessageMap().OnRegisteredMessage(RegisterWindowMessage(name), [this](WPARAM, CWnd*) {...});
 class CDialogEx
 {
 public:
