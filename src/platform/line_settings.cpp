@@ -6,22 +6,21 @@
 
 namespace {
 
-constexpr std::array<std::pair<std::uint32_t, speed_t>, 31> kBaudRates{{
-    {50, B50},           {75, B75},           {110, B110},         {134, B134},
-    {150, B150},         {200, B200},         {300, B300},         {600, B600},
-    {1200, B1200},       {1800, B1800},       {2400, B2400},       {4800, B4800},
-    {9600, B9600},       {19200, B19200},     {38400, B38400},     {57600, B57600},
-    {115200, B115200},   {230400, B230400},   {460800, B460800},   {500000, B500000},
-    {576000, B576000},   {921600, B921600},   {1000000, B1000000}, {1152000, B1152000},
-    {1500000, B1500000}, {2000000, B2000000}, {2500000, B2500000}, {3000000, B3000000},
-    {3500000, B3500000}, {4000000, B4000000}, {0, B0},
-}};
+constexpr std::array<std::pair<std::uint32_t, speed_t>, 30> kBaudRates{
+    {{50, B50},           {75, B75},           {110, B110},         {134, B134},
+     {150, B150},         {200, B200},         {300, B300},         {600, B600},
+     {1200, B1200},       {1800, B1800},       {2400, B2400},       {4800, B4800},
+     {9600, B9600},       {19200, B19200},     {38400, B38400},     {57600, B57600},
+     {115200, B115200},   {230400, B230400},   {460800, B460800},   {500000, B500000},
+     {576000, B576000},   {921600, B921600},   {1000000, B1000000}, {1152000, B1152000},
+     {1500000, B1500000}, {2000000, B2000000}, {2500000, B2500000}, {3000000, B3000000},
+     {3500000, B3500000}, {4000000, B4000000}}};
 
 bool SpeedFor(std::uint32_t baudRate, speed_t& speed)
 {
-    // B0 means "hang up", not a line speed: a zero rate is refused like any unknown one.
+    // B0 means "hang up", not a line speed, so it is not in the table and 0 is refused.
     for (const auto& [rate, constant] : kBaudRates) {
-        if (rate == baudRate && rate != 0) {
+        if (rate == baudRate) {
             speed = constant;
             return true;
         }
@@ -32,11 +31,20 @@ bool SpeedFor(std::uint32_t baudRate, speed_t& speed)
 bool CharacterSizeFor(std::uint8_t byteSize, tcflag_t& flag)
 {
     switch (byteSize) {
-    case 5: flag = CS5; return true;
-    case 6: flag = CS6; return true;
-    case 7: flag = CS7; return true;
-    case 8: flag = CS8; return true;
-    default: return false;
+    case 5:
+        flag = CS5;
+        return true;
+    case 6:
+        flag = CS6;
+        return true;
+    case 7:
+        flag = CS7;
+        return true;
+    case 8:
+        flag = CS8;
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -69,15 +77,25 @@ bool ApplyToTermios(const LineSettings& settings, termios& attributes)
     attributes.c_cflag &= ~(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS | HUPCL);
     attributes.c_cflag |= characterSize | CREAD | CLOCAL;
     switch (settings.parity) {
-    case kParityNone: break;
-    case kParityOdd: attributes.c_cflag |= PARENB | PARODD; break;
-    case kParityEven: attributes.c_cflag |= PARENB; break;
-    default: return false;
+    case kParityNone:
+        break;
+    case kParityOdd:
+        attributes.c_cflag |= PARENB | PARODD;
+        break;
+    case kParityEven:
+        attributes.c_cflag |= PARENB;
+        break;
+    default:
+        return false;
     }
     switch (settings.stopBits) {
-    case kStopBitsOne: break;
-    case kStopBitsTwo: attributes.c_cflag |= CSTOPB; break;
-    default: return false;
+    case kStopBitsOne:
+        break;
+    case kStopBitsTwo:
+        attributes.c_cflag |= CSTOPB;
+        break;
+    default:
+        return false;
     }
     if (settings.outxCtsFlow != 0)
         attributes.c_cflag |= CRTSCTS;

@@ -53,7 +53,8 @@ public:
     // still waiting are then found through BytesWaiting).
     InputState WaitForInput(std::chrono::milliseconds timeout) const;
 
-    // Reads one byte if one is waiting; nothing (and kSerialErrorRead noted) when none could be read.
+    // Reads one byte if one is waiting; nothing (and kSerialErrorRead noted) when none could be
+    // read.
     std::optional<std::uint8_t> ReadByte();
 
     // Writes one byte and returns when the driver has taken it. On failure notes kSerialErrorWrite

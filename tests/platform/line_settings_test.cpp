@@ -40,9 +40,9 @@ TEST(LineSettings, BaudRatesMapToTheirConstantsOrAreRefused)
         speed_t speed;
     };
     const Case cases[] = {
-        {9600, true, B9600},     {19200, true, B19200},   {38400, true, B38400},
-        {57600, true, B57600},   {115200, true, B115200}, {921600, true, B921600},
-        {0, false, B0},          {12345, false, B0},      {0xFFFFFFFFu, false, B0},
+        {9600, true, B9600},   {19200, true, B19200},   {38400, true, B38400},
+        {57600, true, B57600}, {115200, true, B115200}, {921600, true, B921600},
+        {0, false, B0},        {12345, false, B0},      {0xFFFFFFFFu, false, B0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rate);

@@ -1,7 +1,7 @@
 #include "platform/manual_reset_event.h"
 
-#include <gtest/gtest.h>
 #include <atomic>
+#include <gtest/gtest.h>
 #include <thread>
 
 using namespace std::chrono_literals;

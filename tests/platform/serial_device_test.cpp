@@ -5,8 +5,8 @@
 #include "support/wait_until.h"
 
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -38,7 +38,8 @@ TEST(SerialDevice, PortNamesBecomeDevicePaths)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(SerialDevice::DevicePath(QString::fromLatin1(c.name)), QString::fromLatin1(c.path));
+        EXPECT_EQ(SerialDevice::DevicePath(QString::fromLatin1(c.name)),
+                  QString::fromLatin1(c.path));
     }
 }
 
@@ -48,8 +49,8 @@ TEST(SerialDevice, OpenFailsForAbsentNonTerminalAndEmptyNames)
     QFile plain(directory.filePath(QStringLiteral("plain")));
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
-    for (const QString& name : {QStringLiteral("ttyOrvaneMissing0"), QString(), plain.fileName(),
-                                directory.path()}) {
+    for (const QString& name :
+         {QStringLiteral("ttyOrvaneMissing0"), QString(), plain.fileName(), directory.path()}) {
         SCOPED_TRACE(name.toStdString());
         EXPECT_EQ(SerialDevice::Open(name), nullptr);
     }
@@ -142,18 +143,4 @@ TEST(SerialDevice, VanishedDeviceReportsHangUpAndFailedWrites)
     EXPECT_NE(status.errorMask & kSerialErrorWrite, 0u);
     EXPECT_EQ(device->ClearError().errorMask, 0u) << "the mask is cleared by reading it";
     EXPECT_TRUE(device->Close());
-}
-
-TEST(SerialDevice, InjectedCloseFailureKeepsTheDeviceOpenOnce)
-{
-    PtyPair pty;
-    std::unique_ptr<SerialDevice> device = OpenConfigured(pty.SlavePath());
-    ASSERT_NE(device, nullptr);
-    device->FailNextClose();
-    EXPECT_FALSE(device->Close());
-    EXPECT_TRUE(device->IsOpen());
-    EXPECT_TRUE(device->WriteByte('x'));
-    EXPECT_EQ(SerialDevice::Open(pty.SlavePath()), nullptr) << "still held";
-    EXPECT_TRUE(device->Close());
-    EXPECT_FALSE(device->IsOpen());
 }

@@ -40,7 +40,8 @@ TEST(ReaderEmulator, AnswersEachCommandAccordingToItsFaults)
          "No Read\r"},
         {"no tag write", With([](ReaderFaults& f) { f.noTransponder = true; }),
          "WD 1 0011223344556677\r", "No Read\r"},
-        {"no tag uid", With([](ReaderFaults& f) { f.noTransponder = true; }), "RUID\r", "No Read\r"},
+        {"no tag uid", With([](ReaderFaults& f) { f.noTransponder = true; }), "RUID\r",
+         "No Read\r"},
         {"no tag still times", With([](ReaderFaults& f) { f.noTransponder = true; }), "TOR\r",
          "10\r"},
         {"#09 read", With([](ReaderFaults& f) { f.errorMark09 = true; }), "RD 2\r", "#09\r"},
@@ -51,7 +52,9 @@ TEST(ReaderEmulator, AnswersEachCommandAccordingToItsFaults)
         {"unsolicited", With([](ReaderFaults& f) { f.unsolicitedLine = "TAG"; }), "TOR\r",
          "TAG\r10\r"},
         {"noise", With([](ReaderFaults& f) { f.noise = QByteArray("\x00\xFF", 2); }), "TOR\r",
-         QByteArray("\x00\xFF" "10\r", 5)},
+         QByteArray("\x00\xFF"
+                    "10\r",
+                    5)},
         {"overlong", With([](ReaderFaults& f) { f.overlongLength = 6; }), "TOR\r", "10ZZZZ\r"},
     };
     for (const auto& c : cases) {

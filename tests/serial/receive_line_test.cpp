@@ -37,7 +37,8 @@ TEST(ReceiveLine, AssemblesLinesEndedByCarriageReturn)
         {"NUL inside", QByteArray("AB\0CD\r", 6), {"AB"}},
         {"no CR yet", "ACK", {}},
         {"127 bytes", Repeat('A', 127) + '\r', {Repeat('A', 127) + "\r\n"}},
-        {"overlong keeps its first 127", Repeat('B', 200) + "\rOK\r",
+        {"overlong keeps its first 127",
+         Repeat('B', 200) + "\rOK\r",
          {Repeat('B', 127) + "\r\n", "OK\r\n"}},
         {"high bytes", "\xE4\xFF\r", {"\xE4\xFF\r\n"}},
     };

@@ -4,8 +4,8 @@
 #include "support/pty_pair.h"
 #include "support/wait_until.h"
 
-#include <gtest/gtest.h>
 #include <ctime>
+#include <gtest/gtest.h>
 #include <thread>
 
 using namespace std::chrono_literals;
@@ -77,13 +77,6 @@ TEST_F(ReceiveThreadTest, BusyFlagsKeepLinesFromTheTerminalButStillSignal)
         EXPECT_EQ(SendLine("1011121314151617\r"), "1011121314151617\r\n");
         EXPECT_EQ(thread.terminalLines.TakeAll().size(), c.shown ? 1 : 0);
     }
-}
-
-TEST_F(ReceiveThreadTest, CrLfReaderLeavesTheLineFeedAtTheStartOfTheNextLine)
-{
-    thread.Start(device.get());
-    EXPECT_EQ(SendLine("10\r\n"), "10\r\n");
-    EXPECT_EQ(SendLine("ACK\r\n"), "\nACK\r\n");
 }
 
 TEST_F(ReceiveThreadTest, BurstOfLinesReachesTheTerminalInOrder)

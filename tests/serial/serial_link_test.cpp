@@ -52,7 +52,8 @@ TEST_F(SerialLinkTest, ConnectedLinkSendsCommandsAndCollectsAnswers)
 
     EXPECT_EQ(Exchange(QStringLiteral("RUID\r")), "E0040150\r\n");
     EXPECT_EQ(reader->ReceivedBytes(), QByteArray("\x52\x55\x49\x44\x0D"));
-    EXPECT_EQ(link.receiveThread.terminalLines.TakeAll(), QStringList{QStringLiteral("E0040150\r\n")});
+    EXPECT_EQ(link.receiveThread.terminalLines.TakeAll(),
+              QStringList{QStringLiteral("E0040150\r\n")});
 }
 
 TEST_F(SerialLinkTest, PortsThatCannotBeOpenedAreReportedAndLeaveNoPort)
@@ -93,7 +94,8 @@ TEST_F(SerialLinkTest, RefusedLineSettingsCloseThePortAndReportItNotOpened)
         EXPECT_EQ(link.connected, 0);
         EXPECT_EQ(link.portHandle, nullptr);
         EXPECT_FALSE(link.receiveThread.IsRunning());
-        EXPECT_EQ(reporter.shown, QStringList{SlavePath() + QStringLiteral(" could not be opened!")});
+        EXPECT_EQ(reporter.shown,
+                  QStringList{SlavePath() + QStringLiteral(" could not be opened!")});
         link.ClosePort(reporter);
         EXPECT_EQ(reporter.shown.size(), 1) << "closing without a port shows nothing";
     }

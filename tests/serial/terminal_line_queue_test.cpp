@@ -1,7 +1,7 @@
 #include "serial/terminal_line_queue.h"
 
-#include <gtest/gtest.h>
 #include <atomic>
+#include <gtest/gtest.h>
 #include <thread>
 
 TEST(TerminalLineQueue, WakesOnceForABatchAndAgainAfterTheTake)
@@ -13,9 +13,8 @@ TEST(TerminalLineQueue, WakesOnceForABatchAndAgainAfterTheTake)
     queue.Push(QStringLiteral("two\r\n"));
     queue.Push(QStringLiteral("three\r\n"));
     EXPECT_EQ(wakes, 1);
-    EXPECT_EQ(queue.TakeAll(),
-              (QStringList{QStringLiteral("one\r\n"), QStringLiteral("two\r\n"),
-                           QStringLiteral("three\r\n")}));
+    EXPECT_EQ(queue.TakeAll(), (QStringList{QStringLiteral("one\r\n"), QStringLiteral("two\r\n"),
+                                            QStringLiteral("three\r\n")}));
     EXPECT_TRUE(queue.TakeAll().isEmpty());
     queue.Push(QStringLiteral("four\r\n"));
     EXPECT_EQ(wakes, 2);

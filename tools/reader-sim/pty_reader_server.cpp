@@ -34,7 +34,8 @@ bool PtyReaderServer::Start()
     if (master < 0)
         return false;
     const char* name = nullptr;
-    if (::grantpt(master) != 0 || ::unlockpt(master) != 0 || (name = ::ptsname(master)) == nullptr) {
+    if (::grantpt(master) != 0 || ::unlockpt(master) != 0 ||
+        (name = ::ptsname(master)) == nullptr) {
         Stop();
         return false;
     }
@@ -167,7 +168,7 @@ void PtyReaderServer::SleepUnlessStopping(std::chrono::microseconds duration) co
     const auto end = std::chrono::steady_clock::now() + duration;
     while (!stopping && std::chrono::steady_clock::now() < end) {
         const auto left = end - std::chrono::steady_clock::now();
-        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
-            left, std::chrono::milliseconds(5)));
+        std::this_thread::sleep_for(
+            std::min<std::chrono::steady_clock::duration>(left, std::chrono::milliseconds(5)));
     }
 }

@@ -77,7 +77,8 @@ std::optional<Settings> ParseArguments(int argc, char** argv)
         };
         bool ok = true;
         if (option == "--link")
-            ok = needText([&](QByteArray v) { settings.options.linkPath = QString::fromLocal8Bit(v); });
+            ok = needText(
+                [&](QByteArray v) { settings.options.linkPath = QString::fromLocal8Bit(v); });
         else if (option == "--latency-ms")
             ok = needCount([&](int v) { settings.options.latency = std::chrono::milliseconds(v); });
         else if (option == "--baud")
@@ -95,7 +96,8 @@ std::optional<Settings> ParseArguments(int argc, char** argv)
         else if (option == "--silent")
             settings.faults.silent = true;
         else if (option == "--slow-ms")
-            ok = needCount([&](int v) { settings.faults.answerDelay = std::chrono::milliseconds(v); });
+            ok = needCount(
+                [&](int v) { settings.faults.answerDelay = std::chrono::milliseconds(v); });
         else if (option == "--crlf")
             settings.faults.crLfLineEnds = true;
         else if (option == "--unsolicited")
