@@ -1,0 +1,7 @@
+#pragma once
+
+#include "framework/dialog_template.h"
+
+// Dialog template 102, the main window: every control with its id, kind, caption, rectangle in
+// dialog units and style, in tab order, with menu 129.
+DialogTemplate MainDialogTemplate();

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "controls/enter_edit.h"
+#include "framework/cedit.h"
+
+#include <QObject>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+// The main window's terminal column: the send field and the text it sends, the output and its text,
+// and whether the column is shown. GUI thread only.
+//
+// The output grows at the top: every record (an answer line or an operation's echo, each ending
+// CR LF) goes in front of the text. It keeps the newest kMaxOutputLines lines and drops older ones,
+// so a long session or a flood of reader lines cannot grow it without bound.
+struct TerminalPane
+{
+    static constexpr int kMaxOutputLines = 20000;
+
+    // Client area below the menu bar: the narrow size leaves the column (from 661.5 px) outside.
+    static constexpr int kNarrowClientWidth = 660;
+    static constexpr int kWideClientWidth = 874;
+    static constexpr int kClientHeight = 429;
+
+    CEnterEdit sendField;
+    QString sendText;
+    CEdit outputField;
+    QString outputText;
+    std::uint8_t shown = 0; // terminal-shown flag
+
+    // Receives the queued calls that hand received lines to the GUI thread; deleting it drops calls
+    // still queued, so it must outlive the receive thread.
+    QObject wakeTarget;
+
+    // Puts record in front of outputText, then drops lines beyond the bound.
+    void PutOnTop(const QString& record);
+    // Puts lines (oldest first, each ending CR LF) in front of outputText, newest first, with one
+    // change of the text; then drops lines beyond the bound.
+    void PutLinesOnTop(const QStringList& oldestFirst);
+
+    // The client size (below the menu bar) that shows the column when shown is 1, hides it else.
+    QSize ClientSize() const;
+};
+
+// Returns text up to and including its maxLines-th line end (LF); text with fewer line ends comes
+// back whole. maxLines below 1 gives "".
+QString KeepFirstLines(const QString& text, int maxLines);

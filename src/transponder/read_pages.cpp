@@ -1,0 +1,6 @@
+#include "app/ctamblor_dlg.h"
+
+void CTamblorDlg::ReadPages()
+{
+    // Built by the reader-operations work.
+}
