@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <chrono>
+#include <optional>
+
+class ReceiveThread;
+
+// Waits at most `wait` for the receive thread's line event. When it is signalled, takes the
+// published line (a whole line, never one being written) and resets the event; returns its answer
+// text. Returns nothing on a timeout and leaves the event alone.
+std::optional<QString> AwaitAnswerLine(ReceiveThread& receiveThread,
+                                       std::chrono::milliseconds wait);
+
+// The answer text of a published line: its bytes up to the first zero byte, one character per
+// byte. A leading LF is the end of the previous line of a reader that ends lines with CR LF, not
+// part of this answer, and is dropped.
+QString AnswerTextOf(const QByteArray& line);

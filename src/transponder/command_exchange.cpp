@@ -1,0 +1,28 @@
+#include "transponder/command_exchange.h"
+
+#include "serial/serial_link.h"
+#include "transponder/answer_line.h"
+#include "transponder/exchange_context.h"
+#include "transponder/reader_command.h"
+#include "transponder/timeout_unit.h"
+
+ExchangeResult CommandExchange(ExchangeContext& context, const ReaderCommand& command)
+{
+    if (context.link.WriteText(command.line) != 0)
+        return KeepAnswer(QString(), command.keptChars);
+    if (!command.echo.isEmpty())
+        PutRecordOnTop(context.terminalText, command.echo);
+    const std::optional<QString> answer = AwaitAnswerLine(
+        context.link.receiveThread, AnswerWait(context.timeoutUnit, command.waitFactor));
+    return KeepAnswer(answer.value_or(QString()), command.keptChars);
+}
+
+void PutRecordOnTop(QString& terminalText, const QString& record)
+{
+    terminalText.prepend(record);
+}
+
+void PutAnswerRecord(ExchangeContext& context, const ExchangeResult& result)
+{
+    PutRecordOnTop(context.terminalText, AnswerRecord(result.kept));
+}

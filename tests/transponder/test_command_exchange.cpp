@@ -1,0 +1,265 @@
+#include "serial/serial_link.h"
+#include "support/pty_reader_fixture.h"
+#include "support/recording_link_error_reporter.h"
+#include "support/scripted_reader.h"
+#include "support/wait_until.h"
+#include "transponder/command_exchange.h"
+#include "transponder/exchange_context.h"
+#include "transponder/operation_frame.h"
+#include "transponder/reader_command.h"
+#include "transponder/reader_protocol.h"
+#include "transponder/timeout_query.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+// A unit that makes every answer that comes at all arrive well inside its wait.
+constexpr int kRoomyUnit = 250;
+// A unit that makes a silent reader's waits short.
+constexpr int kShortUnit = 5;
+
+// The link, terminal text and timeout unit an operation works on, against the emulated reader.
+class CommandExchangeTest : public PtyReaderFixture
+{
+protected:
+    void SetUp() override
+    {
+        PtyReaderFixture::SetUp();
+        link.portName = SlavePath();
+        link.ConnectPort(reporter);
+        ASSERT_EQ(link.connected, 1);
+        // As during an operation: received lines stay out of the terminal.
+        link.receiveThread.readBusy = 1;
+    }
+
+    void TearDown() override
+    {
+        link.ClosePort(reporter);
+        PtyReaderFixture::TearDown();
+    }
+
+    void SetReaderFaults(const std::function<void(ReaderFaults&)>& change)
+    {
+        reader->Configure([&](ReaderEmulator& emulator) {
+            ReaderFaults faults = emulator.Faults();
+            change(faults);
+            emulator.SetFaults(faults);
+        });
+    }
+
+    RecordingLinkErrorReporter reporter;
+    SerialLink link;
+    QString terminalText = QStringLiteral("older\r\n");
+    int timeoutUnit = kRoomyUnit;
+    ExchangeContext context{link, terminalText, timeoutUnit};
+};
+
+TEST_F(CommandExchangeTest, SendsTheLineRecordsTheEchoAndKeepsTheAnswer)
+{
+    const ExchangeResult result = CommandExchange(context, ReadPageCommand(3));
+
+    EXPECT_EQ(reader->ReceivedBytes(), QByteArray("RD 3\r"));
+    EXPECT_EQ(result.kept, QStringLiteral("18191A1B1C1D1E1F"));
+    EXPECT_EQ(result.answerLength, 18); // the line and CR LF
+    EXPECT_EQ(terminalText, QStringLiteral("RD 3 // Read page 3\r\nolder\r\n"));
+    EXPECT_FALSE(link.receiveThread.lineEvent.IsSet()) << "a taken answer resets the event";
+
+    PutAnswerRecord(context, result);
+    EXPECT_TRUE(terminalText.startsWith(QStringLiteral("18191A1B1C1D1E1F\r\nRD 3 // Read page 3")));
+}
+
+TEST_F(CommandExchangeTest, KeepsKCharactersOfWhateverLineCame)
+{
+    struct Case
+    {
+        ReaderCommand command;
+        QByteArray answerLine;
+        QString kept;
+        int answerLength;
+    };
+    const std::vector<Case> cases = {
+        {LockPageCommand(1), "ACK\r", "ACK", 5},
+        {LockPageCommand(1), "ACKNOWLEDGED\r", "ACK", 14},
+        {LockPageCommand(1), "AC\r", "AC\r", 4},
+        {LockPageCommand(1), "\r", "\r\n", 2},
+        {ReadPageCommand(1), "No Read\r", "No Read\r\n", 9},
+        {ReadPageCommand(1), "0102030405060\r", "0102030405060\r\n", 15},
+        {ReadPageCommand(1), "01020304050607\r", "01020304050607\r\n", 16},
+        {ReadPageCommand(1), "0102030405060708090A\r", "0102030405060708", 22},
+        {ReadUidCommand(),
+         QByteArray("E004\0"
+                    "0150\r",
+                    10),
+         "E004", 4},
+        {ReadUidCommand(),
+         "\xE9\xFF"
+         "12\r",
+         "\u00E9\u00FF12\r\n", 6},
+    };
+    SetReaderFaults([](ReaderFaults& faults) { faults.silent = true; });
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answerLine.toStdString());
+        reader->ClearReceivedBytes();
+        ScriptedReader scripted(*reader, [&](const QByteArray&) { return c.answerLine; });
+        const ExchangeResult result = CommandExchange(context, c.command);
+        EXPECT_EQ(result.kept, c.kept);
+        EXPECT_EQ(result.answerLength, c.answerLength);
+    }
+}
+
+TEST_F(CommandExchangeTest, TimeoutGivesAnEmptyAnswerAfterTheEcho)
+{
+    SetReaderFaults([](ReaderFaults& faults) { faults.silent = true; });
+    timeoutUnit = kShortUnit;
+
+    const ExchangeResult result = CommandExchange(context, WritePageCommand(2, "0011223344556677"));
+
+    EXPECT_EQ(reader->ReceivedBytes(), QByteArray("WD 2 0011223344556677\r"));
+    EXPECT_EQ(result.kept, QString());
+    EXPECT_EQ(result.answerLength, 0);
+    EXPECT_EQ(terminalText, QStringLiteral("WD 2 0011223344556677// Write page 2\r\nolder\r\n"));
+}
+
+TEST_F(CommandExchangeTest, CommandThatCannotBeSentGivesAnEmptyAnswerWithoutEcho)
+{
+    link.ClosePort(reporter);
+
+    const ExchangeResult result = CommandExchange(context, ReadPageCommand(1));
+
+    EXPECT_EQ(result.kept, QString());
+    EXPECT_EQ(result.answerLength, 0);
+    EXPECT_EQ(terminalText, QStringLiteral("older\r\n"));
+}
+
+TEST_F(CommandExchangeTest, LateAnswerIsTakenByTheNextCommand)
+{
+    timeoutUnit = kShortUnit;
+    ScriptedReader late(
+        *reader, [](const QByteArray& command) { return command + QByteArray("-ANSWER\r"); },
+        std::chrono::milliseconds(300));
+
+    EXPECT_EQ(CommandExchange(context, LockPageCommand(1)).kept, QString());
+    ASSERT_TRUE(WaitUntil([&] { return link.receiveThread.lineEvent.IsSet(); }));
+    const ExchangeResult next = CommandExchange(context, ReadPageCommand(2));
+
+    EXPECT_EQ(next.kept, QStringLiteral("LD 1-ANSWER\r\n"));
+}
+
+TEST_F(CommandExchangeTest, LineEndsOfCrLfDoNotShiftTheNextAnswer)
+{
+    SetReaderFaults([](ReaderFaults& faults) { faults.crLfLineEnds = true; });
+
+    const ExchangeResult first = CommandExchange(context, ReadPageCommand(1));
+    ASSERT_TRUE(WaitUntil([&] { return reader->ReceivedBytes().size() == 5; }));
+    const ExchangeResult second = CommandExchange(context, ReadPageCommand(2));
+
+    EXPECT_EQ(first.kept, QStringLiteral("08090A0B0C0D0E0F"));
+    EXPECT_EQ(second.kept, QStringLiteral("1011121314151617"));
+    EXPECT_EQ(second.answerLength, 18);
+}
+
+TEST_F(CommandExchangeTest, TimeoutQueryTakesOnlyAnswersFromOneTo255)
+{
+    struct Case
+    {
+        QByteArray answer; // empty: the reader stays silent
+        int factor;
+        int unitAfter;
+    };
+    const std::vector<Case> cases = {
+        {"10\r", kReadPagesTimeoutFactor, 130},   {"10\r", kWritePagesTimeoutFactor, 250},
+        {"255\r", kLockPagesTimeoutFactor, 6375}, {"0\r", kReadPagesTimeoutFactor, 40},
+        {"-1\r", kReadPagesTimeoutFactor, 40},    {"256\r", kReadPagesTimeoutFactor, 40},
+        {"abc\r", kReadPagesTimeoutFactor, 40},   {"", kReadPagesTimeoutFactor, 40},
+    };
+    SetReaderFaults([](ReaderFaults& faults) { faults.silent = true; });
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer.toStdString());
+        reader->ClearReceivedBytes();
+        terminalText = QStringLiteral("older\r\n");
+        timeoutUnit = 40;
+        ScriptedReader scripted(*reader, [&](const QByteArray&) { return c.answer; });
+
+        TimeoutQuery(context, c.factor);
+
+        EXPECT_EQ(reader->ReceivedBytes(), QByteArray("TOR\r"));
+        EXPECT_EQ(timeoutUnit, c.unitAfter);
+        EXPECT_EQ(terminalText, QStringLiteral("older\r\n")) << "the query leaves no record";
+    }
+}
+
+TEST_F(CommandExchangeTest, FrameRunsTheStepsInOrderAroundTheTimeoutQuery)
+{
+    std::vector<QString> steps;
+    auto note = [&](const char* name) {
+        return [&steps, name] { steps.push_back(QString::fromLatin1(name)); };
+    };
+    std::optional<int> readBusyInExchanges;
+    std::optional<int> writeBusyInExchanges;
+    link.receiveThread.readBusy = 0;
+
+    RunOperation(context, {.busyFlag = BusyFlag::Write,
+                           .timeoutFactor = kWritePagesTimeoutFactor,
+                           .takeFields = note("take"),
+                           .afterFieldsTaken = note("fields taken"),
+                           .beforeConnectedCheck = note("before check"),
+                           .beforeTimeoutQuery = note("before query"),
+                           .exchanges =
+                               [&] {
+                                   steps.push_back("exchanges");
+                                   readBusyInExchanges = link.receiveThread.readBusy;
+                                   writeBusyInExchanges = link.receiveThread.writeBusy;
+                                   CommandExchange(context, LockPageCommand(4));
+                               },
+                           .afterBusyCleared = note("after")});
+
+    EXPECT_EQ(steps, (std::vector<QString>{"take", "fields taken", "before check", "before query",
+                                           "exchanges", "after"}));
+    EXPECT_EQ(reader->ReceivedBytes(), QByteArray("TOR\rLD 4\r"));
+    EXPECT_EQ(timeoutUnit, 250);
+    EXPECT_EQ(writeBusyInExchanges, 1);
+    EXPECT_EQ(readBusyInExchanges, 0);
+    EXPECT_EQ(link.receiveThread.writeBusy, 0);
+    EXPECT_EQ(terminalText, QStringLiteral("LD 4 // Lock page 4\r\n")) << "older text cleared";
+}
+
+TEST_F(CommandExchangeTest, FrameWithoutPortSendsNothingButStillClearsAndEnds)
+{
+    link.connected = 0;
+    std::vector<QString> steps;
+    bool exchanged = false;
+
+    RunOperation(context, {.busyFlag = BusyFlag::Read,
+                           .timeoutFactor = kReadPagesTimeoutFactor,
+                           .takeFields = [&] { steps.push_back("take"); },
+                           .beforeConnectedCheck = [&] { steps.push_back("before check"); },
+                           .beforeTimeoutQuery = [&] { steps.push_back("before query"); },
+                           .exchanges = [&] { exchanged = true; },
+                           .afterBusyCleared = [&] { steps.push_back("after"); }});
+
+    EXPECT_EQ(steps, (std::vector<QString>{"take", "before check", "after"}));
+    EXPECT_FALSE(exchanged);
+    EXPECT_TRUE(reader->ReceivedBytes().isEmpty());
+    EXPECT_EQ(timeoutUnit, kRoomyUnit);
+    EXPECT_EQ(terminalText, QString());
+    EXPECT_EQ(link.receiveThread.readBusy, 0);
+}
+
+TEST_F(CommandExchangeTest, FrameDiscardsALineThatCameBetweenOperations)
+{
+    ASSERT_TRUE(reader->SendRaw("stray\r"));
+    ASSERT_TRUE(WaitUntil([&] { return link.receiveThread.lineEvent.IsSet(); }));
+
+    RunOperation(context, {.busyFlag = BusyFlag::Read,
+                           .timeoutFactor = kReadPagesTimeoutFactor,
+                           .takeFields = [] {},
+                           .exchanges = [] {}});
+
+    EXPECT_EQ(timeoutUnit, 130) << "the TOR answer, not the stray line, set the unit";
+}
+
+} // namespace
