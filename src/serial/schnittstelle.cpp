@@ -1,8 +1,8 @@
 #include "serial/schnittstelle.h"
 
 #include "framework/ddx.h"
-#include "serial/interface_dialog_ids.h"
-#include "serial/interface_dialog_template.h"
+#include "resources/interface_dialog_ids.h"
+#include "resources/interface_dialog_template.h"
 #include "serial/port_discovery.h"
 
 CSchnittstelle::CSchnittstelle(QWidget* parent, PortDiscoveryRoots roots)

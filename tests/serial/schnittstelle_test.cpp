@@ -3,7 +3,7 @@
 #include "framework/dialog_ids.h"
 #include "platform/serial_device.h"
 #include "reader-sim/pty_reader_server.h"
-#include "serial/interface_dialog_ids.h"
+#include "resources/interface_dialog_ids.h"
 #include "support/fake_port_folder.h"
 #include "support/pty_pair.h"
 

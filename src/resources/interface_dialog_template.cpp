@@ -1,9 +1,16 @@
-#include "serial/interface_dialog_template.h"
+#include "resources/interface_dialog_template.h"
 
 #include "framework/control_styles.h"
 #include "framework/dialog_ids.h"
+#include "resources/interface_dialog_ids.h"
 #include "resources/resource_ids.h"
-#include "serial/interface_dialog_ids.h"
+
+namespace {
+
+const QString kInterfaceFontName = QStringLiteral("MS Shell Dlg");
+constexpr int kInterfaceFontPointSize = 8;
+
+} // namespace
 
 QStringList InterfaceBaudRateEntries()
 {
@@ -22,8 +29,8 @@ DialogTemplate InterfaceDialogTemplate()
     t.caption = QStringLiteral("Interface");
     t.sizeInDialogUnits = QSize(176, 83);
     t.style = WS_SYSMENU;
-    t.fontName = QStringLiteral("MS Shell Dlg");
-    t.fontPointSize = 8;
+    t.fontName = kInterfaceFontName;
+    t.fontPointSize = kInterfaceFontPointSize;
     t.controls = {
         {IDOK,
          ControlKind::PushButton,

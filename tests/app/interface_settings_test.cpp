@@ -1,0 +1,249 @@
+#include "app/main_window_fixture.h"
+
+#include "framework/dialog_ids.h"
+#include "framework/dialog_window.h"
+#include "framework/message_box_flags.h"
+#include "framework/widget_text.h"
+#include "platform/serial_device.h"
+#include "resources/command_ids.h"
+#include "resources/interface_dialog_ids.h"
+#include "serial/schnittstelle.h"
+#include "support/wait_until.h"
+#include "transponder/page_row_table.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// What the operator does in the Interface dialog: set the combo boxes, then press a button.
+struct DialogAction
+{
+    std::function<void(QComboBox* port, QComboBox* baud)> edit; // may be empty
+    int button = IDOK;
+};
+
+// What the window looked like while the dialog was up.
+struct DialogSighting
+{
+    bool shown = false;
+    QString portShown;
+    QString baudShown;
+    QStringList portList;
+    std::int32_t connectedMeanwhile = -1;
+    bool portClosedMeanwhile = false;
+};
+
+class InterfaceSettingsTest : public MainWindowFixture
+{
+protected:
+    // Runs Interface > Settings; `action` is carried out in the dialog if it appears.
+    DialogSighting RunSettings(const DialogAction& action = {})
+    {
+        DialogSighting sighting;
+        QTimer::singleShot(0, [&] {
+            auto* window = qobject_cast<DialogWindow*>(QApplication::activeModalWidget());
+            auto* shown = window ? dynamic_cast<CSchnittstelle*>(&window->Owner()) : nullptr;
+            if (shown == nullptr)
+                return;
+            auto* port = qobject_cast<QComboBox*>(shown->GetDlgItem(InterfaceDialogId::kPortCombo));
+            auto* baud =
+                qobject_cast<QComboBox*>(shown->GetDlgItem(InterfaceDialogId::kBaudRateCombo));
+            sighting.shown = true;
+            sighting.portShown = port->currentText();
+            sighting.baudShown = baud->currentText();
+            for (int i = 0; i < port->count(); ++i)
+                sighting.portList.append(port->itemText(i));
+            sighting.connectedMeanwhile = dialog->serialLink.connected;
+            sighting.portClosedMeanwhile = dialog->serialLink.portHandle == nullptr;
+            if (action.edit)
+                action.edit(port, baud);
+            QTest::mouseClick(qobject_cast<QPushButton*>(shown->GetDlgItem(action.button)),
+                              Qt::LeftButton);
+        });
+        dialog->DispatchCommand(CommandId::kInterfaceSettings);
+        // Lets the timer run when no dialog took it.
+        QCoreApplication::processEvents();
+        return sighting;
+    }
+
+    // Sends a command through the window's link and returns the reader's answer line.
+    QByteArray Exchange(PtyReaderServer& server, const QString& command)
+    {
+        SerialLink& link = dialog->serialLink;
+        server.ClearReceivedBytes();
+        link.receiveThread.lineEvent.Reset();
+        if (link.WriteText(command) != 0)
+            return "<not sent>";
+        if (!link.receiveThread.lineEvent.Wait(kGenerousWait))
+            return "<no answer>";
+        return link.receiveThread.publishedLine.TakeLine();
+    }
+};
+
+} // namespace
+
+TEST_F(InterfaceSettingsTest, DialogShowsTheCurrentPortAndBaudRateWhileThePortIsClosed)
+{
+    WriteReaderSettings();
+    Open();
+    ASSERT_EQ(dialog->serialLink.connected, 1);
+
+    const DialogSighting sighting = RunSettings({{}, IDCANCEL});
+
+    ASSERT_TRUE(sighting.shown);
+    EXPECT_EQ(sighting.portShown, SlavePath());
+    EXPECT_EQ(sighting.baudShown, QStringLiteral("115200"));
+    EXPECT_EQ(sighting.connectedMeanwhile, 0);
+    EXPECT_TRUE(sighting.portClosedMeanwhile);
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(InterfaceSettingsTest, BaudRateTextIsReadAsItsLeadingNumber)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<void(QComboBox*)> editBaud;
+        std::int32_t baudRate;
+        std::int32_t connected;
+    };
+    const Case cases[] = {
+        {"picked entry with a space", [](QComboBox* b) { b->setCurrentIndex(6); }, 9600, 1},
+        {"typed with a word", [](QComboBox* b) { b->setEditText(QStringLiteral("9600 baud")); },
+         9600, 1},
+        {"typed with blanks", [](QComboBox* b) { b->setEditText(QStringLiteral("\t 19200")); },
+         19200, 1},
+        {"no digits", [](QComboBox* b) { b->setEditText(QStringLiteral("fast")); }, 0, 0},
+        {"negative", [](QComboBox* b) { b->setEditText(QStringLiteral("-9600")); }, -9600, 0},
+    };
+    WriteReaderSettings();
+    Open();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        presenter.shown.clear();
+        const DialogSighting sighting =
+            RunSettings({[&](QComboBox*, QComboBox* baud) { c.editBaud(baud); }, IDOK});
+        ASSERT_TRUE(sighting.shown);
+        EXPECT_EQ(dialog->serialLink.baudRate, c.baudRate);
+        EXPECT_EQ(dialog->serialLink.portName, SlavePath());
+        EXPECT_EQ(dialog->serialLink.connected, c.connected);
+        if (c.connected == 1) {
+            EXPECT_TRUE(presenter.shown.empty());
+            EXPECT_EQ(Exchange(*reader, QStringLiteral("RUID\r")), "E0040150\r\n");
+        } else {
+            ASSERT_EQ(presenter.shown.size(), 1u);
+            EXPECT_EQ(presenter.shown[0].text,
+                      SlavePath() + QStringLiteral(" could not be opened!"));
+            EXPECT_EQ(presenter.shown[0].title, QStringLiteral("Error"));
+        }
+    }
+}
+
+TEST_F(InterfaceSettingsTest, OkWithAnotherPortConnectsToItAndReleasesTheOldOne)
+{
+    PtyReaderServer other;
+    ASSERT_TRUE(other.Start());
+    WriteReaderSettings();
+    Open();
+
+    const DialogSighting sighting = RunSettings(
+        {[&](QComboBox* port, QComboBox*) { port->setEditText(other.SlavePath()); }, IDOK});
+
+    ASSERT_TRUE(sighting.shown);
+    EXPECT_EQ(dialog->serialLink.portName, other.SlavePath());
+    EXPECT_EQ(dialog->serialLink.baudRate, 115200);
+    EXPECT_EQ(dialog->serialLink.connected, 1);
+    EXPECT_EQ(Exchange(other, QStringLiteral("RUID\r")), "E0040150\r\n");
+    EXPECT_EQ(other.ReceivedBytes(), QByteArray("RUID\r"));
+    EXPECT_TRUE(reader->ReceivedBytes().isEmpty());
+    EXPECT_NE(SerialDevice::Open(SlavePath()), nullptr);
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(InterfaceSettingsTest, CancelReconnectsWithTheOldSettingsSoAMissingPortIsTriedAgain)
+{
+    const QString link = QDir(folder.path()).filePath(QStringLiteral("reader-link"));
+    WriteSettings("[Interface]\r\nPort=" + link.toUtf8() + "\r\nBaudrate=57600\r\n");
+    Open();
+    ASSERT_EQ(dialog->serialLink.connected, 0);
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    ASSERT_TRUE(QFile::link(SlavePath(), link));
+
+    const DialogSighting sighting = RunSettings({[](QComboBox* port, QComboBox* baud) {
+                                                     port->setEditText(QStringLiteral("ttyX9"));
+                                                     baud->setCurrentIndex(0);
+                                                 },
+                                                 IDCANCEL});
+
+    ASSERT_TRUE(sighting.shown);
+    EXPECT_EQ(dialog->serialLink.portName, link);
+    EXPECT_EQ(dialog->serialLink.baudRate, 57600);
+    EXPECT_EQ(dialog->serialLink.connected, 1);
+    EXPECT_EQ(presenter.shown.size(), 1u);
+    EXPECT_EQ(Exchange(*reader, QStringLiteral("RUID\r")), "E0040150\r\n");
+}
+
+TEST_F(InterfaceSettingsTest, PortNameIsUsedExactlyAsTyped)
+{
+    WriteReaderSettings();
+    Open();
+    const QString typed = SlavePath().toUpper();
+
+    RunSettings({[&](QComboBox* port, QComboBox*) { port->setEditText(typed); }, IDOK});
+
+    EXPECT_EQ(dialog->serialLink.portName, typed);
+    EXPECT_EQ(dialog->serialLink.connected, 0);
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_EQ(presenter.shown[0].text, typed + QStringLiteral(" could not be opened!"));
+}
+
+TEST_F(InterfaceSettingsTest, FailedCloseSkipsTheDialogAndKeepsTheOldPortWorking)
+{
+    WriteReaderSettings();
+    Open();
+    ASSERT_EQ(dialog->serialLink.connected, 1);
+    const SerialDevice* before = dialog->serialLink.portHandle.get();
+    dialog->serialLink.portHandle->FailNextClose();
+
+    const DialogSighting sighting = RunSettings();
+
+    EXPECT_FALSE(sighting.shown);
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_EQ(presenter.shown[0].text, QStringLiteral("Can't close COM Port."));
+    EXPECT_EQ(presenter.shown[0].title, QStringLiteral("Error"));
+    EXPECT_EQ(presenter.shown[0].type & MB_ICONMASK, MB_ICONERROR);
+    EXPECT_EQ(dialog->serialLink.connected, 1);
+    EXPECT_EQ(dialog->serialLink.portHandle.get(), before);
+    EXPECT_EQ(Exchange(*reader, QStringLiteral("RUID\r")), "E0040150\r\n");
+}
+
+TEST_F(InterfaceSettingsTest, FieldThatFailsTheTakeOverKeepsThePortAndEveryTypedText)
+{
+    WriteReaderSettings();
+    Open();
+    auto* first = Control<QLineEdit>(kPageRows[0].fieldId);
+    auto* second = Control<QLineEdit>(kPageRows[1].fieldId);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    SetWidgetText(first, QStringLiteral("0123456789ABCDEF0"));
+    SetWidgetText(second, QStringLiteral("1122"));
+
+    const DialogSighting sighting = RunSettings();
+
+    EXPECT_FALSE(sighting.shown);
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_NE(presenter.shown[0].text, QStringLiteral("Can't close COM Port."));
+    EXPECT_EQ(dialog->serialLink.connected, 1);
+    EXPECT_NE(dialog->serialLink.portHandle, nullptr);
+    EXPECT_EQ(second->text(), QStringLiteral("1122"));
+    EXPECT_EQ(first->text(), QStringLiteral("0123456789ABCDEF0"));
+}
