@@ -1,6 +1,38 @@
 #include "app/ctamblor_dlg.h"
+#include "transponder/answer_judging.h"
+#include "transponder/command_exchange.h"
+#include "transponder/operation_frame.h"
+#include "transponder/page_field_colours.h"
+#include "transponder/reader_command.h"
+#include "transponder/window_exchange_context.h"
+
+namespace {
+
+// Locks the selected pages in page order until one is not acknowledged. Unselected and untried
+// fields keep their colours.
+void LockSelectedPages(CTamblorDlg& dialog, ExchangeContext& context)
+{
+    bool acknowledged = true;
+    for (std::size_t index = 0; index < dialog.pageRows.rows.size() && acknowledged; ++index) {
+        if (dialog.pageRows.rows[index].selected != 1)
+            continue;
+        SetPageFieldColour(dialog, index, kColourWhite);
+        const ExchangeResult answer =
+            CommandExchange(context, LockPageCommand(static_cast<int>(index) + 1));
+        acknowledged = IsAcknowledged(answer.kept);
+        SetPageFieldColour(dialog, index, acknowledged ? kColourGreen : kColourRed);
+        PutAnswerRecord(context, answer);
+    }
+}
+
+} // namespace
 
 void CTamblorDlg::LockPages()
 {
-    // Built by the reader-operations work.
+    ExchangeContext context = WindowExchangeContext(*this);
+    RunOperation(context, {.busyFlag = BusyFlag::Read,
+                           .timeoutFactor = kLockPagesTimeoutFactor,
+                           .takeFields = [this] { UpdateData(true); },
+                           .exchanges = [&] { LockSelectedPages(*this, context); },
+                           .afterBusyCleared = [this] { UpdateData(false); }});
 }

@@ -1,11 +1,30 @@
 #include "app/ctamblor_dlg.h"
+#include "transponder/page_field_colours.h"
 
 void CTamblorDlg::OnAllClicked()
 {
-    // Built by the reader-operations work.
+    UpdateData(true);
+    pageRows.ApplyAllSelected();
+    if (pageRows.allSelected != 1) {
+        // Each field takes the focus in turn, so the last page's field keeps it.
+        for (std::size_t index = 0; index < pageRows.rows.size(); ++index)
+            FocusPageField(*this, index);
+    }
+    ShowSelectionPictures();
+    SetAllPageFieldColours(*this, kColourWhite);
+    UpdateData(false);
 }
 
-void CTamblorDlg::OnPageBoxClicked(int)
+void CTamblorDlg::OnPageBoxClicked(int index)
 {
-    // Built by the reader-operations work.
+    if (index < 0 || index >= static_cast<int>(pageRows.rows.size()))
+        return;
+    const auto row = static_cast<std::size_t>(index);
+    UpdateData(true);
+    pageRows.ApplyRowSelected(index);
+    if (pageRows.rows[row].selected != 1)
+        FocusPageField(*this, row);
+    ShowSelectionPictures();
+    SetPageFieldColour(*this, row, kColourWhite);
+    UpdateData(false);
 }
