@@ -1,0 +1,215 @@
+#include "app/main_window_fixture.h"
+
+#include "framework/message_box_flags.h"
+#include "resources/control_ids.h"
+#include "transponder/page_row_table.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+using SettingsFileTest = MainWindowFixture;
+
+// Every key the tool writes, in the order a new file holds them, with the values of a run that
+// started without a file.
+QByteArray DefaultFile()
+{
+    QByteArray text = "[Interface]\nPort=\nBaudrate=0\n[Data]\nSelectAll=0\n";
+    for (int page = 1; page <= 17; ++page)
+        text += "SelectP" + QByteArray::number(page) + "=0\n";
+    text += "Format=0\n";
+    for (int page = 1; page <= 17; ++page)
+        text += "P" + QByteArray::number(page) + "=\n";
+    text += "CarrierIDLength=0\nCarrierID=\nUID=\n[Terminal]\nSend=\n";
+    return text;
+}
+
+TEST_F(SettingsFileTest, NoFileStartsWithDefaultsReportsThePortOnceAndWritesEveryKeyInOrder)
+{
+    CTamblorDlg& window = Open();
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_EQ(presenter.shown[0].text, QStringLiteral(" could not be opened!"));
+    EXPECT_EQ(presenter.shown[0].title, QStringLiteral("Error"));
+    EXPECT_EQ(presenter.shown[0].type & MB_ICONMASK, MB_ICONERROR);
+    EXPECT_EQ(window.serialLink.connected, 0);
+    EXPECT_EQ(window.displayFormat, DisplayFormat::Hex);
+    EXPECT_EQ(window.pageRows.allSelected, 0);
+    for (const PageRow& row : window.pageRows.rows) {
+        EXPECT_EQ(row.selected, 0);
+        EXPECT_TRUE(row.text.isEmpty());
+    }
+    EXPECT_EQ(window.carrierIdLength, 0);
+    EXPECT_EQ(window.TimeoutUnit, 160);
+
+    Close();
+    EXPECT_EQ(SettingsText(), DefaultFile());
+    EXPECT_FALSE(SettingsText().contains("Default"));
+    EXPECT_EQ(presenter.shown.size(), 1u);
+}
+
+TEST_F(SettingsFileTest, EveryKeyComesBackUnchangedAfterARun)
+{
+    QByteArray text = "[Interface]\nPort=" + SlavePath().toUtf8() + "\nBaudrate=19200\n[Data]\n";
+    text += "SelectAll=1\n";
+    for (int page = 1; page <= 17; ++page)
+        text += "SelectP" + QByteArray::number(page) + (page % 3 == 0 ? "=1\n" : "=0\n");
+    text += "Format=1\n";
+    for (int page = 1; page <= 17; ++page)
+        text += "P" + QByteArray::number(page) + "=Page " + QByteArray::number(page) + "\n";
+    text += "CarrierIDLength=5\nCarrierID=ABCDE\nUID=0A1B2C3D\n[Terminal]\nSend=RD 3\n";
+    WriteSettings(text);
+
+    CTamblorDlg& window = Open();
+    EXPECT_TRUE(presenter.shown.empty());
+    EXPECT_EQ(window.serialLink.connected, 1);
+    EXPECT_EQ(window.pageRows.rows[2].selected, 1);
+    EXPECT_EQ(window.pageRows.rows[3].selected, 0);
+    EXPECT_EQ(Control<QLineEdit>(kPageRows[16].fieldId)->text(), QStringLiteral("Page 17"));
+    EXPECT_EQ(Control<QLineEdit>(ControlId::kSendField)->text(), QStringLiteral("RD 3"));
+    Close();
+    EXPECT_EQ(SettingsText(), text);
+}
+
+struct LoadCase
+{
+    const char* line; // in section [Data] unless it names [Interface]
+    const char* section;
+    std::function<std::int64_t(const CTamblorDlg&)> member;
+    std::int64_t expected;
+    const char* writtenBack;
+};
+
+TEST_F(SettingsFileTest, FlagsAndNumbersAreReadAsTheRuntimeReadsThemAndWrittenBackNormalised)
+{
+    const auto baud = [](const CTamblorDlg& w) { return std::int64_t{w.serialLink.baudRate}; };
+    const auto length = [](const CTamblorDlg& w) { return std::int64_t{w.carrierIdLength}; };
+    const auto p3 = [](const CTamblorDlg& w) { return std::int64_t{w.pageRows.rows[2].selected}; };
+    const auto all = [](const CTamblorDlg& w) { return std::int64_t{w.pageRows.allSelected}; };
+    const auto format = [](const CTamblorDlg& w) { return std::int64_t(w.displayFormat); };
+    const LoadCase cases[] = {
+        {"Baudrate=19200", "Interface", baud, 19200, "Baudrate=19200"},
+        {"Baudrate=abc", "Interface", baud, 0, "Baudrate=0"},
+        {"Baudrate=9600 baud", "Interface", baud, 9600, "Baudrate=9600"},
+        {"Baudrate=  -12x", "Interface", baud, -12, "Baudrate=-12"},
+        {"Baudrate=99999999999", "Interface", baud, INT32_MAX, "Baudrate=2147483647"},
+        {"CarrierIDLength=+7", "Data", length, 7, "CarrierIDLength=7"},
+        {"CarrierIDLength=", "Data", length, 0, "CarrierIDLength=0"},
+        {"SelectP3=true", "Data", p3, 0, "SelectP3=0"},
+        {"SelectP3=01", "Data", p3, 0, "SelectP3=0"},
+        {"SelectP3= 1 ", "Data", p3, 1, "SelectP3=1"},
+        {"selectp3=\"1\"", "Data", p3, 1, "selectp3=1"},
+        {"SelectAll=yes", "Data", all, 0, "SelectAll=0"},
+        {"Format=1", "Data", format, 1, "Format=1"},
+        {"Format=ascii", "Data", format, 0, "Format=0"},
+    };
+    for (const LoadCase& c : cases) {
+        SCOPED_TRACE(c.line);
+        WriteSettings(QByteArray("[") + c.section + "]\n" + c.line + "\n");
+        Open();
+        EXPECT_EQ(c.member(*dialog), c.expected);
+        Close();
+        EXPECT_TRUE(SettingsText().contains(QByteArray("\n") + c.writtenBack + "\n"))
+            << SettingsText().constData();
+    }
+}
+
+TEST_F(SettingsFileTest, HandWrittenDefaultsCommentsAndUnknownKeysSurviveRuns)
+{
+    const QByteArray handWritten = "; reader on the bench\n[Data]\nP1Default=0011223344556677\n"
+                                   "Extra=kept\nP17Default=8899AABBCCDDEEFF\n";
+    WriteSettings(handWritten);
+    for (int run = 0; run < 2; ++run) {
+        CTamblorDlg& window = Open();
+        EXPECT_EQ(window.pageRows.rows[0].defaultText, QStringLiteral("0011223344556677"));
+        EXPECT_EQ(window.pageRows.rows[16].defaultText, QStringLiteral("8899AABBCCDDEEFF"));
+        Close();
+    }
+    const QByteArray text = SettingsText();
+    EXPECT_TRUE(text.startsWith("; reader on the bench\n[Data]\nP1Default=0011223344556677\n"
+                                "Extra=kept\nP17Default=8899AABBCCDDEEFF\n"))
+        << text.constData();
+    EXPECT_EQ(text.count("P1Default"), 1);
+}
+
+TEST_F(SettingsFileTest, AsciiPageTextLosesSurroundingBlanksAcrossARestart)
+{
+    WriteSettings("[Data]\nFormat=1\n");
+    Open();
+    dialog->pageRows.rows[0].text = QStringLiteral("  AB  ");
+    Close();
+    CTamblorDlg& window = Open();
+    EXPECT_EQ(window.pageRows.rows[0].text, QStringLiteral("AB"));
+}
+
+TEST_F(SettingsFileTest, ValuesAreCutTo259Characters)
+{
+    WriteSettings("[Data]\nUID=" + QByteArray(300, 'u') + "\n");
+    CTamblorDlg& window = Open();
+    EXPECT_EQ(window.uidText, QString(259, QLatin1Char('u')));
+}
+
+TEST_F(SettingsFileTest, SettingsInADeepFolderAreReadAndWrittenWhole)
+{
+    QString deep = folder.path();
+    while (deep.size() < 300)
+        deep += QStringLiteral("/a_rather_long_folder_name");
+    ASSERT_TRUE(QDir().mkpath(deep));
+    ASSERT_TRUE(QDir::setCurrent(deep));
+    {
+        QFile file(deep + QStringLiteral("/Orvane.ini"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Data]\nUID=deep\n");
+    }
+    CTamblorDlg& window = Open();
+    EXPECT_EQ(window.uidText, QStringLiteral("deep"));
+    window.uidText = QStringLiteral("deeper");
+    Close();
+    QFile file(deep + QStringLiteral("/Orvane.ini"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("UID=deeper\n"));
+}
+
+TEST_F(SettingsFileTest, TheFileOfTheStartFolderIsWrittenEvenWhenTheFolderChanged)
+{
+    WriteReaderSettings();
+    Open();
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
+    dialog->uidText = QStringLiteral("1234ABCD");
+    Close();
+    EXPECT_TRUE(SettingsText().contains("UID=1234ABCD"));
+    EXPECT_FALSE(QFile::exists(QDir(elsewhere.path()).filePath(QStringLiteral("Orvane.ini"))));
+}
+
+TEST_F(SettingsFileTest, GarbageFileGivesDefaultsAndKeepsItsLines)
+{
+    const char bytes[] = "\x01\x02 binary \xfe\xff\x00 junk\n[not a section\n=novalue\nPort\n"
+                         "[Data]\nSelectAll=1\n";
+    const QByteArray garbage(bytes, sizeof bytes - 1);
+    WriteSettings(garbage);
+    CTamblorDlg& window = Open();
+    EXPECT_EQ(window.pageRows.allSelected, 1);
+    EXPECT_TRUE(window.serialLink.portName.isEmpty());
+    Close();
+    const QByteArray text = SettingsText();
+    EXPECT_TRUE(text.contains("=novalue\nPort\n")) << text.toHex().constData();
+    EXPECT_TRUE(text.contains("SelectAll=1\n"));
+}
+
+TEST_F(SettingsFileTest, UnwritableSettingsStartWithDefaultsAndFailSilently)
+{
+    // A folder in the file's place can be neither read nor replaced, even with full rights.
+    ASSERT_TRUE(QDir().mkdir(SettingsPath()));
+    CTamblorDlg& window = Open();
+    EXPECT_TRUE(window.serialLink.portName.isEmpty());
+    ASSERT_EQ(presenter.shown.size(), 1u); // only the port
+    Close();
+    EXPECT_EQ(presenter.shown.size(), 1u);
+    EXPECT_TRUE(QFileInfo(SettingsPath()).isDir());
+}
+
+} // namespace
