@@ -37,7 +37,6 @@ struct DialogSighting
     bool shown = false;
     QString portShown;
     QString baudShown;
-    QStringList portList;
     std::int32_t connectedMeanwhile = -1;
     bool portClosedMeanwhile = false;
 };
@@ -60,8 +59,6 @@ protected:
             sighting.shown = true;
             sighting.portShown = port->currentText();
             sighting.baudShown = baud->currentText();
-            for (int i = 0; i < port->count(); ++i)
-                sighting.portList.append(port->itemText(i));
             sighting.connectedMeanwhile = dialog->serialLink.connected;
             sighting.portClosedMeanwhile = dialog->serialLink.portHandle == nullptr;
             if (action.edit)
@@ -190,20 +187,6 @@ TEST_F(InterfaceSettingsTest, CancelReconnectsWithTheOldSettingsSoAMissingPortIs
     EXPECT_EQ(dialog->serialLink.connected, 1);
     EXPECT_EQ(presenter.shown.size(), 1u);
     EXPECT_EQ(Exchange(*reader, QStringLiteral("RUID\r")), "E0040150\r\n");
-}
-
-TEST_F(InterfaceSettingsTest, PortNameIsUsedExactlyAsTyped)
-{
-    WriteReaderSettings();
-    Open();
-    const QString typed = SlavePath().toUpper();
-
-    RunSettings({[&](QComboBox* port, QComboBox*) { port->setEditText(typed); }, IDOK});
-
-    EXPECT_EQ(dialog->serialLink.portName, typed);
-    EXPECT_EQ(dialog->serialLink.connected, 0);
-    ASSERT_EQ(presenter.shown.size(), 1u);
-    EXPECT_EQ(presenter.shown[0].text, typed + QStringLiteral(" could not be opened!"));
 }
 
 TEST_F(InterfaceSettingsTest, FailedCloseSkipsTheDialogAndKeepsTheOldPortWorking)

@@ -1,4 +1,3 @@
-#include "serial/port_candidates.h"
 #include "serial/port_discovery.h"
 #include "serial/port_probe.h"
 
@@ -9,118 +8,62 @@
 
 #include <gtest/gtest.h>
 
-using namespace std::chrono_literals;
-
-namespace {
-
-class PortDiscoveryTest : public ::testing::Test
+TEST(PortDiscovery, ListsDeviceBackedTerminalsAndIdentityLinksThatOpenInNaturalOrder)
 {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(folder.IsValid());
-        ASSERT_TRUE(first.IsValid());
-        ASSERT_TRUE(second.IsValid());
-    }
-
     FakePortFolder folder;
     PtyPair first;
     PtyPair second;
-};
-
-} // namespace
-
-TEST_F(PortDiscoveryTest, CandidatesAreDeviceBackedTerminalsByShortNameAndIdentityLinksByPath)
-{
-    ASSERT_TRUE(folder.AddBackedTerminal(QStringLiteral("ttyUSB0"), first.SlavePath()));
-    ASSERT_TRUE(folder.AddUnbackedTerminal(QStringLiteral("tty3"), second.SlavePath()));
-    ASSERT_TRUE(
-        folder.AddIdentityLink(QStringLiteral("usb-Maker_Adapter_42-if00"), first.SlavePath()));
-    const PortDiscoveryRoots roots = folder.Roots();
-
-    const std::vector<PortCandidate> candidates = ListPortCandidates(roots);
-
-    ASSERT_EQ(candidates.size(), 2u);
-    EXPECT_EQ(candidates[0].name, QStringLiteral("ttyUSB0"));
-    EXPECT_EQ(candidates[0].devicePath, roots.deviceDirectory + QStringLiteral("/ttyUSB0"));
-    const QString link = roots.serialById + QStringLiteral("/usb-Maker_Adapter_42-if00");
-    EXPECT_EQ(candidates[1].name, link);
-    EXPECT_EQ(candidates[1].devicePath, link);
-}
-
-TEST_F(PortDiscoveryTest, MissingFoldersGiveNoCandidates)
-{
-    PortDiscoveryRoots roots = folder.Roots();
-    roots.ttyClass += QStringLiteral("/absent");
-    roots.serialById += QStringLiteral("/absent");
-
-    EXPECT_TRUE(ListPortCandidates(roots).empty());
-    EXPECT_TRUE(DiscoverOpenablePorts(roots).isEmpty());
-}
-
-TEST_F(PortDiscoveryTest, ListsOnlyPortsThatOpenInNaturalOrder)
-{
-    ASSERT_TRUE(folder.AddBackedTerminal(QStringLiteral("ttyS10"), first.SlavePath()));
-    ASSERT_TRUE(folder.AddBackedTerminal(QStringLiteral("ttyS2"), second.SlavePath()));
-    ASSERT_TRUE(folder.AddBackedTerminal(QStringLiteral("ttyS3"), QString())); // no node
-    ASSERT_TRUE(folder.AddBackedTerminal(QStringLiteral("ttyS4"),
-                                         QStringLiteral("/nonexistent/ttyS4"))); // dangling
-    ASSERT_TRUE(folder.AddBackedPlainFile(QStringLiteral("ttyS5")));             // not a terminal
-    ASSERT_TRUE(folder.AddUnbackedTerminal(QStringLiteral("tty1"), first.SlavePath()));
+    ASSERT_TRUE(folder.IsValid() && first.IsValid() && second.IsValid());
+    ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS10"), first.SlavePath()));
+    ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS2"), second.SlavePath()));
+    ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS3"), QString()));            // no node
+    ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS4"), QStringLiteral("/x"))); // dangling
+    ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS5"), QStringLiteral("/dev/null")));
+    ASSERT_TRUE(folder.AddTerminal(QStringLiteral("tty1"), first.SlavePath(), false));
     ASSERT_TRUE(folder.AddIdentityLink(QStringLiteral("usb-B-if00"), second.SlavePath()));
-    ASSERT_TRUE(folder.AddIdentityLink(QStringLiteral("usb-gone-if00"), QStringLiteral("/x/y")));
-    const PortDiscoveryRoots roots = folder.Roots();
+    ASSERT_TRUE(folder.AddIdentityLink(QStringLiteral("usb-gone-if00"), QStringLiteral("/x")));
+    PortDiscoveryRoots roots = folder.Roots();
 
+    // ttyS2 and the link are one device: the second probe finds it only if the first let go.
     const QStringList expected{roots.serialById + QStringLiteral("/usb-B-if00"),
                                QStringLiteral("ttyS2"), QStringLiteral("ttyS10")};
     EXPECT_EQ(DiscoverOpenablePorts(roots), expected);
+    EXPECT_NE(SerialDevice::Open(second.SlavePath()), nullptr);
+
+    roots.ttyClass += QStringLiteral("/absent");
+    roots.serialById += QStringLiteral("/absent");
+    EXPECT_TRUE(DiscoverOpenablePorts(roots).isEmpty());
 }
 
-TEST_F(PortDiscoveryTest, PortHeldOpenIsNotListedUntilReleased)
+TEST(PortDiscovery, PortHeldOpenIsNotListedUntilReleased)
 {
-    ASSERT_TRUE(folder.AddBackedTerminal(QStringLiteral("ttyUSB0"), first.SlavePath()));
-    ASSERT_TRUE(folder.AddBackedTerminal(QStringLiteral("ttyUSB1"), second.SlavePath()));
+    FakePortFolder folder;
+    PtyPair free;
+    PtyPair held;
+    ASSERT_TRUE(folder.IsValid() && free.IsValid() && held.IsValid());
+    ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyUSB0"), free.SlavePath()));
+    ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyUSB1"), held.SlavePath()));
 
-    std::unique_ptr<SerialDevice> holder = SerialDevice::Open(second.SlavePath());
+    std::unique_ptr<SerialDevice> holder = SerialDevice::Open(held.SlavePath());
     ASSERT_NE(holder, nullptr);
     EXPECT_EQ(DiscoverOpenablePorts(folder.Roots()), QStringList{QStringLiteral("ttyUSB0")});
-
-    ASSERT_TRUE(holder->Close());
     holder.reset();
-    EXPECT_EQ(DiscoverOpenablePorts(folder.Roots()),
-              (QStringList{QStringLiteral("ttyUSB0"), QStringLiteral("ttyUSB1")}));
-}
-
-TEST_F(PortDiscoveryTest, ProbingLeavesNoPortOpen)
-{
-    ASSERT_TRUE(folder.AddBackedTerminal(QStringLiteral("ttyACM0"), first.SlavePath()));
-    ASSERT_TRUE(folder.AddIdentityLink(QStringLiteral("usb-C-if00"), first.SlavePath()));
-
-    // The same device under two names: both probes succeed only if the first let go of it.
     EXPECT_EQ(DiscoverOpenablePorts(folder.Roots()).size(), 2);
-    std::unique_ptr<SerialDevice> afterwards = SerialDevice::Open(first.SlavePath());
-    EXPECT_NE(afterwards, nullptr);
 }
 
-TEST_F(PortDiscoveryTest, ProbeDiscardsWhatWasWaitingOnTheLine)
+TEST(PortDiscovery, ProbeDiscardsWhatWasWaitingOnTheLine)
 {
-    ASSERT_TRUE(first.Write("stale answer\r"));
+    PtyPair line;
+    ASSERT_TRUE(line.IsValid());
+    ASSERT_TRUE(line.Write("stale answer\r"));
     ASSERT_TRUE(WaitUntil([&] {
-        std::unique_ptr<SerialDevice> peek = SerialDevice::Open(first.SlavePath());
+        auto peek = SerialDevice::Open(line.SlavePath());
         return peek && peek->BytesWaiting().value_or(0) == 13;
     }));
 
-    EXPECT_TRUE(ProbePort(first.SlavePath()));
+    EXPECT_TRUE(ProbePort(line.SlavePath()));
 
-    std::unique_ptr<SerialDevice> next = SerialDevice::Open(first.SlavePath());
+    auto next = SerialDevice::Open(line.SlavePath());
     ASSERT_NE(next, nullptr);
     EXPECT_EQ(next->BytesWaiting(), std::optional<std::uint32_t>(0));
-}
-
-TEST_F(PortDiscoveryTest, ProbeFailsForAbsentAndNonTerminalDevices)
-{
-    EXPECT_FALSE(ProbePort(QStringLiteral("/nonexistent/ttyUSB9")));
-    EXPECT_FALSE(ProbePort(QStringLiteral("/dev/null")));
-    EXPECT_FALSE(ProbePort(QString()));
-    EXPECT_TRUE(ProbePort(first.SlavePath()));
 }
