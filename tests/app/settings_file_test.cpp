@@ -135,23 +135,6 @@ TEST_F(SettingsFileTest, HandWrittenDefaultsCommentsAndUnknownKeysSurviveRuns)
     EXPECT_EQ(text.count("P1Default"), 1);
 }
 
-TEST_F(SettingsFileTest, AsciiPageTextLosesSurroundingBlanksAcrossARestart)
-{
-    WriteSettings("[Data]\nFormat=1\n");
-    Open();
-    dialog->pageRows.rows[0].text = QStringLiteral("  AB  ");
-    Close();
-    CTamblorDlg& window = Open();
-    EXPECT_EQ(window.pageRows.rows[0].text, QStringLiteral("AB"));
-}
-
-TEST_F(SettingsFileTest, ValuesAreCutTo259Characters)
-{
-    WriteSettings("[Data]\nUID=" + QByteArray(300, 'u') + "\n");
-    CTamblorDlg& window = Open();
-    EXPECT_EQ(window.uidText, QString(259, QLatin1Char('u')));
-}
-
 TEST_F(SettingsFileTest, SettingsInADeepFolderAreReadAndWrittenWhole)
 {
     QString deep = folder.path();

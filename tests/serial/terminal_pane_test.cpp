@@ -54,12 +54,4 @@ TEST(TerminalPaneTest, OutputKeepsTheNewestLinesOnly)
     EXPECT_TRUE(pane.outputText.endsWith(QStringLiteral("\r\n6\r\n")));
 }
 
-TEST(TerminalPaneTest, ShownFlagPicksTheWideClientArea)
-{
-    TerminalPane pane;
-    EXPECT_EQ(pane.ClientSize(), QSize(660, 429));
-    pane.shown = 1;
-    EXPECT_EQ(pane.ClientSize(), QSize(874, 429));
-}
-
 } // namespace
