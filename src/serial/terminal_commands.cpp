@@ -47,10 +47,15 @@ void CTamblorDlg::FitWindowToTerminal()
     DialogWindow* window = GetSafeWidget();
     if (window == nullptr)
         return;
-    const QRect frame = GetWindowRect();
-    const QSize frameMargins = frame.size() - window->size();
     const QSize client = terminal.ClientSize();
     const QSize windowSize(client.width(), client.height() + window->MenuBarHeight());
+    if (!window->isVisible()) {
+        // Not placed yet: a position now would pin the window where the desktop has not put it.
+        window->resize(windowSize);
+        return;
+    }
+    const QRect frame = GetWindowRect();
+    const QSize frameMargins = frame.size() - window->size();
     MoveWindow(QRect(frame.topLeft(), windowSize + frameMargins), true);
 }
 
