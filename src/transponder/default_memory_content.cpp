@@ -1,6 +1,18 @@
 #include "app/ctamblor_dlg.h"
+#include "transponder/hex_ascii_conversion.h"
+#include "transponder/page_field_colours.h"
 
 void CTamblorDlg::RestoreDefaultContent()
 {
-    // Built by the reader-operations work.
+    UpdateData(true);
+    // The defaults are HEX pages whatever the format was; they replace the texts unconverted.
+    pageRows.RestoreDefaultTexts();
+    ShowSelectionPictures();
+    SetAllPageFieldColours(*this, kColourWhite);
+    carrierIdField.SetBackgroundColor(kColourWhite, true);
+    if (displayFormat == DisplayFormat::Ascii)
+        carrierIdText = AsciiToHex(carrierIdText);
+    displayFormat = DisplayFormat::Hex;
+    ShowFormatPictures();
+    UpdateData(false);
 }

@@ -1,6 +1,34 @@
 #include "app/ctamblor_dlg.h"
+#include "transponder/answer_judging.h"
+#include "transponder/command_exchange.h"
+#include "transponder/operation_frame.h"
+#include "transponder/reader_command.h"
+#include "transponder/window_exchange_context.h"
+
+namespace {
+
+// Shows the UID exactly as the reader sent it (at most 8 characters), whatever the display format.
+void ReadUidAnswer(CTamblorDlg& dialog, ExchangeContext& context)
+{
+    const ExchangeResult answer = CommandExchange(context, ReadUidCommand());
+    PutAnswerRecord(context, answer);
+    dialog.uidText = answer.kept;
+    dialog.uidField.SetBackgroundColor(IsGoodUidAnswer(answer.kept) ? kColourGreen : kColourRed,
+                                       true);
+    dialog.UpdateData(false);
+    dialog.uidField.SetFocus();
+}
+
+} // namespace
 
 void CTamblorDlg::ReadUid()
 {
-    // Built by the reader-operations work.
+    ExchangeContext context = WindowExchangeContext(*this);
+    RunOperation(context,
+                 {.busyFlag = BusyFlag::Read,
+                  .timeoutFactor = kReadUidTimeoutFactor,
+                  .takeFields = [this] { UpdateData(true); },
+                  .beforeTimeoutQuery =
+                      [this] { uidField.SetBackgroundColor(kColourWhite, true); },
+                  .exchanges = [&] { ReadUidAnswer(*this, context); }});
 }
