@@ -27,8 +27,7 @@ void ReadCarrierIdPages(CTamblorDlg& dialog, ExchangeContext& context)
         read = read && IsGoodPageAnswer(part2.kept);
     }
     dialog.carrierIdField.SetBackgroundColor(read ? kColourGreen : kColourRed, true);
-    const QString carrierIdHex =
-        CarrierIdFromPages(part1.kept, part2.kept, dialog.carrierIdLength);
+    const QString carrierIdHex = CarrierIdFromPages(part1.kept, part2.kept, dialog.carrierIdLength);
     dialog.carrierIdText = PresentHex(carrierIdHex, dialog.displayFormat);
     dialog.UpdateData(false);
     dialog.carrierIdField.SetFocus();
@@ -39,11 +38,10 @@ void ReadCarrierIdPages(CTamblorDlg& dialog, ExchangeContext& context)
 void CTamblorDlg::ReadCarrierId()
 {
     ExchangeContext context = WindowExchangeContext(*this);
-    RunOperation(context,
-                 {.busyFlag = BusyFlag::Read,
-                  .timeoutFactor = kReadCarrierIdTimeoutFactor,
-                  .takeFields = [this] { UpdateData(true); },
-                  .afterFieldsTaken =
-                      [this] { carrierIdLength = ClampCarrierIdLength(carrierIdLength); },
-                  .exchanges = [&] { ReadCarrierIdPages(*this, context); }});
+    RunOperation(context, {.busyFlag = BusyFlag::Read,
+                           .timeoutFactor = kReadCarrierIdTimeoutFactor,
+                           .takeFields = [this] { UpdateData(true); },
+                           .afterFieldsTaken =
+                               [this] { carrierIdLength = ClampCarrierIdLength(carrierIdLength); },
+                           .exchanges = [&] { ReadCarrierIdPages(*this, context); }});
 }

@@ -28,7 +28,6 @@ void CTamblorDlg::ReadUid()
                  {.busyFlag = BusyFlag::Read,
                   .timeoutFactor = kReadUidTimeoutFactor,
                   .takeFields = [this] { UpdateData(true); },
-                  .beforeTimeoutQuery =
-                      [this] { uidField.SetBackgroundColor(kColourWhite, true); },
+                  .beforeTimeoutQuery = [this] { uidField.SetBackgroundColor(kColourWhite, true); },
                   .exchanges = [&] { ReadUidAnswer(*this, context); }});
 }

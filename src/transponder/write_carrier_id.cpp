@@ -73,13 +73,12 @@ void WriteCarrierIdPages(CTamblorDlg& dialog, ExchangeContext& context)
 void CTamblorDlg::WriteCarrierId()
 {
     ExchangeContext context = WindowExchangeContext(*this);
-    RunOperation(context,
-                 {.busyFlag = BusyFlag::Write,
-                  .timeoutFactor = kWriteCarrierIdTimeoutFactor,
-                  .takeFields = [this] { UpdateData(true); },
-                  .afterFieldsTaken =
-                      [this] { carrierIdLength = ClampCarrierIdLength(carrierIdLength); },
-                  .beforeConnectedCheck = [this] { WhitenCarrierIdFields(*this); },
-                  .exchanges = [&] { WriteCarrierIdPages(*this, context); },
-                  .afterBusyCleared = [this] { UpdateData(false); }});
+    RunOperation(context, {.busyFlag = BusyFlag::Write,
+                           .timeoutFactor = kWriteCarrierIdTimeoutFactor,
+                           .takeFields = [this] { UpdateData(true); },
+                           .afterFieldsTaken =
+                               [this] { carrierIdLength = ClampCarrierIdLength(carrierIdLength); },
+                           .beforeConnectedCheck = [this] { WhitenCarrierIdFields(*this); },
+                           .exchanges = [&] { WriteCarrierIdPages(*this, context); },
+                           .afterBusyCleared = [this] { UpdateData(false); }});
 }

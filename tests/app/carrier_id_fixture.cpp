@@ -5,9 +5,8 @@
 
 #include <QApplication>
 
-CTamblorDlg& CarrierIdFixture::OpenWithCarrierId(const QByteArray& format,
-                                                 const QByteArray& length, const QByteArray& text,
-                                                 const QByteArray& more)
+CTamblorDlg& CarrierIdFixture::OpenWithCarrierId(const QByteArray& format, const QByteArray& length,
+                                                 const QByteArray& text, const QByteArray& more)
 {
     return OpenWithData("Format=" + format + "\r\nCarrierIDLength=" + length +
                         "\r\nCarrierID=" + text + "\r\n" + more);

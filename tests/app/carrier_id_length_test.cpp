@@ -43,8 +43,8 @@ TEST_F(CarrierIdLengthTest, SpinStepsAndWrapsWithinOneToSixteen)
         int after;
     };
     const Case cases[] = {
-        {5, Arrow::Up, 6},    {5, Arrow::Down, 4},  {16, Arrow::Up, 1},  {1, Arrow::Down, 16},
-        {15, Arrow::Up, 16},  {2, Arrow::Down, 1},  {20, Arrow::Up, 1},  {20, Arrow::Down, 19},
+        {5, Arrow::Up, 6},    {5, Arrow::Down, 4}, {16, Arrow::Up, 1}, {1, Arrow::Down, 16},
+        {15, Arrow::Up, 16},  {2, Arrow::Down, 1}, {20, Arrow::Up, 1}, {20, Arrow::Down, 19},
         {0, Arrow::Down, 16}, {-4, Arrow::Up, -3},
     };
     CTamblorDlg& window = OpenWithCarrierId("0", "5", "");
