@@ -3,6 +3,7 @@
 #include "framework/dialog_ids.h"
 #include "framework/dialog_window.h"
 #include "framework/menu_flags.h"
+#include "platform/serial_device.h"
 #include "resources/command_ids.h"
 #include "resources/control_ids.h"
 #include "transponder/page_row_table.h"
@@ -141,10 +142,7 @@ TEST_F(MainWindowTest, EscapeEndsWithoutTakingTheFieldsOverYetSavesAndClosesTheP
     EXPECT_TRUE(SettingsText().contains("\nP1=AAAA\n")) << SettingsText().constData();
     EXPECT_TRUE(presenter.shown.empty());
     // The port was released: another program can take it now.
-    SerialLink other;
-    other.portName = SlavePath();
-    other.baudRate = 115200;
-    EXPECT_NE(other.OpenPort(other.portName, other.baudRate), nullptr);
+    EXPECT_NE(SerialDevice::Open(SlavePath()), nullptr);
 }
 
 TEST_F(MainWindowTest, CloseBoxClosesThePortOnceAndEndsWithCancel)
