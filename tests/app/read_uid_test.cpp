@@ -1,0 +1,101 @@
+#include "app/reader_operations_fixture.h"
+
+#include "framework/widget_text.h"
+#include "resources/control_ids.h"
+#include "transponder/reader_protocol.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace ControlId;
+
+const QString kUidEcho = QStringLiteral("RUID // Read UID\r\n");
+
+class ReadUidTest : public ReaderOperationsFixture
+{
+protected:
+    COLORREF UidColour() const { return dialog->uidField.backgroundColor; }
+    QString UidShown() const { return WidgetText(dialog->GetDlgItem(kUidField)); }
+};
+
+TEST_F(ReadUidTest, ShowsTheAnswerAsItCameGreenOnlyWhenItIsAGoodUid)
+{
+    struct Case
+    {
+        QByteArray answer; // empty: the reader stays silent
+        QString uid;
+        COLORREF colour;
+    };
+    const Case cases[] = {
+        {"E0040100\r", "E0040100", kColourGreen},
+        {"E0040100FF\r", "E0040100", kColourGreen},
+        // 6 and 7 characters reach 8 with the line end.
+        {"ABCDEF\r", "ABCDEF\r\n", kColourGreen},
+        {"ABCDEFG\r", "ABCDEFG\r", kColourGreen},
+        {"ABCDE\r", "ABCDE\r\n", kColourRed},
+        {"XXXXXXXX\r", "XXXXXXXX", kColourRed},
+        {"No Read\r", "No Read\r", kColourRed},
+        {"#09\r", "#09\r\n", kColourRed},
+        {"A#09BCDE\r", "A#09BCDE", kColourRed},
+        {"", "", kColourRed},
+    };
+    // ASCII presentation does not apply to the UID.
+    CTamblorDlg& window = OpenWithData("Format=1\r\nUID=old\r\n");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer.toStdString());
+        reader->ClearReceivedBytes();
+        window.uidField.SetBackgroundColor(c.colour == kColourRed ? kColourGreen : kColourRed);
+        ScriptedReader scripted(*reader, ScriptWith([&](const QByteArray& command) {
+            return command == "RUID" ? std::optional(c.answer) : std::nullopt;
+        }));
+
+        Click(kReadUidButton);
+
+        EXPECT_EQ(reader->ReceivedBytes(), QByteArray("TOR\rRUID\r"));
+        EXPECT_EQ(window.uidText, c.uid);
+        EXPECT_EQ(UidColour(), c.colour);
+        EXPECT_EQ(window.terminal.outputText, c.uid + "\r\n" + kUidEcho);
+        EXPECT_EQ(QApplication::focusWidget(), dialog->GetDlgItem(kUidField));
+        EXPECT_EQ(window.TimeoutUnit, kShortTimeoutAnswer * kReadUidTimeoutFactor);
+        EXPECT_EQ(window.serialLink.receiveThread.readBusy, 0);
+    }
+    EXPECT_TRUE(presenter.shown.empty());
+}
+
+TEST_F(ReadUidTest, EmulatedReaderUidAndItsBadUidFault)
+{
+    CTamblorDlg& window = OpenWithData();
+    reader->Configure([](ReaderEmulator& emulator) { emulator.SetUid("E0071234"); });
+    Click(kReadUidButton);
+    EXPECT_EQ(UidShown(), QStringLiteral("E0071234"));
+    EXPECT_EQ(UidColour(), kColourGreen);
+
+    reader->Configure([](ReaderEmulator& emulator) {
+        ReaderFaults faults;
+        faults.badUid = true;
+        emulator.SetFaults(faults);
+    });
+    Click(kReadUidButton);
+    EXPECT_EQ(window.uidText, QStringLiteral("XXXXXXXX"));
+    EXPECT_EQ(UidColour(), kColourRed);
+}
+
+TEST_F(ReadUidTest, WithoutPortNothingVisibleChanges)
+{
+    CTamblorDlg& window = OpenWithData("UID=E0040100\r\n");
+    window.serialLink.connected = 0;
+    window.uidField.SetBackgroundColor(kColourGreen);
+    window.terminal.outputText = QStringLiteral("old line\r\n");
+    window.UpdateData(false);
+
+    Click(kReadUidButton);
+
+    EXPECT_TRUE(reader->ReceivedBytes().isEmpty());
+    EXPECT_EQ(UidShown(), QStringLiteral("E0040100"));
+    EXPECT_EQ(UidColour(), kColourGreen);
+    EXPECT_EQ(TerminalShown(), QStringLiteral("old line\r\n"));
+}
+
+} // namespace
