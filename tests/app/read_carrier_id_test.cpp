@@ -75,32 +75,29 @@ TEST_F(ReadCarrierIdTest, FailedPageReadTurnsTheFieldRedAndShowsWhatCame)
     struct Case
     {
         QByteArray length;
-        QByteArray page1Answer; // empty: the emulated page
+        QByteArray page1Answer; // empty: no answer
         QByteArray page2Answer;
         QString shown;
     };
+    const QByteArray good1 = kPage1 + QByteArray("\r");
+    const QByteArray good2 = kPage2 + QByteArray("\r");
     const Case cases[] = {
-        {"4", "No Read\r", "", QStringLiteral("No Read\r")},
-        {"4", "#09\r", "", QStringLiteral("#09\r\n")},
-        {"4", "XXXXXXXX01234567\r", "", QStringLiteral("XXXXXXXX")},
-        {"4", "0123\r", "", QStringLiteral("0123\r\n")},
-        {"12", "", "#09\r", QStringLiteral("4142434445464748#09\r\n")},
+        {"4", "No Read\r", good2, QStringLiteral("No Read\r")},
+        {"4", "#09\r", good2, QStringLiteral("#09\r\n")},
+        {"4", "XXXXXXXX01234567\r", good2, QStringLiteral("XXXXXXXX")},
+        {"4", "0123\r", good2, QStringLiteral("0123\r\n")},
+        {"4", "", good2, QString()},
+        {"12", good1, "#09\r", QStringLiteral("4142434445464748#09\r\n")},
         // A good page 2 does not make up for a failed page 1.
-        {"12", "No Read\r", "", QStringLiteral("No Read\r\n494A4B4C4D4E4F5")},
+        {"12", "No Read\r", good2, QStringLiteral("No Read\r\n494A4B4C4D4E4F5")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.length.toStdString() + " " + (c.page1Answer + c.page2Answer).toStdString());
         CTamblorDlg& window = OpenWithCarrierId("0", c.length, "0102");
         window.carrierIdField.SetBackgroundColor(kColourGreen);
         ScriptedReader scripted(*reader, ScriptWith([&](const QByteArray& command) {
-            if (command == "RD 1" && !c.page1Answer.isEmpty())
-                return std::optional(c.page1Answer);
-            if (command == "RD 1")
-                return std::optional<QByteArray>(kPage1 + QByteArray("\r"));
-            if (command == "RD 2" && !c.page2Answer.isEmpty())
-                return std::optional(c.page2Answer);
-            if (command == "RD 2")
-                return std::optional<QByteArray>(kPage2 + QByteArray("\r"));
+            if (command == "RD 1" || command == "RD 2")
+                return std::optional(command == "RD 1" ? c.page1Answer : c.page2Answer);
             return std::optional<QByteArray>();
         }));
 
@@ -111,24 +108,6 @@ TEST_F(ReadCarrierIdTest, FailedPageReadTurnsTheFieldRedAndShowsWhatCame)
         EXPECT_TRUE(presenter.shown.empty());
         Close();
     }
-}
-
-TEST_F(ReadCarrierIdTest, SilentReaderLeavesTheCarrierIdEmptyAndRed)
-{
-    CTamblorDlg& window = OpenWithCarrierId("0", "4", "01020304");
-    window.TimeoutUnit = 3;
-    reader->Configure([](ReaderEmulator& emulator) {
-        ReaderFaults faults;
-        faults.silent = true;
-        emulator.SetFaults(faults);
-    });
-
-    Click(kReadCarrierIdButton);
-
-    EXPECT_EQ(window.carrierIdText, QString());
-    EXPECT_EQ(CarrierIdColour(), kColourRed);
-    EXPECT_EQ(TerminalShown(), QStringLiteral("\r\nRD 1 // Read page 1\r\n"));
-    EXPECT_EQ(window.TimeoutUnit, 3) << "no TOR answer keeps the unit";
 }
 
 TEST_F(ReadCarrierIdTest, WithoutPortNothingInTheWindowChanges)

@@ -64,24 +64,6 @@ TEST_F(ReadUidTest, ShowsTheAnswerAsItCameGreenOnlyWhenItIsAGoodUid)
     EXPECT_TRUE(presenter.shown.empty());
 }
 
-TEST_F(ReadUidTest, EmulatedReaderUidAndItsBadUidFault)
-{
-    CTamblorDlg& window = OpenWithData();
-    reader->Configure([](ReaderEmulator& emulator) { emulator.SetUid("E0071234"); });
-    Click(kReadUidButton);
-    EXPECT_EQ(UidShown(), QStringLiteral("E0071234"));
-    EXPECT_EQ(UidColour(), kColourGreen);
-
-    reader->Configure([](ReaderEmulator& emulator) {
-        ReaderFaults faults;
-        faults.badUid = true;
-        emulator.SetFaults(faults);
-    });
-    Click(kReadUidButton);
-    EXPECT_EQ(window.uidText, QStringLiteral("XXXXXXXX"));
-    EXPECT_EQ(UidColour(), kColourRed);
-}
-
 TEST_F(ReadUidTest, WithoutPortNothingVisibleChanges)
 {
     CTamblorDlg& window = OpenWithData("UID=E0040100\r\n");

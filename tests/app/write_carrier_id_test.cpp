@@ -4,7 +4,6 @@
 #include "transponder/reader_protocol.h"
 
 #include <gtest/gtest.h>
-#include <map>
 
 namespace {
 
@@ -94,56 +93,44 @@ TEST_F(WriteCarrierIdTest, RecordsEveryAnswerButThatOfThePageTwoPreRead)
                                    ReadEcho(2) + kOld1 + "\r\n" + ReadEcho(1));
 }
 
+// A locked page refuses the write, so its read-back shows the old contents.
 TEST_F(WriteCarrierIdTest, ReadBackMismatchTurnsItsPageRedAndPageOneStopsTheWrite)
 {
     struct Case
     {
-        int failingPage;
-        QByteArray sent;
+        int lockedPage;
+        QByteArray length;
+        QByteArray text;
+        QByteArray sentAfterPreRead;
         COLORREF page1Colour;
         COLORREF page2Colour;
         COLORREF carrierIdColour;
-        int focusedPage;
     };
     const Case cases[] = {
-        {1, "TOR\rRD 1\rRD 2\rWD 1 0A0B0C1111111111\rRD 1\r", kColourRed, kColourWhite,
-         kColourWhite, 1},
-        {2, "TOR\rRD 1\rRD 2\rWD 1 0A0B0C1111111111\rRD 1\rWD 2 2222222222222222\rRD 2\r",
-         kColourGreen, kColourRed, kColourRed, 2},
+        {1, "3", "0A0B0C", "WD 1 0A0B0C1111111111\rRD 1\r", kColourRed, kColourWhite, kColourWhite},
+        {2, "12", "0102030405060708090A0B0C",
+         "WD 1 0102030405060708\rRD 1\rWD 2 090A0B0C22222222\rRD 2\r", kColourGreen, kColourRed,
+         kColourRed},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.failingPage);
-        CTamblorDlg& window = OpenWithCarrierId("0", "3", "0A0B0C");
-        // A reader that keeps what is written, except that the failing page reads back foreign
-        // contents once it was written.
-        std::map<QByteArray, QByteArray> pages{{"1", kOld1}, {"2", kOld2}};
-        bool failingPageWritten = false;
-        const QByteArray failing = QByteArray::number(c.failingPage);
-        ScriptedReader scripted(*reader, ScriptWith([&](const QByteArray& command) {
-            const QList<QByteArray> words = command.split(' ');
-            if (words.size() == 3 && words[0] == "WD") {
-                pages[words[1]] = words[2];
-                failingPageWritten = failingPageWritten || words[1] == failing;
-                return std::optional<QByteArray>("ACK\r");
-            }
-            if (words.size() == 2 && words[0] == "RD") {
-                if (words[1] == failing && failingPageWritten)
-                    return std::optional<QByteArray>("3333333333333333\r");
-                return std::optional<QByteArray>(pages[words[1]] + '\r');
-            }
-            return std::optional<QByteArray>();
-        }));
+        SCOPED_TRACE(c.lockedPage);
+        CTamblorDlg& window = OpenWithCarrierId("0", c.length, c.text);
+        SetOldPages();
+        reader->Configure([&](ReaderEmulator& emulator) {
+            for (int page : {1, 2})
+                emulator.SetLocked(page, page == c.lockedPage);
+        });
 
         Click(kWriteCarrierIdButton);
 
-        EXPECT_EQ(reader->ReceivedBytes(), c.sent);
+        EXPECT_EQ(reader->ReceivedBytes(), "TOR\rRD 1\rRD 2\r" + c.sentAfterPreRead);
         EXPECT_EQ(PageFieldColour(1), c.page1Colour);
         EXPECT_EQ(PageFieldColour(2), c.page2Colour);
         EXPECT_EQ(CarrierIdColour(), c.carrierIdColour);
-        EXPECT_EQ(PageFieldText(c.failingPage), QStringLiteral("3333333333333333"))
+        EXPECT_EQ(PageFieldText(c.lockedPage), ReaderPageHex(c.lockedPage))
             << "the row shows what the reader returned";
-        EXPECT_TRUE(PageFieldHasFocus(c.focusedPage));
-        EXPECT_EQ(window.carrierIdText, QStringLiteral("0A0B0C"));
+        EXPECT_TRUE(PageFieldHasFocus(c.lockedPage));
+        EXPECT_EQ(window.carrierIdText, QString::fromLatin1(c.text));
         Close();
     }
 }
@@ -181,11 +168,7 @@ TEST_F(WriteCarrierIdTest, FailedReadBeforeTheWriteWritesNothing)
         std::optional<ScriptedReader> scripted;
         if (!c.page2Answer.isEmpty()) {
             scripted.emplace(*reader, ScriptWith([&](const QByteArray& command) {
-                if (command == "RD 2")
-                    return std::optional(c.page2Answer);
-                if (command == "RD 1")
-                    return std::optional<QByteArray>(kOld1 + QByteArray("\r"));
-                return std::optional<QByteArray>();
+                return command == "RD 2" ? std::optional(c.page2Answer) : std::nullopt;
             }));
         }
 
