@@ -1,10 +1,9 @@
 #include "app/ctamblor_dlg.h"
 #include "transponder/answer_judging.h"
 #include "transponder/command_exchange.h"
-#include "transponder/operation_frame.h"
 #include "transponder/page_field_colours.h"
 #include "transponder/reader_command.h"
-#include "transponder/window_exchange_context.h"
+#include "transponder/window_operation.h"
 
 namespace {
 
@@ -29,10 +28,11 @@ void LockSelectedPages(CTamblorDlg& dialog, ExchangeContext& context)
 
 void CTamblorDlg::LockPages()
 {
-    ExchangeContext context = WindowExchangeContext(*this);
-    RunOperation(context, {.busyFlag = BusyFlag::Read,
-                           .timeoutFactor = kLockPagesTimeoutFactor,
-                           .takeFields = [this] { UpdateData(true); },
-                           .exchanges = [&] { LockSelectedPages(*this, context); },
-                           .afterBusyCleared = [this] { UpdateData(false); }});
+    RunWindowOperation(
+        *this,
+        {.busyFlag = BusyFlag::Read,
+         .timeoutFactor = kLockPagesTimeoutFactor,
+         .takeFields = [this] { UpdateData(true); },
+         .exchanges = [this](ExchangeContext& context) { LockSelectedPages(*this, context); },
+         .afterBusyCleared = [this] { UpdateData(false); }});
 }

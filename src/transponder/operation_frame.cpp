@@ -35,7 +35,8 @@ void RunOperation(ExchangeContext& context, const OperationSteps& steps)
         context.link.receiveThread.lineEvent.Reset();
         RunIfSet(steps.beforeTimeoutQuery);
         TimeoutQuery(context, steps.timeoutFactor);
-        RunIfSet(steps.exchanges);
+        if (steps.exchanges)
+            steps.exchanges(context);
     }
     busy = 0;
     RunIfSet(steps.afterBusyCleared);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <functional>
+#include "transponder/exchange_context.h"
 
-struct ExchangeContext;
+#include <functional>
 
 // The busy flag an operation holds for its whole run; either keeps the receive thread's lines out
 // of the terminal, so that the operation alone decides what the terminal shows.
@@ -21,11 +21,12 @@ struct OperationSteps
     std::function<void()> afterFieldsTaken{};     // before the terminal text is cleared
     std::function<void()> beforeConnectedCheck{}; // busy flag already set; runs also without a port
     std::function<void()> beforeTimeoutQuery{};   // port open, line event just reset
-    std::function<void()> exchanges{};            // after the timeout query
-    std::function<void()> afterBusyCleared{};     // last, also without a port
+    std::function<void(ExchangeContext&)> exchanges{}; // after the timeout query
+    std::function<void()> afterBusyCleared{};          // last, also without a port
 };
 
-// Runs one operation in the common frame: take the fields, clear the terminal text, set the busy
-// flag; when the port is open, reset the line event, run the timeout query and the operation's
-// exchanges; then clear the busy flag. Without a port nothing is sent and no message is shown.
+// Runs one operation in the common frame: take the fields, clear the context's terminal text, set
+// the busy flag; when the port is open, reset the line event, run the timeout query and the
+// operation's exchanges on context; then clear the busy flag. Without a port nothing is sent and
+// no message is shown.
 void RunOperation(ExchangeContext& context, const OperationSteps& steps);

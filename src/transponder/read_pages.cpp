@@ -1,10 +1,9 @@
 #include "app/ctamblor_dlg.h"
 #include "transponder/answer_judging.h"
 #include "transponder/command_exchange.h"
-#include "transponder/operation_frame.h"
 #include "transponder/page_field_colours.h"
 #include "transponder/reader_command.h"
-#include "transponder/window_exchange_context.h"
+#include "transponder/window_operation.h"
 
 namespace {
 
@@ -42,14 +41,24 @@ void ReadSelectedPages(CTamblorDlg& dialog, ExchangeContext& context)
     }
 }
 
+// The run's records reach the terminal output text at its end; without a port the window is left
+// as it was.
+void ShowRecordsAfterARun(CTamblorDlg& dialog)
+{
+    if (dialog.serialLink.connected != 0)
+        dialog.UpdateData(false);
+}
+
 } // namespace
 
 void CTamblorDlg::ReadPages()
 {
-    ExchangeContext context = WindowExchangeContext(*this);
-    RunOperation(context, {.busyFlag = BusyFlag::Read,
-                           .timeoutFactor = kReadPagesTimeoutFactor,
-                           .takeFields = [this] { UpdateData(true); },
-                           .beforeTimeoutQuery = [this] { PrepareFields(*this); },
-                           .exchanges = [&] { ReadSelectedPages(*this, context); }});
+    RunWindowOperation(
+        *this,
+        {.busyFlag = BusyFlag::Read,
+         .timeoutFactor = kReadPagesTimeoutFactor,
+         .takeFields = [this] { UpdateData(true); },
+         .beforeTimeoutQuery = [this] { PrepareFields(*this); },
+         .exchanges = [this](ExchangeContext& context) { ReadSelectedPages(*this, context); },
+         .afterBusyCleared = [this] { ShowRecordsAfterARun(*this); }});
 }

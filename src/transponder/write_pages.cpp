@@ -2,13 +2,12 @@
 #include "framework/message_boxes.h"
 #include "transponder/answer_judging.h"
 #include "transponder/command_exchange.h"
-#include "transponder/operation_frame.h"
 #include "transponder/page_field_colours.h"
 #include "transponder/page_row_table.h"
 #include "transponder/reader_command.h"
 #include "transponder/validate_page_text.h"
 #include "transponder/validation_messages.h"
-#include "transponder/window_exchange_context.h"
+#include "transponder/window_operation.h"
 
 namespace {
 
@@ -45,12 +44,12 @@ void WriteSelectedPages(CTamblorDlg& dialog, ExchangeContext& context)
 
 void CTamblorDlg::WritePages()
 {
-    ExchangeContext context = WindowExchangeContext(*this);
-    RunOperation(context,
-                 {.busyFlag = BusyFlag::Write,
-                  .timeoutFactor = kWritePagesTimeoutFactor,
-                  .takeFields = [this] { UpdateData(true); },
-                  .beforeConnectedCheck = [this] { SetAllPageFieldColours(*this, kColourWhite); },
-                  .exchanges = [&] { WriteSelectedPages(*this, context); },
-                  .afterBusyCleared = [this] { UpdateData(false); }});
+    RunWindowOperation(
+        *this,
+        {.busyFlag = BusyFlag::Write,
+         .timeoutFactor = kWritePagesTimeoutFactor,
+         .takeFields = [this] { UpdateData(true); },
+         .beforeConnectedCheck = [this] { SetAllPageFieldColours(*this, kColourWhite); },
+         .exchanges = [this](ExchangeContext& context) { WriteSelectedPages(*this, context); },
+         .afterBusyCleared = [this] { UpdateData(false); }});
 }

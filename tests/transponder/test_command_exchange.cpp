@@ -209,11 +209,11 @@ TEST_F(CommandExchangeTest, FrameRunsTheStepsInOrderAroundTheTimeoutQuery)
                            .beforeConnectedCheck = note("before check"),
                            .beforeTimeoutQuery = note("before query"),
                            .exchanges =
-                               [&] {
+                               [&](ExchangeContext& given) {
                                    steps.push_back("exchanges");
                                    readBusyInExchanges = link.receiveThread.readBusy;
                                    writeBusyInExchanges = link.receiveThread.writeBusy;
-                                   CommandExchange(context, LockPageCommand(4));
+                                   CommandExchange(given, LockPageCommand(4));
                                },
                            .afterBusyCleared = note("after")});
 
@@ -238,7 +238,7 @@ TEST_F(CommandExchangeTest, FrameWithoutPortSendsNothingButStillClearsAndEnds)
                            .takeFields = [&] { steps.push_back("take"); },
                            .beforeConnectedCheck = [&] { steps.push_back("before check"); },
                            .beforeTimeoutQuery = [&] { steps.push_back("before query"); },
-                           .exchanges = [&] { exchanged = true; },
+                           .exchanges = [&](ExchangeContext&) { exchanged = true; },
                            .afterBusyCleared = [&] { steps.push_back("after"); }});
 
     EXPECT_EQ(steps, (std::vector<QString>{"take", "before check", "after"}));
@@ -257,7 +257,7 @@ TEST_F(CommandExchangeTest, FrameDiscardsALineThatCameBetweenOperations)
     RunOperation(context, {.busyFlag = BusyFlag::Read,
                            .timeoutFactor = kReadPagesTimeoutFactor,
                            .takeFields = [] {},
-                           .exchanges = [] {}});
+                           .exchanges = [](ExchangeContext&) {}});
 
     EXPECT_EQ(timeoutUnit, 130) << "the TOR answer, not the stray line, set the unit";
 }

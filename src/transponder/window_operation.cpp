@@ -1,0 +1,21 @@
+#include "transponder/window_operation.h"
+
+#include "app/ctamblor_dlg.h"
+
+void RunWindowOperation(CTamblorDlg& dialog, const OperationSteps& steps)
+{
+    QString records;
+    ExchangeContext context{dialog.serialLink, records, dialog.TimeoutUnit};
+    OperationSteps windowSteps = steps;
+    windowSteps.afterFieldsTaken = [&] {
+        if (steps.afterFieldsTaken)
+            steps.afterFieldsTaken();
+        dialog.terminal.outputText.clear();
+    };
+    windowSteps.afterBusyCleared = [&] {
+        dialog.terminal.outputText = records;
+        if (steps.afterBusyCleared)
+            steps.afterBusyCleared();
+    };
+    RunOperation(context, windowSteps);
+}
