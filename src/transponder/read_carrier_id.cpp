@@ -3,9 +3,8 @@
 #include "transponder/carrier_id_composition.h"
 #include "transponder/carrier_id_length.h"
 #include "transponder/command_exchange.h"
-#include "transponder/operation_frame.h"
 #include "transponder/reader_command.h"
-#include "transponder/window_exchange_context.h"
+#include "transponder/window_operation.h"
 
 namespace {
 
@@ -33,15 +32,24 @@ void ReadCarrierIdPages(CTamblorDlg& dialog, ExchangeContext& context)
     dialog.carrierIdField.SetFocus();
 }
 
+// The run's records reach the terminal output text at its end; without a port the window is left
+// as it was.
+void ShowRecordsAfterARun(CTamblorDlg& dialog)
+{
+    if (dialog.serialLink.connected != 0)
+        dialog.UpdateData(false);
+}
+
 } // namespace
 
 void CTamblorDlg::ReadCarrierId()
 {
-    ExchangeContext context = WindowExchangeContext(*this);
-    RunOperation(context, {.busyFlag = BusyFlag::Read,
-                           .timeoutFactor = kReadCarrierIdTimeoutFactor,
-                           .takeFields = [this] { UpdateData(true); },
-                           .afterFieldsTaken =
-                               [this] { carrierIdLength = ClampCarrierIdLength(carrierIdLength); },
-                           .exchanges = [&] { ReadCarrierIdPages(*this, context); }});
+    RunWindowOperation(
+        *this,
+        {.busyFlag = BusyFlag::Read,
+         .timeoutFactor = kReadCarrierIdTimeoutFactor,
+         .takeFields = [this] { UpdateData(true); },
+         .afterFieldsTaken = [this] { carrierIdLength = ClampCarrierIdLength(carrierIdLength); },
+         .exchanges = [this](ExchangeContext& context) { ReadCarrierIdPages(*this, context); },
+         .afterBusyCleared = [this] { ShowRecordsAfterARun(*this); }});
 }

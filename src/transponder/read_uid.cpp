@@ -1,9 +1,8 @@
 #include "app/ctamblor_dlg.h"
 #include "transponder/answer_judging.h"
 #include "transponder/command_exchange.h"
-#include "transponder/operation_frame.h"
 #include "transponder/reader_command.h"
-#include "transponder/window_exchange_context.h"
+#include "transponder/window_operation.h"
 
 namespace {
 
@@ -19,15 +18,23 @@ void ReadUidAnswer(CTamblorDlg& dialog, ExchangeContext& context)
     dialog.uidField.SetFocus();
 }
 
+// The run's records reach the terminal output text at its end; without a port the window is left
+// as it was.
+void ShowRecordsAfterARun(CTamblorDlg& dialog)
+{
+    if (dialog.serialLink.connected != 0)
+        dialog.UpdateData(false);
+}
+
 } // namespace
 
 void CTamblorDlg::ReadUid()
 {
-    ExchangeContext context = WindowExchangeContext(*this);
-    RunOperation(context,
-                 {.busyFlag = BusyFlag::Read,
-                  .timeoutFactor = kReadUidTimeoutFactor,
-                  .takeFields = [this] { UpdateData(true); },
-                  .beforeTimeoutQuery = [this] { uidField.SetBackgroundColor(kColourWhite, true); },
-                  .exchanges = [&] { ReadUidAnswer(*this, context); }});
+    RunWindowOperation(
+        *this, {.busyFlag = BusyFlag::Read,
+                .timeoutFactor = kReadUidTimeoutFactor,
+                .takeFields = [this] { UpdateData(true); },
+                .beforeTimeoutQuery = [this] { uidField.SetBackgroundColor(kColourWhite, true); },
+                .exchanges = [this](ExchangeContext& context) { ReadUidAnswer(*this, context); },
+                .afterBusyCleared = [this] { ShowRecordsAfterARun(*this); }});
 }

@@ -3,12 +3,11 @@
 #include "transponder/carrier_id_composition.h"
 #include "transponder/carrier_id_length.h"
 #include "transponder/command_exchange.h"
-#include "transponder/operation_frame.h"
 #include "transponder/page_field_colours.h"
 #include "transponder/reader_command.h"
 #include "transponder/validate_carrier_id.h"
 #include "transponder/validation_messages.h"
-#include "transponder/window_exchange_context.h"
+#include "transponder/window_operation.h"
 
 namespace {
 
@@ -72,13 +71,13 @@ void WriteCarrierIdPages(CTamblorDlg& dialog, ExchangeContext& context)
 
 void CTamblorDlg::WriteCarrierId()
 {
-    ExchangeContext context = WindowExchangeContext(*this);
-    RunOperation(context, {.busyFlag = BusyFlag::Write,
-                           .timeoutFactor = kWriteCarrierIdTimeoutFactor,
-                           .takeFields = [this] { UpdateData(true); },
-                           .afterFieldsTaken =
-                               [this] { carrierIdLength = ClampCarrierIdLength(carrierIdLength); },
-                           .beforeConnectedCheck = [this] { WhitenCarrierIdFields(*this); },
-                           .exchanges = [&] { WriteCarrierIdPages(*this, context); },
-                           .afterBusyCleared = [this] { UpdateData(false); }});
+    RunWindowOperation(
+        *this,
+        {.busyFlag = BusyFlag::Write,
+         .timeoutFactor = kWriteCarrierIdTimeoutFactor,
+         .takeFields = [this] { UpdateData(true); },
+         .afterFieldsTaken = [this] { carrierIdLength = ClampCarrierIdLength(carrierIdLength); },
+         .beforeConnectedCheck = [this] { WhitenCarrierIdFields(*this); },
+         .exchanges = [this](ExchangeContext& context) { WriteCarrierIdPages(*this, context); },
+         .afterBusyCleared = [this] { UpdateData(false); }});
 }
