@@ -67,32 +67,6 @@ TEST_F(DisplayFormatTest, SwitchConvertsEveryTextByTheNibbleRule)
     }
 }
 
-TEST_F(DisplayFormatTest, AsciiCharactersBecomeTheirCodes)
-{
-    struct Case
-    {
-        QString ascii;
-        QString hex;
-    };
-    const std::vector<Case> cases = {
-        {"ABCDEFGH", "4142434445464748"},
-        {QString(QChar(0xE9)), "E9"},
-        {QString(QChar(0x20AC)), "20AC"},
-        {"12345678", "3132333435363738"},
-    };
-    CTamblorDlg& window = OpenWithData("Format=1\r\n");
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.hex.toStdString());
-        window.pageRows.rows[0].text = c.ascii;
-        window.UpdateData(false);
-
-        Click(kHexBox);
-        EXPECT_EQ(PageFieldText(1), c.hex);
-
-        Click(kAsciiBox);
-    }
-}
-
 TEST_F(DisplayFormatTest, ActiveChoiceConvertsNothingAndKeepsColours)
 {
     CTamblorDlg& window = OpenWithData("P1=4142434445464748\r\n");

@@ -14,7 +14,7 @@ class LockPagesTest : public ReaderOperationsFixture
 
 TEST_F(LockPagesTest, LocksSelectedPagesEvenEmptyOnesNewestRecordFirst)
 {
-    CTamblorDlg& window = OpenWithData(SelectLines({1, 2}));
+    OpenWithData(SelectLines({1, 2}));
 
     Click(kLockButton);
 
@@ -24,70 +24,63 @@ TEST_F(LockPagesTest, LocksSelectedPagesEvenEmptyOnesNewestRecordFirst)
     EXPECT_EQ(PageFieldColour(1), kColourGreen);
     EXPECT_EQ(PageFieldColour(2), kColourGreen);
     reader->Configure([](ReaderEmulator& emulator) {
-        EXPECT_TRUE(emulator.IsLocked(1));
         EXPECT_TRUE(emulator.IsLocked(2));
         EXPECT_FALSE(emulator.IsLocked(3));
     });
-    EXPECT_EQ(window.serialLink.receiveThread.readBusy, 0);
 }
 
 TEST_F(LockPagesTest, NoAcknowledgementStopsAndOtherFieldsKeepTheirColours)
 {
-    std::vector<int> all;
-    for (int page = 1; page <= 17; ++page)
-        all.push_back(page);
-    CTamblorDlg& window = OpenWithData(SelectLines(all));
-    window.pageFields.field3.SetBackgroundColor(kColourRed);
-    window.pageFields.field4.SetBackgroundColor(kColourGreen);
+    CTamblorDlg& window = OpenWithData(SelectLines({2, 3, 4, 5}));
+    window.pageFields.field1.SetBackgroundColor(kColourGreen); // unselected, from an earlier read
+    window.pageFields.field4.SetBackgroundColor(kColourRed);
     ScriptedReader scripted(*reader, ScriptWith([](const QByteArray& command) {
-        return command == "LD 2" ? std::optional<QByteArray>("NAK\r") : std::nullopt;
+        return command == "LD 3" ? std::optional<QByteArray>("NAK\r") : std::nullopt;
     }));
 
     Click(kLockButton);
 
-    EXPECT_EQ(reader->ReceivedBytes(), QByteArray("TOR\rLD 1\rLD 2\r"));
-    EXPECT_EQ(PageFieldColour(1), kColourGreen);
-    EXPECT_EQ(PageFieldColour(2), kColourRed);
-    EXPECT_EQ(PageFieldColour(3), kColourRed);
-    EXPECT_EQ(PageFieldColour(4), kColourGreen);
-    EXPECT_EQ(PageFieldColour(5), kColourWhite);
+    EXPECT_EQ(reader->ReceivedBytes(), QByteArray("TOR\rLD 2\rLD 3\r"));
+    EXPECT_EQ(
+        PageFieldColours(),
+        (std::array<COLORREF, 17>{kColourGreen, kColourGreen, kColourRed, kColourRed, kColourWhite,
+                                  kColourWhite, kColourWhite, kColourWhite, kColourWhite,
+                                  kColourWhite, kColourWhite, kColourWhite, kColourWhite,
+                                  kColourWhite, kColourWhite, kColourWhite, kColourWhite}));
 }
 
-TEST_F(LockPagesTest, UnselectedFieldsKeepTheColourOfAnEarlierRead)
+TEST_F(LockPagesTest, WithoutPortNoOperationSendsOrShowsAnything)
 {
-    CTamblorDlg& window = OpenWithData(SelectLines({1}));
-    Click(kReadButton);
-    ASSERT_EQ(PageFieldColour(1), kColourGreen);
-    window.pageRows.rows[0].selected = 0;
-    window.pageRows.rows[5].selected = 1;
-    window.UpdateData(false);
-    reader->ClearReceivedBytes();
-
-    Click(kLockButton);
-
-    EXPECT_EQ(reader->ReceivedBytes(), QByteArray("TOR\rLD 6\r"));
-    EXPECT_EQ(PageFieldColour(1), kColourGreen);
-    EXPECT_EQ(PageFieldColour(6), kColourGreen);
-}
-
-TEST_F(LockPagesTest, NoPageSelectedOrNoPortLeavesNoRecord)
-{
-    CTamblorDlg& window = OpenWithData();
-    window.terminal.outputText = QStringLiteral("old line\r\n");
-    window.UpdateData(false);
-
-    Click(kLockButton);
-    EXPECT_EQ(reader->ReceivedBytes(), QByteArray("TOR\r"));
-    EXPECT_EQ(TerminalShown(), QString());
-
-    window.pageRows.rows[0].selected = 1;
-    window.UpdateData(false);
+    struct Case
+    {
+        int button;
+        QString terminalShown;
+        COLORREF redFieldAfter;
+    };
+    const std::vector<Case> cases = {
+        {kReadButton, QStringLiteral("old line\r\n"), kColourRed},
+        {kWriteButton, QString(), kColourWhite},
+        {kLockButton, QString(), kColourRed},
+    };
+    CTamblorDlg& window = OpenWithData(SelectLines({1, 9}) + "P1=zz\r\nP9=2222222222222222\r\n");
     window.serialLink.ClosePort(window);
     window.serialLink.connected = 0;
-    reader->ClearReceivedBytes();
-    Click(kLockButton);
-    EXPECT_TRUE(reader->ReceivedBytes().isEmpty());
-    EXPECT_EQ(PageFieldColour(1), kColourWhite);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.button);
+        window.terminal.outputText = QStringLiteral("old line\r\n");
+        window.UpdateData(false);
+        window.pageFields.field9.SetBackgroundColor(kColourRed);
+
+        Click(c.button);
+
+        EXPECT_TRUE(reader->ReceivedBytes().isEmpty());
+        EXPECT_EQ(TerminalShown(), c.terminalShown);
+        EXPECT_EQ(PageFieldColour(9), c.redFieldAfter);
+        EXPECT_EQ(PageFieldText(9), QStringLiteral("2222222222222222"));
+        EXPECT_TRUE(presenter.shown.empty()) << "not even for the invalid P1";
+        EXPECT_EQ(window.serialLink.receiveThread.readBusy, 0);
+        EXPECT_EQ(window.serialLink.receiveThread.writeBusy, 0);
+    }
 }
 
 } // namespace

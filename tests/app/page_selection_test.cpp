@@ -86,16 +86,4 @@ TEST_F(PageSelectionTest, SelectingEveryRowOneByOneLeavesAllClear)
     ExpectSelection(0, AllBut(0));
 }
 
-TEST_F(PageSelectionTest, SelectionDecidesWhichPagesAReadTries)
-{
-    OpenWithData();
-    Click(kPageRows[6].checkBoxId);
-    Click(kPageRows[10].checkBoxId);
-    Click(kPageRows[6].checkBoxId);
-
-    Click(kReadButton);
-
-    EXPECT_EQ(reader->ReceivedBytes(), QByteArray("TOR\rRD 11\r"));
-}
-
 } // namespace

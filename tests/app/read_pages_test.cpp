@@ -13,15 +13,6 @@ class ReadPagesTest : public ReaderOperationsFixture
 {
 };
 
-std::array<COLORREF, 17> AllWhiteBut(std::initializer_list<std::pair<int, COLORREF>> pages)
-{
-    std::array<COLORREF, 17> colours;
-    colours.fill(kColourWhite);
-    for (const auto& [page, colour] : pages)
-        colours[page - 1] = colour;
-    return colours;
-}
-
 TEST_F(ReadPagesTest, TimeoutUnitTakesOnlyTorAnswersFromOneTo255)
 {
     struct Case
@@ -39,86 +30,67 @@ TEST_F(ReadPagesTest, TimeoutUnitTakesOnlyTorAnswersFromOneTo255)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer.toStdString());
         window.TimeoutUnit = 77;
+        window.terminal.outputText = QStringLiteral("old line\r\n");
+        window.UpdateData(false);
+        window.pageFields.field3.SetBackgroundColor(kColourRed);
         reader->ClearReceivedBytes();
         ScriptedReader scripted(*reader, [&](const QByteArray&) { return c.answer; });
+
         Click(c.button);
+
         EXPECT_EQ(window.TimeoutUnit, c.unitAfter);
         EXPECT_EQ(reader->ReceivedBytes(), QByteArray("TOR\r")) << "no page is selected";
         EXPECT_EQ(TerminalShown(), QString()) << "the TOR leaves no record";
+        EXPECT_EQ(PageFieldColour(3), c.button == kLockButton ? kColourRed : kColourWhite);
     }
 }
 
-TEST_F(ReadPagesTest, NoPageSelectedSendsOnlyTheTorAndWhitensEveryField)
+TEST_F(ReadPagesTest, SelectedPagesAreReadWithRecordsNewestFirst)
 {
-    CTamblorDlg& window = OpenWithData();
-    window.terminal.outputText = QStringLiteral("old line\r\n");
-    window.UpdateData(false);
-    window.pageFields.field3.SetBackgroundColor(kColourRed);
+    struct Case
+    {
+        std::vector<int> pages;
+        QByteArray sent;
+        QString terminal;
+    };
+    const QString p1 = ReaderPageHex(1), p2 = ReaderPageHex(2), p5 = ReaderPageHex(5);
+    const std::vector<Case> cases = {
+        {{5}, "TOR\rRD 5\r", p5 + "\r\nRD 5 // Read page 5\r\n"},
+        {{1, 2},
+         "TOR\rRD 1\rRD 2\r",
+         p2 + "\r\nRD 2 // Read page 2\r\n" + p1 + "\r\nRD 1 // Read page 1\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.sent.toStdString());
+        CTamblorDlg& window = OpenWithData(SelectLines(c.pages));
 
-    Click(kReadButton);
+        Click(kReadButton);
 
-    EXPECT_EQ(reader->ReceivedBytes(), QByteArray("TOR\r"));
-    EXPECT_EQ(TerminalShown(), QString());
-    EXPECT_EQ(PageFieldColours(), AllWhiteBut({}));
-    EXPECT_EQ(window.serialLink.receiveThread.readBusy, 0);
-}
-
-TEST_F(ReadPagesTest, OnlyPageFiveIsReadIntoItsField)
-{
-    CTamblorDlg& window = OpenWithData(SelectLines({5}) + "P5=0000000000000000\r\n");
-
-    Click(kReadButton);
-
-    EXPECT_EQ(reader->ReceivedBytes(), QByteArray("TOR\rRD 5\r"));
-    EXPECT_EQ(PageFieldText(5), ReaderPageHex(5));
-    EXPECT_EQ(window.pageRows.rows[4].text, ReaderPageHex(5));
-    EXPECT_EQ(PageFieldColours(), AllWhiteBut({{5, kColourGreen}}));
-    EXPECT_EQ(TerminalShown(), ReaderPageHex(5) + "\r\nRD 5 // Read page 5\r\n");
-    EXPECT_TRUE(PageFieldHasFocus(5));
-    EXPECT_EQ(window.TimeoutUnit, kShortTimeoutAnswer * kReadPagesTimeoutFactor);
-}
-
-TEST_F(ReadPagesTest, RecordsReadNewestFirst)
-{
-    OpenWithData(SelectLines({1, 2}));
-
-    Click(kReadButton);
-
-    EXPECT_EQ(TerminalShown(), ReaderPageHex(2) + "\r\nRD 2 // Read page 2\r\n" + ReaderPageHex(1) +
-                                   "\r\nRD 1 // Read page 1\r\n");
-    EXPECT_TRUE(PageFieldHasFocus(2));
-}
-
-TEST_F(ReadPagesTest, TimeoutOnPageThreeEndsTheRun)
-{
-    std::vector<int> pages;
-    for (int page = 3; page <= 17; ++page)
-        pages.push_back(page);
-    OpenWithData(SelectLines(pages) + "P3=1111111111111111\r\n");
-    ScriptedReader scripted(*reader, ScriptWith([](const QByteArray& command) {
-        return command == "RD 3" ? std::optional<QByteArray>(QByteArray()) : std::nullopt;
-    }));
-
-    Click(kReadButton);
-
-    EXPECT_EQ(reader->ReceivedBytes(), QByteArray("TOR\rRD 3\r"));
-    EXPECT_EQ(PageFieldColours(), AllWhiteBut({{3, kColourRed}}));
-    EXPECT_EQ(PageFieldText(3), QStringLiteral("1111111111111111"));
-    EXPECT_EQ(TerminalShown(), QStringLiteral("\r\nRD 3 // Read page 3\r\n"));
-    EXPECT_TRUE(PageFieldHasFocus(3));
+        EXPECT_EQ(reader->ReceivedBytes(), c.sent);
+        EXPECT_EQ(TerminalShown(), c.terminal);
+        for (int page : c.pages) {
+            EXPECT_EQ(PageFieldText(page), ReaderPageHex(page));
+            EXPECT_EQ(PageFieldColour(page), kColourGreen);
+        }
+        EXPECT_EQ(PageFieldColour(3), kColourWhite);
+        EXPECT_TRUE(PageFieldHasFocus(c.pages.back()));
+        EXPECT_EQ(window.TimeoutUnit, kShortTimeoutAnswer * kReadPagesTimeoutFactor);
+        Close();
+    }
 }
 
 TEST_F(ReadPagesTest, JudgesEachAnswerAndStopsAfterAShortOne)
 {
     struct Case
     {
-        QByteArray firstAnswer; // the answer line to RD 1
-        QString firstText;      // page 1 after the run (it held 1111111111111111)
-        COLORREF firstColour;
-        bool secondRead; // whether RD 2 went out
+        QByteArray answer; // the answer to RD 3; empty: none
+        QString text;      // page 3 afterwards; it held 1111111111111111
+        COLORREF colour;
+        bool goesOn; // whether RD 4 went out
     };
     const QString old = QStringLiteral("1111111111111111");
     const std::vector<Case> cases = {
+        {"", old, kColourRed, false},
         {"No Read\r", old, kColourRed, false},
         {"0123456789#09ABC\r", old, kColourRed, true},
         {"XXXXXXXX01234567\r", old, kColourRed, true},
@@ -127,37 +99,29 @@ TEST_F(ReadPagesTest, JudgesEachAnswerAndStopsAfterAShortOne)
         {"0123456789ABCDE\r", "0123456789ABCDE\r", kColourGreen, true},
         {"0123456789ABCDEF0123\r", "0123456789ABCDEF", kColourGreen, true},
     };
-    CTamblorDlg& window = OpenWithData(SelectLines({1, 2}));
+    std::vector<int> pages;
+    for (int page = 3; page <= 17; ++page)
+        pages.push_back(page);
+    CTamblorDlg& window = OpenWithData(SelectLines(pages));
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.firstAnswer.toStdString());
-        window.pageRows.rows[0].text = old;
+        SCOPED_TRACE(c.answer.toStdString());
+        window.pageRows.rows[2].text = old;
         window.UpdateData(false);
         reader->ClearReceivedBytes();
         ScriptedReader scripted(*reader, ScriptWith([&](const QByteArray& command) {
-            return command == "RD 1" ? std::optional(c.firstAnswer) : std::nullopt;
+            return command == "RD 3" ? std::optional(c.answer) : std::nullopt;
         }));
 
         Click(kReadButton);
 
-        EXPECT_EQ(window.pageRows.rows[0].text, c.firstText);
-        EXPECT_EQ(PageFieldColour(1), c.firstColour);
-        EXPECT_EQ(reader->ReceivedBytes().contains("RD 2\r"), c.secondRead);
-        EXPECT_EQ(PageFieldColour(2), c.secondRead ? kColourGreen : kColourWhite);
+        EXPECT_EQ(window.pageRows.rows[2].text, c.text);
+        EXPECT_EQ(PageFieldColour(3), c.colour);
+        EXPECT_EQ(reader->ReceivedBytes().contains("RD 4\r"), c.goesOn);
+        EXPECT_EQ(PageFieldColour(17), c.goesOn ? kColourGreen : kColourWhite);
+        const QString kept = c.answer.isEmpty() ? QString() : QString::fromLatin1(c.answer + '\n');
+        EXPECT_TRUE(
+            window.terminal.outputText.endsWith(kept.left(16) + "\r\nRD 3 // Read page 3\r\n"));
     }
-}
-
-TEST_F(ReadPagesTest, NoReadIsRecordedWithItsLineEnd)
-{
-    OpenWithData(SelectLines({1}));
-    reader->Configure([](ReaderEmulator& emulator) {
-        ReaderFaults faults;
-        faults.noTransponder = true;
-        emulator.SetFaults(faults);
-    });
-
-    Click(kReadButton);
-
-    EXPECT_EQ(TerminalShown(), QStringLiteral("No Read\r\n\r\nRD 1 // Read page 1\r\n"));
 }
 
 TEST_F(ReadPagesTest, AsciiFormatShowsOneCharacterPerByte)
@@ -193,24 +157,6 @@ TEST_F(ReadPagesTest, ReaderWithCrLfLineEndsReadsEveryPageWhole)
         EXPECT_EQ(window.pageRows.rows[page - 1].text, ReaderPageHex(page));
         EXPECT_EQ(PageFieldColour(page), kColourGreen);
     }
-}
-
-TEST_F(ReadPagesTest, WithoutPortNothingIsSentAndTheWindowStaysAsItWas)
-{
-    CTamblorDlg& window = OpenWithData(SelectLines({1}) + "P1=2222222222222222\r\n");
-    window.terminal.outputText = QStringLiteral("old line\r\n");
-    window.UpdateData(false);
-    window.pageFields.field1.SetBackgroundColor(kColourRed);
-    window.serialLink.ClosePort(window);
-    window.serialLink.connected = 0;
-
-    Click(kReadButton);
-
-    EXPECT_TRUE(reader->ReceivedBytes().isEmpty());
-    EXPECT_EQ(TerminalShown(), QStringLiteral("old line\r\n"));
-    EXPECT_EQ(PageFieldText(1), QStringLiteral("2222222222222222"));
-    EXPECT_EQ(PageFieldColour(1), kColourRed);
-    EXPECT_EQ(window.serialLink.receiveThread.readBusy, 0);
 }
 
 } // namespace

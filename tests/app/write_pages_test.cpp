@@ -133,22 +133,4 @@ TEST_F(WritePagesTest, EmptyPagesAreSkippedAndTheCarrierIdFieldIsReset)
     EXPECT_TRUE(MessagesShown().isEmpty());
 }
 
-TEST_F(WritePagesTest, WithoutPortEveryFieldTurnsWhiteAndNothingIsSent)
-{
-    CTamblorDlg& window = OpenWithData(SelectLines({1}) + "P1=zz\r\n");
-    window.terminal.outputText = QStringLiteral("old line\r\n");
-    window.UpdateData(false);
-    window.pageFields.field9.SetBackgroundColor(kColourRed);
-    window.serialLink.ClosePort(window);
-    window.serialLink.connected = 0;
-
-    Click(kWriteButton);
-
-    EXPECT_TRUE(reader->ReceivedBytes().isEmpty());
-    EXPECT_EQ(TerminalShown(), QString());
-    EXPECT_EQ(PageFieldColour(9), kColourWhite);
-    EXPECT_TRUE(MessagesShown().isEmpty());
-    EXPECT_EQ(window.serialLink.receiveThread.writeBusy, 0);
-}
-
 } // namespace

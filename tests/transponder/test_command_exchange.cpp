@@ -58,20 +58,6 @@ protected:
     ExchangeContext context{link, terminalText, timeoutUnit};
 };
 
-TEST_F(CommandExchangeTest, SendsTheLineRecordsTheEchoAndKeepsTheAnswer)
-{
-    const ExchangeResult result = CommandExchange(context, ReadPageCommand(3));
-
-    EXPECT_EQ(reader->ReceivedBytes(), QByteArray("RD 3\r"));
-    EXPECT_EQ(result.kept, QStringLiteral("18191A1B1C1D1E1F"));
-    EXPECT_EQ(result.answerLength, 18); // the line and CR LF
-    EXPECT_EQ(terminalText, QStringLiteral("RD 3 // Read page 3\r\nolder\r\n"));
-    EXPECT_FALSE(link.receiveThread.lineEvent.IsSet()) << "a taken answer resets the event";
-
-    PutAnswerRecord(context, result);
-    EXPECT_TRUE(terminalText.startsWith(QStringLiteral("18191A1B1C1D1E1F\r\nRD 3 // Read page 3")));
-}
-
 TEST_F(CommandExchangeTest, KeepsKCharactersOfWhateverLineCame)
 {
     struct Case
@@ -111,19 +97,6 @@ TEST_F(CommandExchangeTest, KeepsKCharactersOfWhateverLineCame)
     }
 }
 
-TEST_F(CommandExchangeTest, TimeoutGivesAnEmptyAnswerAfterTheEcho)
-{
-    SetReaderFaults([](ReaderFaults& faults) { faults.silent = true; });
-    timeoutUnit = kShortUnit;
-
-    const ExchangeResult result = CommandExchange(context, WritePageCommand(2, "0011223344556677"));
-
-    EXPECT_EQ(reader->ReceivedBytes(), QByteArray("WD 2 0011223344556677\r"));
-    EXPECT_EQ(result.kept, QString());
-    EXPECT_EQ(result.answerLength, 0);
-    EXPECT_EQ(terminalText, QStringLiteral("WD 2 0011223344556677// Write page 2\r\nolder\r\n"));
-}
-
 TEST_F(CommandExchangeTest, CommandThatCannotBeSentGivesAnEmptyAnswerWithoutEcho)
 {
     link.ClosePort(reporter);
@@ -147,49 +120,6 @@ TEST_F(CommandExchangeTest, LateAnswerIsTakenByTheNextCommand)
     const ExchangeResult next = CommandExchange(context, ReadPageCommand(2));
 
     EXPECT_EQ(next.kept, QStringLiteral("LD 1-ANSWER\r\n"));
-}
-
-TEST_F(CommandExchangeTest, LineEndsOfCrLfDoNotShiftTheNextAnswer)
-{
-    SetReaderFaults([](ReaderFaults& faults) { faults.crLfLineEnds = true; });
-
-    const ExchangeResult first = CommandExchange(context, ReadPageCommand(1));
-    ASSERT_TRUE(WaitUntil([&] { return reader->ReceivedBytes().size() == 5; }));
-    const ExchangeResult second = CommandExchange(context, ReadPageCommand(2));
-
-    EXPECT_EQ(first.kept, QStringLiteral("08090A0B0C0D0E0F"));
-    EXPECT_EQ(second.kept, QStringLiteral("1011121314151617"));
-    EXPECT_EQ(second.answerLength, 18);
-}
-
-TEST_F(CommandExchangeTest, TimeoutQueryTakesOnlyAnswersFromOneTo255)
-{
-    struct Case
-    {
-        QByteArray answer; // empty: the reader stays silent
-        int factor;
-        int unitAfter;
-    };
-    const std::vector<Case> cases = {
-        {"10\r", kReadPagesTimeoutFactor, 130},   {"10\r", kWritePagesTimeoutFactor, 250},
-        {"255\r", kLockPagesTimeoutFactor, 6375}, {"0\r", kReadPagesTimeoutFactor, 40},
-        {"-1\r", kReadPagesTimeoutFactor, 40},    {"256\r", kReadPagesTimeoutFactor, 40},
-        {"abc\r", kReadPagesTimeoutFactor, 40},   {"", kReadPagesTimeoutFactor, 40},
-    };
-    SetReaderFaults([](ReaderFaults& faults) { faults.silent = true; });
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.answer.toStdString());
-        reader->ClearReceivedBytes();
-        terminalText = QStringLiteral("older\r\n");
-        timeoutUnit = 40;
-        ScriptedReader scripted(*reader, [&](const QByteArray&) { return c.answer; });
-
-        TimeoutQuery(context, c.factor);
-
-        EXPECT_EQ(reader->ReceivedBytes(), QByteArray("TOR\r"));
-        EXPECT_EQ(timeoutUnit, c.unitAfter);
-        EXPECT_EQ(terminalText, QStringLiteral("older\r\n")) << "the query leaves no record";
-    }
 }
 
 TEST_F(CommandExchangeTest, FrameRunsTheStepsInOrderAroundTheTimeoutQuery)
