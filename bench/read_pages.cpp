@@ -1,0 +1,161 @@
+// Reading all 17 pages through the main window (TOR and 17 RD exchanges, fields and terminal
+// updated) against the emulated reader, measured against a floor: the same 18 exchanges done by a
+// plain blocking write and read loop on the same pseudo-terminal, in the same run. The reader
+// answers at once and paced at 115200 and 9600 baud.
+
+#include "app/ctamblor_dlg.h"
+#include "reader-sim/pty_reader_server.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using Millis = std::chrono::duration<double, std::milli>;
+
+struct Scenario
+{
+    const char* name;
+    int pacingBaud; // 0: answers at once
+    int rounds;
+};
+
+constexpr Scenario kScenarios[] = {
+    {"zero latency", 0, 60},
+    {"115200 baud", 115200, 40},
+    {"9600 baud", 9600, 15},
+};
+constexpr int kWarmUpRounds = 2;
+constexpr int kPages = 17;
+
+double Median(std::vector<double> samples)
+{
+    std::sort(samples.begin(), samples.end());
+    return samples.empty() ? 0.0 : samples[samples.size() / 2];
+}
+
+// One command and its answer line, blocking: the floor of what any exchange can cost.
+bool BlockingExchange(int port, const QByteArray& command)
+{
+    if (::write(port, command.constData(), command.size()) != command.size())
+        return false;
+    char buffer[64];
+    for (;;) {
+        const ssize_t count = ::read(port, buffer, sizeof buffer);
+        if (count <= 0)
+            return false;
+        if (std::find(buffer, buffer + count, '\r') != buffer + count)
+            return true;
+    }
+}
+
+// The floor of one read of all pages; negative when the port failed.
+double MeasureFloorRound(const QString& devicePath)
+{
+    const int port = ::open(devicePath.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+    if (port < 0)
+        return -1;
+    termios attributes{};
+    ::tcgetattr(port, &attributes);
+    cfmakeraw(&attributes);
+    attributes.c_cc[VMIN] = 1;
+    attributes.c_cc[VTIME] = 0;
+    ::tcsetattr(port, TCSANOW, &attributes);
+    const auto start = Clock::now();
+    bool ok = BlockingExchange(port, "TOR\r");
+    for (int page = 1; ok && page <= kPages; ++page)
+        ok = BlockingExchange(port, "RD " + QByteArray::number(page) + '\r');
+    const double elapsed = Millis(Clock::now() - start).count();
+    ::close(port);
+    return ok ? elapsed : -1;
+}
+
+// One read of all pages through the window; negative when a page was not read.
+double MeasureWindowRound(CTamblorDlg& window)
+{
+    const auto start = Clock::now();
+    window.ReadPages();
+    const double elapsed = Millis(Clock::now() - start).count();
+    for (const ColouredEnterEdit* field : window.pageFields.InPageOrder()) {
+        if (field->backgroundColor != kColourGreen)
+            return -1;
+    }
+    return elapsed;
+}
+
+bool RunScenario(const Scenario& scenario)
+{
+    PtyServerOptions options;
+    options.pacingBaud = scenario.pacingBaud;
+    PtyReaderServer reader(ReaderEmulator{}, options);
+    if (!reader.Start())
+        return false;
+    QFile settings(QDir::current().filePath(QStringLiteral("Orvane.ini")));
+    if (!settings.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    QByteArray text = "[Interface]\r\nPort=" + reader.SlavePath().toUtf8() + "\r\nBaudrate=" +
+                      QByteArray::number(scenario.pacingBaud > 0 ? scenario.pacingBaud : 115200) +
+                      "\r\n[Data]\r\nSelectAll=1\r\n";
+    for (int page = 1; page <= kPages; ++page)
+        text += "SelectP" + QByteArray::number(page) + "=1\r\n";
+    settings.write(text);
+    settings.close();
+
+    CTamblorDlg window;
+    if (!window.Create() || window.serialLink.connected != 1)
+        return false;
+    std::vector<double> floorSamples;
+    std::vector<double> windowSamples;
+    for (int round = 0; round < scenario.rounds + kWarmUpRounds; ++round) {
+        // The window holds the port exclusively; it lets go while the floor loop has it.
+        window.serialLink.ClosePort(window);
+        const double floor = MeasureFloorRound(reader.SlavePath());
+        window.serialLink.ConnectPort(window);
+        const double through = MeasureWindowRound(window);
+        if (floor < 0 || through < 0) {
+            std::fprintf(stderr, "%s: round %d failed\n", scenario.name, round);
+            return false;
+        }
+        if (round >= kWarmUpRounds) {
+            floorSamples.push_back(floor);
+            windowSamples.push_back(through);
+        }
+    }
+    window.DestroyWindow();
+    const double floorMedian = Median(floorSamples);
+    const double windowMedian = Median(windowSamples);
+    std::printf("%-13s rounds %3d  floor median %8.2f ms  window median %8.2f ms  ratio %5.2f\n",
+                scenario.name, scenario.rounds, floorMedian, windowMedian,
+                windowMedian / floorMedian);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QTemporaryDir folder;
+    if (!folder.isValid() || !QDir::setCurrent(folder.path()))
+        return 1;
+    std::printf("read all 17 pages: TOR + 17 RD per round\n");
+    for (const Scenario& scenario : kScenarios) {
+        if (!RunScenario(scenario))
+            return 1;
+    }
+    return 0;
+}
