@@ -15,9 +15,10 @@
 class ReaderOperationsFixture : public MainWindowFixture
 {
 protected:
-    // TOR answer of the emulated reader: a read's timeout unit becomes 2 * 13 ms and a write's or
-    // lock's 2 * 25 ms, so the tests that wait out a silent reader stay quick.
-    static constexpr int kShortTimeoutAnswer = 2;
+    // TOR answer of the emulated reader: a read's timeout unit becomes 5 * 13 ms and a write's or
+    // lock's 5 * 25 ms, so a silent reader is waited out in about a second while an answer still
+    // has hundreds of milliseconds on a loaded machine running sanitizer builds.
+    static constexpr int kShortTimeoutAnswer = 5;
 
     // Opens the window on the emulated reader with the "Data" settings lines dataLines (for
     // example "SelectP5=1\r\nP5=00"), and forgets the bytes sent so far.
