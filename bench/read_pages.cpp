@@ -5,6 +5,9 @@
 
 #include "app/ctamblor_dlg.h"
 #include "reader-sim/pty_reader_server.h"
+#include "transponder/command_exchange.h"
+#include "transponder/operation_frame.h"
+#include "transponder/reader_command.h"
 
 #include <QApplication>
 #include <QDir>
@@ -95,6 +98,30 @@ double MeasureWindowRound(CTamblorDlg& window)
     return elapsed;
 }
 
+// The same TOR and 17 RD through the operation frame and the exchange alone, without the window's
+// fields and terminal: how much of a read is the exchange; negative when a page was not read.
+double MeasureExchangeRound(CTamblorDlg& window)
+{
+    QString records;
+    ExchangeContext context{window.serialLink, records, window.TimeoutUnit};
+    bool allRead = true;
+    const auto start = Clock::now();
+    RunOperation(context, {.busyFlag = BusyFlag::Read,
+                           .timeoutFactor = kReadPagesTimeoutFactor,
+                           .takeFields = [] {},
+                           .exchanges =
+                               [&](ExchangeContext& given) {
+                                   for (int page = 1; page <= kPages; ++page) {
+                                       const ExchangeResult answer =
+                                           CommandExchange(given, ReadPageCommand(page));
+                                       allRead = allRead && answer.kept.size() == kPageHexDigits;
+                                       PutAnswerRecord(given, answer);
+                                   }
+                               }});
+    const double elapsed = Millis(Clock::now() - start).count();
+    return allRead ? elapsed : -1;
+}
+
 bool RunScenario(const Scenario& scenario)
 {
     PtyServerOptions options;
@@ -118,27 +145,32 @@ bool RunScenario(const Scenario& scenario)
         return false;
     std::vector<double> floorSamples;
     std::vector<double> windowSamples;
+    std::vector<double> exchangeSamples;
     for (int round = 0; round < scenario.rounds + kWarmUpRounds; ++round) {
         // The window holds the port exclusively; it lets go while the floor loop has it.
         window.serialLink.ClosePort(window);
         const double floor = MeasureFloorRound(reader.SlavePath());
         window.serialLink.ConnectPort(window);
         const double through = MeasureWindowRound(window);
-        if (floor < 0 || through < 0) {
+        const double exchanges = MeasureExchangeRound(window);
+        if (floor < 0 || through < 0 || exchanges < 0) {
             std::fprintf(stderr, "%s: round %d failed\n", scenario.name, round);
             return false;
         }
         if (round >= kWarmUpRounds) {
             floorSamples.push_back(floor);
             windowSamples.push_back(through);
+            exchangeSamples.push_back(exchanges);
         }
     }
     window.DestroyWindow();
     const double floorMedian = Median(floorSamples);
     const double windowMedian = Median(windowSamples);
-    std::printf("%-13s rounds %3d  floor median %8.2f ms  window median %8.2f ms  ratio %5.2f\n",
+    const double exchangeMedian = Median(exchangeSamples);
+    std::printf("%-13s rounds %3d  medians: floor %8.2f ms  window %8.2f ms (ratio %5.2f)  "
+                "exchanges alone %8.2f ms (ratio %5.2f)\n",
                 scenario.name, scenario.rounds, floorMedian, windowMedian,
-                windowMedian / floorMedian);
+                windowMedian / floorMedian, exchangeMedian, exchangeMedian / floorMedian);
     return true;
 }
 
