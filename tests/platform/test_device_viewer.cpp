@@ -7,37 +7,23 @@
 
 namespace {
 
-struct ChoiceCase
-{
-    const char* name;
-    QStringList installed;
-    bool serialFolderExists;
-    std::optional<DeviceViewer::Command> expected;
-};
-
 TEST(DeviceViewer, ChoosesTheFirstInstalledViewerElseTheOpenerOnTheDeviceFolder)
 {
-    const std::vector<ChoiceCase> cases = {
-        {"hardware viewer preferred over opener",
-         {"hardinfo", "xdg-open"},
-         true,
-         DeviceViewer::Command{"/usr/bin/hardinfo", {}}},
-        {"earlier viewer in the list wins",
-         {"lshw-gtk", "kinfocenter"},
-         true,
-         DeviceViewer::Command{"/usr/bin/kinfocenter", {}}},
-        {"opener on serial devices",
-         {"xdg-open"},
-         true,
-         DeviceViewer::Command{"/usr/bin/xdg-open", {"/dev/serial/by-id"}}},
-        {"opener on /dev without serial devices",
-         {"xdg-open"},
-         false,
-         DeviceViewer::Command{"/usr/bin/xdg-open", {"/dev"}}},
-        {"nothing installed", {}, true, std::nullopt},
+    using Command = DeviceViewer::Command;
+    const struct
+    {
+        QStringList installed;
+        bool serialFolderExists;
+        std::optional<Command> expected;
+    } cases[] = {
+        {{"hardinfo", "xdg-open"}, true, Command{"/usr/bin/hardinfo", {}}},
+        {{"lshw-gtk", "kinfocenter"}, true, Command{"/usr/bin/kinfocenter", {}}},
+        {{"xdg-open"}, true, Command{"/usr/bin/xdg-open", {"/dev/serial/by-id"}}},
+        {{"xdg-open"}, false, Command{"/usr/bin/xdg-open", {"/dev"}}},
+        {{}, true, std::nullopt},
     };
-    for (const ChoiceCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.installed.join(' ').toStdString());
         const auto findProgram = [&](const QString& name) {
             return c.installed.contains(name) ? "/usr/bin/" + name : QString();
         };
