@@ -1,4 +1,3 @@
-#include "framework/message_box_flags.h"
 #include "framework/multi_line_edit.h"
 #include "framework/notification_codes.h"
 #include "framework/single_line_edit.h"
@@ -22,7 +21,6 @@ protected:
         dialog.secondText = QStringLiteral("second");
         dialog.length = 4;
         dialog.readChecked = 1;
-        dialog.comboText = QStringLiteral("COM3");
         dialog.Open();
     }
 
@@ -32,41 +30,40 @@ protected:
     SampleDialog dialog;
 };
 
-TEST_F(DataExchange, ShowingPutsMembersIntoControlsAndTakingOverReadsThemBack)
+TEST_F(DataExchange, ShowingPutsMembersIntoControlsWithoutChangeNotificationsAndTakingOverReads)
 {
+    int changes = 0;
+    dialog.GetMessageMap().OnNotification(EN_CHANGE, sample::kLengthField, [&] { ++changes; });
+    dialog.length = 12;
+    dialog.UpdateData(false);
+    EXPECT_EQ(changes, 0);
     EXPECT_EQ(Edit(sample::kPageField)->text(), QStringLiteral("ABCD"));
-    EXPECT_EQ(Edit(sample::kLengthField)->text(), QStringLiteral("4"));
+    EXPECT_EQ(Edit(sample::kLengthField)->text(), QStringLiteral("12"));
     EXPECT_TRUE(dialog.Item<QPushButton>(sample::kReadBox)->isChecked());
-    EXPECT_FALSE(dialog.Item<QCheckBox>(sample::kPlainBox)->isChecked());
+    QTest::keyClick(Edit(sample::kLengthField), Qt::Key_5);
+    EXPECT_EQ(changes, 1);
 
-    Edit(sample::kPageField)->setText(QStringLiteral("1234"));
     Edit(sample::kLengthField)->setText(QStringLiteral(" -12 "));
     dialog.Item<QPushButton>(sample::kReadBox)->setChecked(false);
     dialog.Item<QCheckBox>(sample::kPlainBox)->setChecked(true);
     ASSERT_TRUE(dialog.UpdateData(true));
-    EXPECT_EQ(dialog.pageText, QStringLiteral("1234"));
     EXPECT_EQ(dialog.length, -12);
     EXPECT_EQ(dialog.readChecked, 0);
     EXPECT_EQ(dialog.plainChecked, 1);
     EXPECT_TRUE(boxes.shown.empty());
 }
 
-TEST_F(DataExchange, LimitStopsTypingAtTheLimit)
+TEST_F(DataExchange, LimitStopsTypingButALongerShownTextCanOnlyShrink)
 {
     SingleLineEdit* field = Edit(sample::kPageField);
     field->setFocus();
     field->end(false);
     QTest::keyClicks(field, QStringLiteral("EFGHIJ"));
     EXPECT_EQ(field->text(), QStringLiteral("ABCDEFGH"));
-}
 
-TEST_F(DataExchange, LongerTextIsShownInFullCanShrinkButNeverGrowPastItsLength)
-{
     dialog.pageText = QStringLiteral("0123456789ABCDEF"); // 16 characters, limit 8
     dialog.UpdateData(false);
-    SingleLineEdit* field = Edit(sample::kPageField);
     EXPECT_EQ(field->text(), dialog.pageText);
-    field->setFocus();
     field->end(false);
     QTest::keyClick(field, Qt::Key_X);
     EXPECT_EQ(field->text(), dialog.pageText);
@@ -77,7 +74,6 @@ TEST_F(DataExchange, LongerTextIsShownInFullCanShrinkButNeverGrowPastItsLength)
 
 TEST_F(DataExchange, TakeOverStopsAtTheFirstFieldOverItsLimit)
 {
-    dialog.length = 4;
     dialog.pageText = QStringLiteral("0123456789"); // longer than the limit, as a settings file can
     dialog.UpdateData(false);
     Edit(sample::kSendField)->setText(QStringLiteral("send"));
@@ -98,13 +94,9 @@ TEST_F(DataExchange, TakeOverStopsAtTheFirstFieldOverItsLimit)
 
 TEST_F(DataExchange, NumberThatIsNotAnIntegerStopsTheTakeOverAndKeepsTheMember)
 {
-    for (const QString& text : {QStringLiteral("abc"), QStringLiteral(""), QStringLiteral("1 2"),
-                                QStringLiteral("99999999999")}) {
+    for (const QString& text : {QStringLiteral("abc"), QStringLiteral("")}) {
         SCOPED_TRACE(text.toStdString());
         boxes.shown.clear();
-        dialog.length = 4;
-        dialog.plainChecked = 0;
-        dialog.UpdateData(false);
         Edit(sample::kLengthField)->setText(text);
         dialog.Item<QCheckBox>(sample::kPlainBox)->setChecked(true);
         EXPECT_FALSE(dialog.UpdateData(true));
@@ -116,19 +108,7 @@ TEST_F(DataExchange, NumberThatIsNotAnIntegerStopsTheTakeOverAndKeepsTheMember)
     }
 }
 
-TEST_F(DataExchange, ShowingDoesNotDispatchChangeNotificationsButTypingDoes)
-{
-    int changes = 0;
-    dialog.GetMessageMap().OnNotification(EN_CHANGE, sample::kLengthField, [&] { ++changes; });
-    dialog.length = 12;
-    dialog.UpdateData(false);
-    EXPECT_EQ(changes, 0);
-    EXPECT_EQ(Edit(sample::kLengthField)->text(), QStringLiteral("12"));
-    QTest::keyClick(Edit(sample::kLengthField), Qt::Key_5);
-    EXPECT_EQ(changes, 1);
-}
-
-TEST_F(DataExchange, MultiLineTextKeepsCrLfLineEndsBothWays)
+TEST_F(DataExchange, MultiLineTextKeepsCrLfBothWaysAndItsLimitRefusesTypingOnly)
 {
     dialog.outputText = QStringLiteral("No Read\r\nACK\r\n");
     dialog.UpdateData(false);
@@ -137,17 +117,10 @@ TEST_F(DataExchange, MultiLineTextKeepsCrLfLineEndsBothWays)
     dialog.outputText.clear();
     ASSERT_TRUE(dialog.UpdateData(true));
     EXPECT_EQ(dialog.outputText, QStringLiteral("No Read\r\nACK\r\n"));
-}
 
-TEST_F(DataExchange, MultiLineLimitRefusesTypedTextBeyondIt)
-{
-    auto* output = dialog.Item<MultiLineEdit>(sample::kOutput);
     output->SetLimitText(3);
-    output->setFocus();
-    QTest::keyClicks(output, QStringLiteral("abcdef"));
-    EXPECT_EQ(output->toPlainText(), QStringLiteral("abc"));
     output->SetTextInFull(QStringLiteral("longer\ntext"));
-    EXPECT_EQ(output->toPlainText(), QStringLiteral("longer\ntext"));
+    output->setFocus();
     output->moveCursor(QTextCursor::End);
     QTest::keyClicks(output, QStringLiteral("x"));
     EXPECT_EQ(output->toPlainText(), QStringLiteral("longer\ntext"));
@@ -159,27 +132,19 @@ TEST_F(DataExchange, MultiLineLimitRefusesTypedTextBeyondIt)
 TEST_F(DataExchange, ComboShowsAMatchingEntryAsSelectedOtherwiseAsEditText)
 {
     auto* combo = dialog.Item<QComboBox>(sample::kCombo);
-    combo->addItem(QStringLiteral("110"));
-    combo->addItem(QStringLiteral(" 9600"));
-    struct ComboCase
-    {
-        QString member;
-        int expectedIndex;
-    };
-    for (const ComboCase& c :
-         {ComboCase{QStringLiteral(" 9600"), 1}, ComboCase{QStringLiteral("9600"), -1},
-          ComboCase{QStringLiteral("11"), -1}}) {
-        SCOPED_TRACE(c.member.toStdString());
+    combo->addItems({QStringLiteral("110"), QStringLiteral(" 9600")});
+    for (const auto& [member, index] :
+         {std::pair{QStringLiteral(" 9600"), 1}, std::pair{QStringLiteral("9600"), -1}}) {
+        SCOPED_TRACE(member.toStdString());
         combo->setCurrentIndex(-1);
-        dialog.comboText = c.member;
+        dialog.comboText = member;
         dialog.UpdateData(false);
-        EXPECT_EQ(combo->currentText(), c.member);
-        if (c.expectedIndex >= 0) {
-            EXPECT_EQ(combo->currentIndex(), c.expectedIndex);
-        }
+        EXPECT_EQ(combo->currentText(), member);
+        if (index >= 0)
+            EXPECT_EQ(combo->currentIndex(), index);
         dialog.comboText.clear();
         dialog.UpdateData(true);
-        EXPECT_EQ(dialog.comboText, c.member);
+        EXPECT_EQ(dialog.comboText, member);
     }
 }
 
