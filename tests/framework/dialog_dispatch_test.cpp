@@ -1,7 +1,5 @@
-#include "framework/cbutton.h"
 #include "framework/menu_flags.h"
 #include "framework/notification_codes.h"
-#include "framework/registered_messages.h"
 #include "framework/up_down_control.h"
 #include "sample_dialog.h"
 #include "support/recording_message_presenter.h"
@@ -37,25 +35,6 @@ TEST(DialogDispatch, RealButtonClicksAndUpDownInputReachTheirHandlers)
     QTest::mouseClick(spin->DownButton(), Qt::LeftButton);
     QTest::keyClick(spin, Qt::Key_Up);
     EXPECT_EQ(deltas, (std::vector<int>{-1, 1, -1}));
-}
-
-TEST(DialogDispatch, RegisteredMessageReachesItsEntryOrGetsDefaultProcessing)
-{
-    SampleDialog dialog;
-    const UINT handled = RegisterWindowMessage(QStringLiteral("UWM_DISPATCH_HANDLED"));
-    const UINT unhandled = RegisterWindowMessage(QStringLiteral("UWM_DISPATCH_UNHANDLED"));
-    CButton control;
-    WPARAM seenId = 0;
-    CWnd* seenControl = nullptr;
-    dialog.GetMessageMap().OnRegisteredMessage(handled, [&](WPARAM id, CWnd* sender) {
-        seenId = id;
-        seenControl = sender;
-        return LRESULT{7};
-    });
-    EXPECT_EQ(dialog.SendMessage(handled, 1006, &control), 7);
-    EXPECT_EQ(seenId, 1006u);
-    EXPECT_EQ(seenControl, &control);
-    EXPECT_EQ(dialog.SendMessage(unhandled, 1071, &control), 0);
 }
 
 TEST(DialogDispatch, EndingRequestsRunTheirEntryOrTheDefaultCompletion)
