@@ -5,7 +5,6 @@
 #include "support/recording_message_presenter.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -117,26 +116,6 @@ TEST_F(DataExchange, MultiLineTextKeepsCrLfLineEndsBothWays)
     dialog.outputText.clear();
     ASSERT_TRUE(dialog.UpdateData(true));
     EXPECT_EQ(dialog.outputText, QStringLiteral("No Read\r\nACK\r\n"));
-}
-
-TEST_F(DataExchange, ComboShowsAMatchingEntryAsSelectedOtherwiseAsEditText)
-{
-    auto* combo = dialog.Item<QComboBox>(sample::kCombo);
-    combo->addItems({QStringLiteral("110"), QStringLiteral(" 9600")});
-    for (const auto& [member, index] :
-         {std::pair{QStringLiteral(" 9600"), 1}, std::pair{QStringLiteral("9600"), -1}}) {
-        SCOPED_TRACE(member.toStdString());
-        combo->setCurrentIndex(-1);
-        dialog.comboText = member;
-        dialog.UpdateData(false);
-        EXPECT_EQ(combo->currentText(), member);
-        if (index >= 0) {
-            EXPECT_EQ(combo->currentIndex(), index);
-        }
-        dialog.comboText.clear();
-        dialog.UpdateData(true);
-        EXPECT_EQ(dialog.comboText, member);
-    }
 }
 
 } // namespace
