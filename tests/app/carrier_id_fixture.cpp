@@ -40,11 +40,3 @@ bool CarrierIdFixture::CarrierIdHasFocus() const
 {
     return QApplication::focusWidget() == dialog->GetDlgItem(ControlId::kCarrierIdField);
 }
-
-QStringList CarrierIdFixture::MessagesShown() const
-{
-    QStringList texts;
-    for (const MessageBoxRequest& request : presenter.shown)
-        texts.append(request.text);
-    return texts;
-}

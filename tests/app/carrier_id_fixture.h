@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 // The main window against the emulated reader, for the carrier ID: opens it with a carrier ID and
 // its length, sets the reader's pages and reads back the carrier ID fields and the messages shown.
@@ -24,7 +23,4 @@ protected:
     COLORREF CarrierIdColour() const;
     QString LengthShown() const;
     bool CarrierIdHasFocus() const;
-
-    // Texts of the message boxes shown so far.
-    QStringList MessagesShown() const;
 };

@@ -4,7 +4,6 @@
 #include "resources/control_ids.h"
 #include "transponder/page_row_table.h"
 
-#include <QAbstractButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -14,12 +13,6 @@ using namespace ControlId;
 class DefaultMemoryContentTest : public ReaderOperationsFixture
 {
 protected:
-    bool Shows(int boxId, const QPixmap& picture) const
-    {
-        const auto* box = Control<QAbstractButton>(boxId);
-        return box->icon().pixmap(picture.size()).toImage() == picture.toImage();
-    }
-
     // Everything the button may change, as the window shows it.
     QStringList Shown() const
     {

@@ -2,7 +2,6 @@
 
 #include "resources/control_ids.h"
 
-#include <QAbstractButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,12 +11,6 @@ using namespace ControlId;
 class DisplayFormatTest : public ReaderOperationsFixture
 {
 protected:
-    bool Shows(int boxId, const QPixmap& picture) const
-    {
-        const auto* box = Control<QAbstractButton>(boxId);
-        return box->icon().pixmap(picture.size()).toImage() == picture.toImage();
-    }
-
     void ExpectActiveChoice(DisplayFormat format) const
     {
         const bool ascii = format == DisplayFormat::Ascii;

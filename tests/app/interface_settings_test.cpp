@@ -117,8 +117,6 @@ TEST_F(InterfaceSettingsTest, BaudRateTextIsReadAsItsLeadingNumber)
         {"picked entry with a space", [](QComboBox* b) { b->setCurrentIndex(6); }, 9600, 1},
         {"typed with a word", [](QComboBox* b) { b->setEditText(QStringLiteral("9600 baud")); },
          9600, 1},
-        {"typed with blanks", [](QComboBox* b) { b->setEditText(QStringLiteral("\t 19200")); },
-         19200, 1},
         {"no digits", [](QComboBox* b) { b->setEditText(QStringLiteral("fast")); }, 0, 0},
         {"negative", [](QComboBox* b) { b->setEditText(QStringLiteral("-9600")); }, -9600, 0},
     };
@@ -207,26 +205,4 @@ TEST_F(InterfaceSettingsTest, FailedCloseSkipsTheDialogAndKeepsTheOldPortWorking
     EXPECT_EQ(dialog->serialLink.connected, 1);
     EXPECT_EQ(dialog->serialLink.portHandle.get(), before);
     EXPECT_EQ(Exchange(*reader, QStringLiteral("RUID\r")), "E0040150\r\n");
-}
-
-TEST_F(InterfaceSettingsTest, FieldThatFailsTheTakeOverKeepsThePortAndEveryTypedText)
-{
-    WriteReaderSettings();
-    Open();
-    auto* first = Control<QLineEdit>(kPageRows[0].fieldId);
-    auto* second = Control<QLineEdit>(kPageRows[1].fieldId);
-    ASSERT_NE(first, nullptr);
-    ASSERT_NE(second, nullptr);
-    SetWidgetText(first, QStringLiteral("0123456789ABCDEF0"));
-    SetWidgetText(second, QStringLiteral("1122"));
-
-    const DialogSighting sighting = RunSettings();
-
-    EXPECT_FALSE(sighting.shown);
-    ASSERT_EQ(presenter.shown.size(), 1u);
-    EXPECT_NE(presenter.shown[0].text, QStringLiteral("Can't close COM Port."));
-    EXPECT_EQ(dialog->serialLink.connected, 1);
-    EXPECT_NE(dialog->serialLink.portHandle, nullptr);
-    EXPECT_EQ(second->text(), QStringLiteral("1122"));
-    EXPECT_EQ(first->text(), QStringLiteral("0123456789ABCDEF0"));
 }

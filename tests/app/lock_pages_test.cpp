@@ -8,9 +8,7 @@ namespace {
 
 using namespace ControlId;
 
-class LockPagesTest : public ReaderOperationsFixture
-{
-};
+using LockPagesTest = ReaderOperationsFixture;
 
 TEST_F(LockPagesTest, LocksSelectedPagesEvenEmptyOnesNewestRecordFirst)
 {

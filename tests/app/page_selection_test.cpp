@@ -3,7 +3,6 @@
 #include "resources/control_ids.h"
 #include "transponder/page_row_table.h"
 
-#include <QAbstractButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,12 +12,6 @@ using namespace ControlId;
 class PageSelectionTest : public ReaderOperationsFixture
 {
 protected:
-    // True when the box shows picture.
-    bool Shows(int boxId, const QPixmap& picture) const
-    {
-        const auto* box = Control<QAbstractButton>(boxId);
-        return box->icon().pixmap(picture.size()).toImage() == picture.toImage();
-    }
 
     void ExpectSelection(int allSelected, const std::vector<int>& selectedPages) const
     {
@@ -75,15 +68,6 @@ TEST_F(PageSelectionTest, ClearingOneRowClearsAllButNotTheOtherRows)
     EXPECT_TRUE(PageFieldHasFocus(5));
     EXPECT_EQ(PageFieldColour(5), kColourWhite);
     EXPECT_EQ(PageFieldColour(6), kColourGreen);
-}
-
-TEST_F(PageSelectionTest, SelectingEveryRowOneByOneLeavesAllClear)
-{
-    OpenWithData();
-    for (const PageRowConstants& row : kPageRows)
-        Click(row.checkBoxId);
-
-    ExpectSelection(0, AllBut(0));
 }
 
 } // namespace

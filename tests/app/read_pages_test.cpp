@@ -9,9 +9,7 @@ namespace {
 
 using namespace ControlId;
 
-class ReadPagesTest : public ReaderOperationsFixture
-{
-};
+using ReadPagesTest = ReaderOperationsFixture;
 
 TEST_F(ReadPagesTest, TimeoutUnitTakesOnlyTorAnswersFromOneTo255)
 {

@@ -37,7 +37,6 @@ TEST_F(ReadUidTest, ShowsTheAnswerAsItCameGreenOnlyWhenItIsAGoodUid)
         {"ABCDE\r", "ABCDE\r\n", kColourRed},
         {"XXXXXXXX\r", "XXXXXXXX", kColourRed},
         {"No Read\r", "No Read\r", kColourRed},
-        {"#09\r", "#09\r\n", kColourRed},
         {"A#09BCDE\r", "A#09BCDE", kColourRed},
         {"", "", kColourRed},
     };
@@ -62,22 +61,6 @@ TEST_F(ReadUidTest, ShowsTheAnswerAsItCameGreenOnlyWhenItIsAGoodUid)
         EXPECT_EQ(window.serialLink.receiveThread.readBusy, 0);
     }
     EXPECT_TRUE(presenter.shown.empty());
-}
-
-TEST_F(ReadUidTest, WithoutPortNothingVisibleChanges)
-{
-    CTamblorDlg& window = OpenWithData("UID=E0040100\r\n");
-    window.serialLink.connected = 0;
-    window.uidField.SetBackgroundColor(kColourGreen);
-    window.terminal.outputText = QStringLiteral("old line\r\n");
-    window.UpdateData(false);
-
-    Click(kReadUidButton);
-
-    EXPECT_TRUE(reader->ReceivedBytes().isEmpty());
-    EXPECT_EQ(UidShown(), QStringLiteral("E0040100"));
-    EXPECT_EQ(UidColour(), kColourGreen);
-    EXPECT_EQ(TerminalShown(), QStringLiteral("old line\r\n"));
 }
 
 } // namespace

@@ -83,3 +83,17 @@ QString ReaderOperationsFixture::ReaderPageHex(int page) const
     });
     return hex;
 }
+
+bool ReaderOperationsFixture::Shows(int boxId, const QPixmap& picture) const
+{
+    const auto* box = Control<QAbstractButton>(boxId);
+    return box->icon().pixmap(picture.size()).toImage() == picture.toImage();
+}
+
+QStringList ReaderOperationsFixture::MessagesShown() const
+{
+    QStringList texts;
+    for (const MessageBoxRequest& request : presenter.shown)
+        texts.append(request.text);
+    return texts;
+}

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <vector>
 
@@ -42,6 +43,11 @@ protected:
     QString TerminalShown() const;
     // True when the page field has the input focus.
     bool PageFieldHasFocus(int page) const;
+
+    // True when the check box or circle shows picture.
+    bool Shows(int boxId, const QPixmap& picture) const;
+    // Texts of the message boxes shown so far.
+    QStringList MessagesShown() const;
 
     // The emulated reader's page content as 16 upper-case hexadecimal digits.
     QString ReaderPageHex(int page) const;

@@ -83,18 +83,6 @@ TEST_F(TerminalTest, AnswersAppearNewestFirstEvenWhileThePaneIsHidden)
     EXPECT_EQ(OutputShown(), QStringLiteral("No Read\nACK\n"));
 }
 
-TEST_F(TerminalTest, ALineArrivingKeepsWhatWasTypedIntoTheOutput)
-{
-    WriteReaderSettings();
-    CTamblorDlg& window = Open();
-    Control<QPlainTextEdit>(kTerminalOutput)->setPlainText(QStringLiteral("my note\n"));
-    ASSERT_TRUE(reader->SendRaw("ACK\r"));
-    EXPECT_TRUE(ProcessEventsUntil(
-        [&] { return window.terminal.outputText == QStringLiteral("ACK\r\nmy note\r\n"); }));
-    window.UpdateData(false);
-    EXPECT_EQ(OutputShown(), QStringLiteral("ACK\nmy note\n"));
-}
-
 TEST_F(TerminalTest, LinesQueuedBeforeAnOperationStartedAreDroppedLaterOnesShown)
 {
     WriteReaderSettings();
@@ -127,17 +115,6 @@ TEST_F(TerminalTest, AFloodArrivesCompleteInOrderAndBounded)
     ASSERT_EQ(lines.size(), kLines + 1);
     for (int i = 0; i < kLines; ++i)
         ASSERT_EQ(lines[i], QStringLiteral("L%1").arg(kLines - 1 - i));
-}
-
-TEST_F(TerminalTest, ClearEmptiesTheOutputAndKeepsTheSendField)
-{
-    WriteReaderSettings("[Terminal]\nSend=TOR\n");
-    CTamblorDlg& window = Open();
-    Control<QPlainTextEdit>(kTerminalOutput)->setPlainText(QStringLiteral("old answer\n"));
-    window.DispatchCommand(CommandId::kTerminalClear);
-    EXPECT_TRUE(OutputShown().isEmpty());
-    EXPECT_TRUE(window.terminal.outputText.isEmpty());
-    EXPECT_EQ(SendField()->text(), QStringLiteral("TOR"));
 }
 
 } // namespace

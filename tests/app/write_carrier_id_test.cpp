@@ -43,8 +43,6 @@ TEST_F(WriteCarrierIdTest, PutsTheCarrierIdOverTheFirstBytesAndKeepsTheRest)
         {"0", "3", "0A0B0C", "0A0B0C1111111111", kOld2, "0A0B0C", 3},
         {"0", "3", "0a0b0c", "0A0B0C1111111111", kOld2, "0A0B0C", 3},
         {"1", "2", "AB", "4142111111111111", kOld2, "AB", 2},
-        {"0", "12", "0102030405060708090A0B0C", "0102030405060708", "090A0B0C22222222",
-         "0102030405060708090A0B0C", 12},
         {"0", "40", "0102030405060708090A0B0C0D0E0F10", "0102030405060708", "090A0B0C0D0E0F10",
          "0102030405060708090A0B0C0D0E0F10", 16},
     };
@@ -76,21 +74,6 @@ TEST_F(WriteCarrierIdTest, PutsTheCarrierIdOverTheFirstBytesAndKeepsTheRest)
         EXPECT_TRUE(presenter.shown.empty());
         Close();
     }
-}
-
-TEST_F(WriteCarrierIdTest, RecordsEveryAnswerButThatOfThePageTwoPreRead)
-{
-    OpenWithCarrierId("0", "3", "0A0B0C");
-    SetOldPages();
-
-    Click(kWriteCarrierIdButton);
-
-    const QString written1 = QStringLiteral("0A0B0C1111111111");
-    const QString written2 = QString::fromLatin1(kOld2);
-    EXPECT_EQ(TerminalShown(), written2 + "\r\n" + ReadEcho(2) + "ACK\r\n" + "WD 2 " + written2 +
-                                   "// Write page 2\r\n" + written1 + "\r\n" + ReadEcho(1) +
-                                   "ACK\r\n" + "WD 1 " + written1 + "// Write page 1\r\n" +
-                                   ReadEcho(2) + kOld1 + "\r\n" + ReadEcho(1));
 }
 
 // A locked page refuses the write, so its read-back shows the old contents.
@@ -145,18 +128,14 @@ TEST_F(WriteCarrierIdTest, FailedReadBeforeTheWriteWritesNothing)
     };
     ReaderFaults noTag;
     noTag.noTransponder = true;
-    ReaderFaults mark09;
-    mark09.errorMark09 = true;
     ReaderFaults silent;
     silent.silent = true;
     ReaderFaults noise;
     noise.noise = "~";
     const Case cases[] = {
         {"no transponder", noTag, {}},
-        {"#09", mark09, {}},
         {"silence", silent, {}},
         {"noise", noise, {}},
-        {"page 2 No Read", {}, "No Read\r"},
         {"page 2 short", {}, "22222222222222\r"},
     };
     for (const Case& c : cases) {
@@ -220,7 +199,6 @@ TEST_F(WriteCarrierIdTest, InvalidCarrierIdIsReportedBeforeAnyPageIsRead)
     const QString ascii2 = QStringLiteral("change carrier ID to a length of 2 characters");
     const Case cases[] = {
         {DisplayFormat::Hex, 3, QStringLiteral("0A0B0"), hex3, {}},
-        {DisplayFormat::Hex, 3, QStringLiteral("0A0B0G"), hex3, {}},
         {DisplayFormat::Hex, 3, QStringLiteral("0a0b0"), hex3, QStringLiteral("0A0B0")},
         // A typed length of 0 is brought to 1 before the text is checked.
         {DisplayFormat::Hex, 0, QString(), hex1, {}},
@@ -251,28 +229,6 @@ TEST_F(WriteCarrierIdTest, InvalidCarrierIdIsReportedBeforeAnyPageIsRead)
         EXPECT_EQ(LengthShown(), QString::number(std::max(c.length, 1)));
     }
     EXPECT_EQ(ReaderPageHex(1), QString::fromLatin1(kOld1));
-}
-
-TEST_F(WriteCarrierIdTest, WithoutPortFieldsTurnWhiteAndTheClampedLengthIsShown)
-{
-    CTamblorDlg& window = OpenWithCarrierId("0", "40", "0A0B0C");
-    window.serialLink.connected = 0;
-    window.terminal.outputText = QStringLiteral("old line\r\n");
-    window.UpdateData(false);
-    window.carrierIdField.SetBackgroundColor(kColourRed);
-    window.pageFields.field1.SetBackgroundColor(kColourGreen);
-    window.pageFields.field2.SetBackgroundColor(kColourRed);
-
-    Click(kWriteCarrierIdButton);
-
-    EXPECT_TRUE(reader->ReceivedBytes().isEmpty());
-    EXPECT_EQ(LengthShown(), QStringLiteral("16"));
-    EXPECT_EQ(TerminalShown(), QString());
-    EXPECT_EQ(CarrierIdColour(), kColourWhite);
-    EXPECT_EQ(PageFieldColour(1), kColourWhite);
-    EXPECT_EQ(PageFieldColour(2), kColourWhite);
-    EXPECT_TRUE(presenter.shown.empty());
-    EXPECT_EQ(window.serialLink.receiveThread.writeBusy, 0);
 }
 
 } // namespace

@@ -12,17 +12,7 @@ using namespace ControlId;
 const QString kHexMessageP4 = QStringLiteral(
     "change P4 to a length of 16 hexadecimal (0,1,2,3,4,5,6,7,8,9,A,B,C,D,E,F) characters");
 
-class WritePagesTest : public ReaderOperationsFixture
-{
-protected:
-    QStringList MessagesShown() const
-    {
-        QStringList texts;
-        for (const MessageBoxRequest& request : presenter.shown)
-            texts.append(request.text);
-        return texts;
-    }
-};
+using WritePagesTest = ReaderOperationsFixture;
 
 TEST_F(WritePagesTest, LowerCaseHexGoesOutAndIsShownUpperCase)
 {
