@@ -6,15 +6,11 @@ TEST(NaturalOrder, OrdersDigitRunsByValueAndTheRestByCharacter)
 {
     const std::pair<const char*, const char*> lowerHigher[] = {
         {"ttyS2", "ttyS10"},
-        {"ttyS9", "ttyS10"},
         {"ttyACM0", "ttyS0"},
         {"ttyUSB1", "ttyUSB1a"},
-        {"tty", "ttyS0"},
         {"ttyS02", "ttyS3"},
         {"ttyS01", "ttyS1"}, // same value: the plain text decides
         {"ttyS4294967296", "ttyS99999999999"},
-        {"/dev/serial/by-id/usb-A", "ttyS0"},
-        {"usb-2-port3", "usb-2-port12"},
         {"", "a"},
     };
     for (const auto& [lower, higher] : lowerHigher) {

@@ -43,25 +43,11 @@ TEST(AsciiToHex, WritesEachCodeAsUpperCaseHexOfAtLeastTwoDigits)
     }
 }
 
-TEST(Conversions, HexToAsciiAndBackGivesTheUpperCasedHexForNonZeroBytes)
-{
-    for (const QString hex : {"3132333435363738", "0a0b0c0d0e0f10ff"}) {
-        SCOPED_TRACE(hex.toStdString());
-        EXPECT_EQ(AsciiToHex(HexToAscii(hex)), hex.toUpper());
-    }
-    // A 00 byte does not survive a field that cuts at U+0000.
-    EXPECT_EQ(AsciiToHex(HexToAscii("4100420043004400").left(1)), "41");
-}
-
-TEST(DisplayFormat, OnlyTheSettingOneMeansAsciiAndEachFormatPresentsItsOwnWay)
+TEST(DisplayFormat, OnlyTheSettingOneMeansAscii)
 {
     EXPECT_EQ(DisplayFormatFromSetting("1"), DisplayFormat::Ascii);
     for (const QString value : {"0", "", " 1", "01"})
         EXPECT_EQ(DisplayFormatFromSetting(value), DisplayFormat::Hex) << value.toStdString();
-    EXPECT_EQ(DisplayFormatSetting(DisplayFormat::Ascii), "1");
-    EXPECT_EQ(HexFormOf("AB", DisplayFormat::Ascii), "4142");
-    EXPECT_EQ(PresentHex("4142", DisplayFormat::Ascii), "AB");
-    EXPECT_EQ(PresentHex("4142", DisplayFormat::Hex), "4142");
 }
 
 } // namespace

@@ -1,28 +1,8 @@
-#include "transponder/page_row_table.h"
 #include "transponder/page_rows.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace {
-
-TEST(PageRowTable, DescribesPagesOneToSeventeenWithDistinctControls)
-{
-    std::set<int> ids;
-    for (int page = 1; page <= kPageCount; ++page) {
-        const PageRowConstants& row = kPageRows[static_cast<std::size_t>(page - 1)];
-        const QString name = QString("P%1").arg(page);
-        SCOPED_TRACE(name.toStdString());
-        EXPECT_EQ(row.page, page);
-        EXPECT_EQ(row.pageLabel, name);
-        EXPECT_EQ(row.textKey, name);
-        EXPECT_EQ(row.selectKey, "Select" + name);
-        EXPECT_EQ(row.defaultKey, name + "Default");
-        for (int id : {row.checkBoxId, row.fieldId, row.pageLabelId, row.descriptionLabelId})
-            EXPECT_TRUE(ids.insert(id).second) << "control id used twice: " << id;
-    }
-}
 
 PageRows RowsWithDefaults()
 {

@@ -1,5 +1,4 @@
 #include "transponder/page_text_validation.h"
-#include "transponder/validation_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +30,6 @@ TEST(Validation, CountsBadCharactersAndAWrongLengthAndUpperCasesHex)
         {"0123456789abcdef", hex, {}, 0, "0123456789ABCDEF"},
         {"0123456789abcdeg", hex, {}, 1, "0123456789ABCDEg"},
         {"01234567", hex, {}, 1, "01234567"},
-        {"0123 567", hex, {}, 2, "0123 567"},
         {"", hex, {}, 1, ""},
         {"ab cd!?G", ascii, {}, 0, "ab cd!?G"},
         {QString(8, QChar(0x00E9)), ascii, {}, 0, QString(8, QChar(0x00E9))},
@@ -40,7 +38,6 @@ TEST(Validation, CountsBadCharactersAndAWrongLengthAndUpperCasesHex)
         {"1234567" + euro, ascii, {}, 1, "1234567" + euro},
         {euro + euro, ascii, {}, 3, euro + euro},
         {"0a0b0c", hex, 3, 0, "0A0B0C"},
-        {"0A0B0X", hex, 3, 1, "0A0B0X"},
         {"0A0B0C", hex, 16, 1, "0A0B0C"},
         {"AB", ascii, 2, 0, "AB"},
         {"A" + euro, ascii, 2, 1, "A" + euro},
@@ -59,20 +56,6 @@ TEST(Validation, CountsBadCharactersAndAWrongLengthAndUpperCasesHex)
             EXPECT_TRUE(IsHexDigits(HexFormOf(text, c.format), 2 * c.length.value_or(8)));
         }
     }
-}
-
-TEST(ValidationMessages, NameThePageOrTheCarrierIdLength)
-{
-    EXPECT_EQ(PageTextFaultMessage("P4", DisplayFormat::Hex),
-              "change P4 to a length of 16 hexadecimal (0,1,2,3,4,5,6,7,8,9,A,B,C,D,E,F) "
-              "characters");
-    EXPECT_EQ(PageTextFaultMessage("P17", DisplayFormat::Ascii),
-              "change P17 to a length of 8 characters");
-    EXPECT_EQ(CarrierIdFaultMessage(3, DisplayFormat::Hex),
-              "change carrier ID to a length of 3 hexadecimal (0,1,2,3,4,5,6,7,8,9,A,B,C,D,E,F) "
-              "characters");
-    EXPECT_EQ(CarrierIdFaultMessage(12, DisplayFormat::Ascii),
-              "change carrier ID to a length of 12 characters");
 }
 
 } // namespace

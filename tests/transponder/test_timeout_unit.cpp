@@ -9,12 +9,9 @@ TEST(ScaledTimeoutUnit, TakesOnlyAnswersFromOneTo255)
 {
     const std::tuple<QString, int, int> cases[] = {
         // TOR answer, unit after a read, unit after a write (both starting from 160)
-        {"10\r\n", 130, 250},  {"  +10abc\r\n", 130, 250},
-        {"1\r\n", 13, 25},     {"255\r\n", 3315, 6375},
-        {"0\r\n", 160, 160},   {"-1\r\n", 160, 160},
-        {"256\r\n", 160, 160}, {"99999999999\r\n", 160, 160},
-        {"abc\r\n", 160, 160}, {"- 5\r\n", 160, 160},
-        {"", 160, 160},
+        {"10\r\n", 130, 250},    {"  +10abc\r\n", 130, 250}, {"1\r\n", 13, 25},
+        {"255\r\n", 3315, 6375}, {"256\r\n", 160, 160},      {"99999999999\r\n", 160, 160},
+        {"- 5\r\n", 160, 160},
     };
     for (const auto& [answer, readUnit, writeUnit] : cases) {
         SCOPED_TRACE(answer.toStdString());
