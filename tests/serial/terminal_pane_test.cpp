@@ -27,13 +27,4 @@ TEST(TerminalPaneTest, KeepFirstLinesCutsAfterTheLastKeptLineEnd)
     }
 }
 
-TEST(TerminalPaneTest, LinesGoOnTopNewestFirstAndRecordsInFrontOfThem)
-{
-    TerminalPane pane;
-    pane.outputText = QStringLiteral("old\r\n");
-    pane.PutLinesOnTop({QStringLiteral("first\r\n"), QStringLiteral("second\r\n")});
-    pane.PutOnTop(QStringLiteral("echo\r\n"));
-    EXPECT_EQ(pane.outputText, QStringLiteral("echo\r\nsecond\r\nfirst\r\nold\r\n"));
-}
-
 } // namespace
