@@ -39,12 +39,11 @@ TEST_F(LockPagesTest, NoAcknowledgementStopsAndOtherFieldsKeepTheirColours)
     Click(kLockButton);
 
     EXPECT_EQ(reader->ReceivedBytes(), QByteArray("TOR\rLD 2\rLD 3\r"));
-    EXPECT_EQ(
-        PageFieldColours(),
-        (std::array<COLORREF, 17>{kColourGreen, kColourGreen, kColourRed, kColourRed, kColourWhite,
-                                  kColourWhite, kColourWhite, kColourWhite, kColourWhite,
-                                  kColourWhite, kColourWhite, kColourWhite, kColourWhite,
-                                  kColourWhite, kColourWhite, kColourWhite, kColourWhite}));
+    std::array<COLORREF, 17> expected{};
+    expected.fill(kColourWhite);
+    expected[0] = expected[1] = kColourGreen;
+    expected[2] = expected[3] = kColourRed;
+    EXPECT_EQ(PageFieldColours(), expected);
 }
 
 TEST_F(LockPagesTest, WithoutPortNoOperationSendsOrShowsAnything)
