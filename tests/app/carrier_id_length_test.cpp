@@ -1,4 +1,4 @@
-#include "app/carrier_id_fixture.h"
+#include "app/reader_operations_fixture.h"
 
 #include "framework/up_down_control.h"
 #include "resources/control_ids.h"
@@ -12,7 +12,7 @@ namespace {
 
 using namespace ControlId;
 
-class CarrierIdLengthTest : public CarrierIdFixture
+class CarrierIdLengthTest : public ReaderOperationsFixture
 {
 protected:
     enum class Arrow { Up, Down };

@@ -1,4 +1,4 @@
-#include "app/carrier_id_fixture.h"
+#include "app/reader_operations_fixture.h"
 
 #include "resources/control_ids.h"
 #include "transponder/reader_protocol.h"
@@ -14,7 +14,7 @@ constexpr char kPage2[] = "494A4B4C4D4E4F50"; // IJKLMNOP
 const QString kPage1Record = QStringLiteral("4142434445464748\r\nRD 1 // Read page 1\r\n");
 const QString kPage2Echo = QStringLiteral("RD 2 // Read page 2\r\n");
 
-class ReadCarrierIdTest : public CarrierIdFixture
+class ReadCarrierIdTest : public ReaderOperationsFixture
 {
 protected:
     void SetReaderPages() const

@@ -97,3 +97,39 @@ QStringList ReaderOperationsFixture::MessagesShown() const
         texts.append(request.text);
     return texts;
 }
+
+CTamblorDlg& ReaderOperationsFixture::OpenWithCarrierId(const QByteArray& format, const QByteArray& length,
+                                                 const QByteArray& text, const QByteArray& more)
+{
+    return OpenWithData("Format=" + format + "\r\nCarrierIDLength=" + length +
+                        "\r\nCarrierID=" + text + "\r\n" + more);
+}
+
+void ReaderOperationsFixture::SetReaderPage(int page, const QByteArray& hex) const
+{
+    const QByteArray bytes = QByteArray::fromHex(hex);
+    ReaderEmulator::Page content{};
+    for (std::size_t i = 0; i < content.size() && i < std::size_t(bytes.size()); ++i)
+        content[i] = static_cast<std::uint8_t>(bytes[qsizetype(i)]);
+    reader->Configure([&](ReaderEmulator& emulator) { emulator.SetPageContent(page, content); });
+}
+
+QString ReaderOperationsFixture::CarrierIdShown() const
+{
+    return WidgetText(dialog->GetDlgItem(ControlId::kCarrierIdField));
+}
+
+COLORREF ReaderOperationsFixture::CarrierIdColour() const
+{
+    return dialog->carrierIdField.backgroundColor;
+}
+
+QString ReaderOperationsFixture::LengthShown() const
+{
+    return WidgetText(dialog->GetDlgItem(ControlId::kCarrierIdLengthField));
+}
+
+bool ReaderOperationsFixture::CarrierIdHasFocus() const
+{
+    return QApplication::focusWidget() == dialog->GetDlgItem(ControlId::kCarrierIdField);
+}

@@ -49,6 +49,20 @@ protected:
     // Texts of the message boxes shown so far.
     QStringList MessagesShown() const;
 
+    // Carrier ID: opens the window with format "0" HEX or "1" ASCII, the length as typed and
+    // the text, followed by more "Data" lines.
+    CTamblorDlg& OpenWithCarrierId(const QByteArray& format, const QByteArray& length,
+                                   const QByteArray& text, const QByteArray& more = {});
+
+    // Gives page (1..17) of the emulated reader the 16 hexadecimal digits hex.
+    void SetReaderPage(int page, const QByteArray& hex) const;
+
+    // What the window shows: the carrier ID field's text and colour, the length field's text.
+    QString CarrierIdShown() const;
+    COLORREF CarrierIdColour() const;
+    QString LengthShown() const;
+    bool CarrierIdHasFocus() const;
+
     // The emulated reader's page content as 16 upper-case hexadecimal digits.
     QString ReaderPageHex(int page) const;
 };

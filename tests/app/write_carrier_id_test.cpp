@@ -1,4 +1,4 @@
-#include "app/carrier_id_fixture.h"
+#include "app/reader_operations_fixture.h"
 
 #include "resources/control_ids.h"
 #include "transponder/reader_protocol.h"
@@ -12,7 +12,7 @@ using namespace ControlId;
 constexpr char kOld1[] = "1111111111111111";
 constexpr char kOld2[] = "2222222222222222";
 
-class WriteCarrierIdTest : public CarrierIdFixture
+class WriteCarrierIdTest : public ReaderOperationsFixture
 {
 protected:
     void SetOldPages() const
