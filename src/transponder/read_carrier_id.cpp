@@ -32,14 +32,6 @@ void ReadCarrierIdPages(CTamblorDlg& dialog, ExchangeContext& context)
     dialog.carrierIdField.SetFocus();
 }
 
-// The run's records reach the terminal output text at its end; without a port the window is left
-// as it was.
-void ShowRecordsAfterARun(CTamblorDlg& dialog)
-{
-    if (dialog.serialLink.connected != 0)
-        dialog.UpdateData(false);
-}
-
 } // namespace
 
 void CTamblorDlg::ReadCarrierId()

@@ -41,14 +41,6 @@ void ReadSelectedPages(CTamblorDlg& dialog, ExchangeContext& context)
     }
 }
 
-// The run's records reach the terminal output text at its end; without a port the window is left
-// as it was.
-void ShowRecordsAfterARun(CTamblorDlg& dialog)
-{
-    if (dialog.serialLink.connected != 0)
-        dialog.UpdateData(false);
-}
-
 } // namespace
 
 void CTamblorDlg::ReadPages()

@@ -18,14 +18,6 @@ void ReadUidAnswer(CTamblorDlg& dialog, ExchangeContext& context)
     dialog.uidField.SetFocus();
 }
 
-// The run's records reach the terminal output text at its end; without a port the window is left
-// as it was.
-void ShowRecordsAfterARun(CTamblorDlg& dialog)
-{
-    if (dialog.serialLink.connected != 0)
-        dialog.UpdateData(false);
-}
-
 } // namespace
 
 void CTamblorDlg::ReadUid()

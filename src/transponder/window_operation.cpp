@@ -19,3 +19,9 @@ void RunWindowOperation(CTamblorDlg& dialog, const OperationSteps& steps)
     };
     RunOperation(context, windowSteps);
 }
+
+void ShowRecordsAfterARun(CTamblorDlg& dialog)
+{
+    if (dialog.serialLink.connected != 0)
+        dialog.UpdateData(false);
+}

@@ -10,3 +10,7 @@ class CTamblorDlg;
 // run lasts the output text stays empty, so showing the members after each page does not lay out
 // a growing terminal again; the window is blocked until the end, so the terminal looks the same.
 void RunWindowOperation(CTamblorDlg& dialog, const OperationSteps& steps);
+
+// Shows the members again so that a reading run's records reach the terminal; without a port the
+// window is left as it was.
+void ShowRecordsAfterARun(CTamblorDlg& dialog);
