@@ -194,3 +194,25 @@ TEST_F(InterfaceSettingsTest, FailedCloseSkipsTheDialogAndKeepsTheOldPortWorking
     EXPECT_EQ(dialog->serialLink.portHandle.get(), before);
     EXPECT_EQ(Exchange(*reader, QStringLiteral("RUID\r")), "E0040150\r\n");
 }
+
+TEST_F(InterfaceSettingsTest, FieldThatFailsTheTakeOverKeepsThePortAndEveryTypedText)
+{
+    WriteReaderSettings();
+    Open();
+    auto* first = Control<QLineEdit>(kPageRows[0].fieldId);
+    auto* second = Control<QLineEdit>(kPageRows[1].fieldId);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    SetWidgetText(first, QStringLiteral("0123456789ABCDEF0"));
+    SetWidgetText(second, QStringLiteral("1122"));
+
+    const DialogSighting sighting = RunSettings();
+
+    EXPECT_FALSE(sighting.shown);
+    ASSERT_EQ(presenter.shown.size(), 1u);
+    EXPECT_NE(presenter.shown[0].text, QStringLiteral("Can't close COM Port."));
+    EXPECT_EQ(dialog->serialLink.connected, 1);
+    EXPECT_NE(dialog->serialLink.portHandle, nullptr);
+    EXPECT_EQ(second->text(), QStringLiteral("1122"));
+    EXPECT_EQ(first->text(), QStringLiteral("0123456789ABCDEF0"));
+}
