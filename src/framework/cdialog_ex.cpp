@@ -270,11 +270,11 @@ bool CDialogEx::CreateWindow()
          BuildDialogControls(dialogTemplate, dialogWindow->ClientArea())) {
         controlOrder.push_back(built.widget);
         dialogWindow->WatchKeys(built.widget);
-        if (built.spec->id == IDC_STATIC)
+        if (built.entry->id == IDC_STATIC)
             continue;
-        if (!controls.contains(built.spec->id))
-            controls.insert(built.spec->id, built.widget);
-        ConnectNotifications(*built.spec, built.widget);
+        if (!controls.contains(built.entry->id))
+            controls.insert(built.entry->id, built.widget);
+        ConnectNotifications(*built.entry, built.widget);
     }
     const QSize client(HorizontalDialogUnitsToPixels(dialogTemplate.sizeInDialogUnits.width()),
                        VerticalDialogUnitsToPixels(dialogTemplate.sizeInDialogUnits.height()));
@@ -282,9 +282,9 @@ bool CDialogEx::CreateWindow()
     return true;
 }
 
-void CDialogEx::ConnectNotifications(const DialogControlSpec& spec, QWidget* widget)
+void CDialogEx::ConnectNotifications(const DialogControlSpec& entry, QWidget* widget)
 {
-    const int id = spec.id;
+    const int id = entry.id;
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         QObject::connect(button, &QAbstractButton::clicked, button,
                          [this, id] { DispatchNotification(BN_CLICKED, id); });

@@ -100,7 +100,7 @@ protected:
 
 private:
     bool CreateWindow();
-    void ConnectNotifications(const DialogControlSpec& spec, QWidget* widget);
+    void ConnectNotifications(const DialogControlSpec& entry, QWidget* widget);
     void FocusFirstTabStop();
 
     DialogTemplate dialogTemplate;

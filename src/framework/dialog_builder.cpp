@@ -19,69 +19,69 @@ namespace {
 constexpr double kScreenDotsPerInch = 96.0;
 constexpr double kPointsPerInch = 72.0;
 
-bool Has(const DialogControlSpec& spec, std::uint32_t bits)
+bool Has(const DialogControlSpec& entry, std::uint32_t bits)
 {
-    return (spec.style & bits) == bits;
+    return (entry.style & bits) == bits;
 }
 
-Qt::Alignment HorizontalAlignment(const DialogControlSpec& spec)
+Qt::Alignment HorizontalAlignment(const DialogControlSpec& entry)
 {
     // Edits and statics share the bit values for centred and right-aligned text.
-    if (Has(spec, SS_CENTER))
+    if (Has(entry, SS_CENTER))
         return Qt::AlignHCenter;
-    if (Has(spec, SS_RIGHT))
+    if (Has(entry, SS_RIGHT))
         return Qt::AlignRight;
     return Qt::AlignLeft;
 }
 
-QWidget* MakeButton(const DialogControlSpec& spec, QWidget* parent)
+QWidget* MakeButton(const DialogControlSpec& entry, QWidget* parent)
 {
-    const bool checkBox = spec.kind == ControlKind::AutoCheckBox;
-    if (checkBox && !Has(spec, BS_PUSHLIKE))
-        return new QCheckBox(spec.caption, parent);
-    auto* button = new QPushButton(spec.caption, parent);
+    const bool checkBox = entry.kind == ControlKind::AutoCheckBox;
+    if (checkBox && !Has(entry, BS_PUSHLIKE))
+        return new QCheckBox(entry.caption, parent);
+    auto* button = new QPushButton(entry.caption, parent);
     button->setAutoDefault(false);
-    button->setDefault(Has(spec, BS_DEFPUSHBUTTON));
+    button->setDefault(Has(entry, BS_DEFPUSHBUTTON));
     button->setCheckable(checkBox);
-    if (Has(spec, BS_LEFT))
+    if (Has(entry, BS_LEFT))
         button->setStyleSheet(QStringLiteral("text-align: left;"));
     return button;
 }
 
-QWidget* MakeEdit(const DialogControlSpec& spec, QWidget* parent)
+QWidget* MakeEdit(const DialogControlSpec& entry, QWidget* parent)
 {
-    if (Has(spec, ES_MULTILINE)) {
-        auto* edit = new MultiLineEdit(Has(spec, ES_WANTRETURN), parent);
-        edit->setVerticalScrollBarPolicy(Has(spec, WS_VSCROLL) ? Qt::ScrollBarAlwaysOn
+    if (Has(entry, ES_MULTILINE)) {
+        auto* edit = new MultiLineEdit(Has(entry, ES_WANTRETURN), parent);
+        edit->setVerticalScrollBarPolicy(Has(entry, WS_VSCROLL) ? Qt::ScrollBarAlwaysOn
                                                                : Qt::ScrollBarAlwaysOff);
-        edit->setLineWrapMode(Has(spec, ES_AUTOHSCROLL) ? QPlainTextEdit::NoWrap
+        edit->setLineWrapMode(Has(entry, ES_AUTOHSCROLL) ? QPlainTextEdit::NoWrap
                                                         : QPlainTextEdit::WidgetWidth);
-        edit->setReadOnly(Has(spec, ES_READONLY));
-        if (!Has(spec, WS_BORDER))
+        edit->setReadOnly(Has(entry, ES_READONLY));
+        if (!Has(entry, WS_BORDER))
             edit->setFrameShape(QFrame::NoFrame);
         return edit;
     }
     auto* edit = new SingleLineEdit(parent);
-    edit->setAlignment(HorizontalAlignment(spec) | Qt::AlignVCenter);
-    edit->setReadOnly(Has(spec, ES_READONLY));
-    edit->setFrame(Has(spec, WS_BORDER));
+    edit->setAlignment(HorizontalAlignment(entry) | Qt::AlignVCenter);
+    edit->setReadOnly(Has(entry, ES_READONLY));
+    edit->setFrame(Has(entry, WS_BORDER));
     return edit;
 }
 
-QWidget* MakeStatic(const DialogControlSpec& spec, QWidget* parent)
+QWidget* MakeStatic(const DialogControlSpec& entry, QWidget* parent)
 {
-    auto* label = new QLabel(spec.caption, parent);
+    auto* label = new QLabel(entry.caption, parent);
     label->setTextFormat(Qt::PlainText);
-    const bool singleLine = Has(spec, SS_CENTERIMAGE);
+    const bool singleLine = Has(entry, SS_CENTERIMAGE);
     label->setWordWrap(!singleLine);
-    label->setAlignment(HorizontalAlignment(spec) | (singleLine ? Qt::AlignVCenter : Qt::AlignTop));
+    label->setAlignment(HorizontalAlignment(entry) | (singleLine ? Qt::AlignVCenter : Qt::AlignTop));
     return label;
 }
 
-QWidget* MakePicture(const DialogControlSpec& spec, QWidget* parent)
+QWidget* MakePicture(const DialogControlSpec& entry, QWidget* parent)
 {
     auto* picture = new QLabel(parent);
-    const QPixmap pixmap(spec.caption);
+    const QPixmap pixmap(entry.caption);
     if (!pixmap.isNull())
         picture->setPixmap(pixmap);
     return picture;
@@ -95,24 +95,24 @@ QWidget* MakeComboBox(QWidget* parent)
     return combo;
 }
 
-QWidget* MakeWidget(const DialogControlSpec& spec, QWidget* parent)
+QWidget* MakeWidget(const DialogControlSpec& entry, QWidget* parent)
 {
-    switch (spec.kind) {
+    switch (entry.kind) {
     case ControlKind::PushButton:
     case ControlKind::AutoCheckBox:
-        return MakeButton(spec, parent);
+        return MakeButton(entry, parent);
     case ControlKind::Edit:
-        return MakeEdit(spec, parent);
+        return MakeEdit(entry, parent);
     case ControlKind::StaticText:
-        return MakeStatic(spec, parent);
+        return MakeStatic(entry, parent);
     case ControlKind::Picture:
-        return MakePicture(spec, parent);
+        return MakePicture(entry, parent);
     case ControlKind::UpDown:
-        return new UpDownControl(Has(spec, UDS_ARROWKEYS), parent);
+        return new UpDownControl(Has(entry, UDS_ARROWKEYS), parent);
     case ControlKind::ComboBox:
         return MakeComboBox(parent);
     case ControlKind::GroupBox:
-        return new QGroupBox(spec.caption, parent);
+        return new QGroupBox(entry.caption, parent);
     }
     return new QWidget(parent);
 }
@@ -123,14 +123,14 @@ bool TakesFocus(ControlKind kind)
            kind != ControlKind::GroupBox;
 }
 
-QRect PixelRect(const DialogControlSpec& spec, const QWidget* widget)
+QRect PixelRect(const DialogControlSpec& entry, const QWidget* widget)
 {
-    QRect rect = DialogUnitsToPixels(spec.rectInDialogUnits);
-    if (spec.kind == ControlKind::Picture) {
+    QRect rect = DialogUnitsToPixels(entry.rectInDialogUnits);
+    if (entry.kind == ControlKind::Picture) {
         const auto* picture = static_cast<const QLabel*>(widget);
         if (!picture->pixmap().isNull())
             rect.setSize(picture->pixmap().size());
-    } else if (spec.kind == ControlKind::ComboBox) {
+    } else if (entry.kind == ControlKind::ComboBox) {
         // The template height includes the dropped-down list.
         rect.setHeight(std::min(rect.height(), widget->sizeHint().height()));
     }
@@ -143,18 +143,18 @@ std::vector<BuiltControl> BuildDialogControls(const DialogTemplate& dialogTempla
 {
     std::vector<BuiltControl> built;
     built.reserve(dialogTemplate.controls.size());
-    for (const DialogControlSpec& spec : dialogTemplate.controls) {
-        QWidget* widget = MakeWidget(spec, client);
-        widget->setGeometry(PixelRect(spec, widget));
-        widget->setEnabled(!Has(spec, WS_DISABLED));
-        widget->setVisible(!spec.hidden);
-        const Qt::FocusPolicy policy = !TakesFocus(spec.kind)  ? Qt::NoFocus
-                                       : Has(spec, WS_TABSTOP) ? Qt::StrongFocus
+    for (const DialogControlSpec& entry : dialogTemplate.controls) {
+        QWidget* widget = MakeWidget(entry, client);
+        widget->setGeometry(PixelRect(entry, widget));
+        widget->setEnabled(!Has(entry, WS_DISABLED));
+        widget->setVisible(!entry.hidden);
+        const Qt::FocusPolicy policy = !TakesFocus(entry.kind)  ? Qt::NoFocus
+                                       : Has(entry, WS_TABSTOP) ? Qt::StrongFocus
                                                                : Qt::ClickFocus;
         widget->setFocusPolicy(policy);
         if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit())
             combo->lineEdit()->setFocusPolicy(policy);
-        built.push_back({&spec, widget});
+        built.push_back({&entry, widget});
     }
     return built;
 }

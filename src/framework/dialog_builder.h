@@ -10,7 +10,7 @@ class QWidget;
 // A control the builder made from one template entry.
 struct BuiltControl
 {
-    const DialogControlSpec* spec = nullptr;
+    const DialogControlSpec* entry = nullptr;
     QWidget* widget = nullptr;
 };
 
