@@ -53,9 +53,9 @@ QWidget* MakeEdit(const DialogControlSpec& entry, QWidget* parent)
     if (Has(entry, ES_MULTILINE)) {
         auto* edit = new MultiLineEdit(Has(entry, ES_WANTRETURN), parent);
         edit->setVerticalScrollBarPolicy(Has(entry, WS_VSCROLL) ? Qt::ScrollBarAlwaysOn
-                                                               : Qt::ScrollBarAlwaysOff);
+                                                                : Qt::ScrollBarAlwaysOff);
         edit->setLineWrapMode(Has(entry, ES_AUTOHSCROLL) ? QPlainTextEdit::NoWrap
-                                                        : QPlainTextEdit::WidgetWidth);
+                                                         : QPlainTextEdit::WidgetWidth);
         edit->setReadOnly(Has(entry, ES_READONLY));
         if (!Has(entry, WS_BORDER))
             edit->setFrameShape(QFrame::NoFrame);
@@ -74,7 +74,8 @@ QWidget* MakeStatic(const DialogControlSpec& entry, QWidget* parent)
     label->setTextFormat(Qt::PlainText);
     const bool singleLine = Has(entry, SS_CENTERIMAGE);
     label->setWordWrap(!singleLine);
-    label->setAlignment(HorizontalAlignment(entry) | (singleLine ? Qt::AlignVCenter : Qt::AlignTop));
+    label->setAlignment(HorizontalAlignment(entry) |
+                        (singleLine ? Qt::AlignVCenter : Qt::AlignTop));
     return label;
 }
 
@@ -150,7 +151,7 @@ std::vector<BuiltControl> BuildDialogControls(const DialogTemplate& dialogTempla
         widget->setVisible(!entry.hidden);
         const Qt::FocusPolicy policy = !TakesFocus(entry.kind)  ? Qt::NoFocus
                                        : Has(entry, WS_TABSTOP) ? Qt::StrongFocus
-                                                               : Qt::ClickFocus;
+                                                                : Qt::ClickFocus;
         widget->setFocusPolicy(policy);
         if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit())
             combo->lineEdit()->setFocusPolicy(policy);
