@@ -8,6 +8,7 @@
 #include "resources/command_ids.h"
 #include "resources/interface_dialog_ids.h"
 #include "serial/schnittstelle.h"
+#include "support/link_exchange.h"
 #include "support/wait_until.h"
 #include "transponder/page_row_table.h"
 
@@ -75,14 +76,8 @@ protected:
     // Sends a command through the window's link and returns the reader's answer line.
     QByteArray Exchange(PtyReaderServer& server, const QString& command)
     {
-        SerialLink& link = dialog->serialLink;
         server.ClearReceivedBytes();
-        link.receiveThread.lineEvent.Reset();
-        if (link.WriteText(command) != 0)
-            return "<not sent>";
-        if (!link.receiveThread.lineEvent.Wait(kGenerousWait))
-            return "<no answer>";
-        return link.receiveThread.publishedLine.TakeLine();
+        return ExchangeOverLink(dialog->serialLink, command);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "serial/serial_link.h"
 
 #include "platform/serial_error_mask.h"
+#include "support/link_exchange.h"
 #include "support/pty_reader_fixture.h"
 #include "support/recording_link_error_reporter.h"
 #include "support/wait_until.h"
@@ -22,15 +23,7 @@ protected:
     }
 
     // Sends a command and returns the answer line the receive thread published.
-    QByteArray Exchange(const QString& command)
-    {
-        link.receiveThread.lineEvent.Reset();
-        if (link.WriteText(command) != 0)
-            return "<not sent>";
-        if (!link.receiveThread.lineEvent.Wait(kGenerousWait))
-            return "<no answer>";
-        return link.receiveThread.publishedLine.TakeLine();
-    }
+    QByteArray Exchange(const QString& command) { return ExchangeOverLink(link, command); }
 
     RecordingLinkErrorReporter reporter;
     SerialLink link;
