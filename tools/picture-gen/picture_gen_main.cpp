@@ -209,7 +209,7 @@ int main(int argc, char** argv)
               Save(Box(true), bitmap(147)) && Save(Box(false), bitmap(148)) &&
               Save(Logo(), bitmap(150)) && Save(Circle(true), bitmap(151)) &&
               Save(Circle(false), bitmap(152));
-    for (const int size : {16, 24, 32, 48, 64, 256})
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
         ok = ok && Save(Icon(size), folder.filePath(QStringLiteral("icons/127_%1.png").arg(size)));
     return ok ? 0 : 1;
 }
