@@ -1,9 +1,14 @@
 #include "app/ctamblor_app.h"
+#include "command_line.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> exitCode = AnswerHelpOrVersion(argc, argv))
+        return *exitCode;
     QApplication application(argc, argv);
+    if (const std::optional<int> exitCode = RefuseLeftoverArguments(argc, argv))
+        return *exitCode;
     return CTamblorApp().Run();
 }
