@@ -3,10 +3,10 @@
 // plain blocking write and read loop on the same pseudo-terminal, in the same run. The reader
 // answers at once and paced at 115200 and 9600 baud.
 
-#include "app/ctamblor_dlg.h"
+#include "app/corvane_dlg.h"
 #include "reader-sim/pty_reader_server.h"
 #include "transponder/command_exchange.h"
-#include "transponder/operation_frame.h"
+#include "app/operations/operation_frame.h"
 #include "transponder/reader_command.h"
 
 #include <QApplication>
@@ -86,7 +86,7 @@ double MeasureFloorRound(const QString& devicePath)
 }
 
 // One read of all pages through the window; negative when a page was not read.
-double MeasureWindowRound(CTamblorDlg& window)
+double MeasureWindowRound(COrvaneDlg& window)
 {
     const auto start = Clock::now();
     window.ReadPages();
@@ -100,7 +100,7 @@ double MeasureWindowRound(CTamblorDlg& window)
 
 // The same TOR and 17 RD through the operation frame and the exchange alone, without the window's
 // fields and terminal: how much of a read is the exchange; negative when a page was not read.
-double MeasureExchangeRound(CTamblorDlg& window)
+double MeasureExchangeRound(COrvaneDlg& window)
 {
     QString records;
     ExchangeContext context{window.serialLink, records, window.TimeoutUnit};
@@ -140,7 +140,7 @@ bool RunScenario(const Scenario& scenario)
     settings.write(text);
     settings.close();
 
-    CTamblorDlg window;
+    COrvaneDlg window;
     if (!window.Create() || window.serialLink.connected != 1)
         return false;
     std::vector<double> floorSamples;

@@ -1,9 +1,9 @@
-#include "app/ctamblor_app.h"
+#include "app/corvane_app.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    return CTamblorApp().Run();
+    return COrvaneApp().Run();
 }

@@ -47,7 +47,7 @@ TEST_F(ReadCarrierIdTest, ReadsPageTwoOnlyForMoreThanEightBytes)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.format.toStdString() + " L=" + c.length.toStdString());
-        CTamblorDlg& window = OpenWithCarrierId(c.format, c.length, "", "P1=p1\r\nP2=p2\r\n");
+        COrvaneDlg& window = OpenWithCarrierId(c.format, c.length, "", "P1=p1\r\nP2=p2\r\n");
         SetReaderPages();
 
         Click(kReadCarrierIdButton);
@@ -90,7 +90,7 @@ TEST_F(ReadCarrierIdTest, FailedPageReadTurnsTheFieldRedAndShowsWhatCame)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.length.toStdString() + " " + (c.page1Answer + c.page2Answer).toStdString());
-        CTamblorDlg& window = OpenWithCarrierId("0", c.length, "0102");
+        COrvaneDlg& window = OpenWithCarrierId("0", c.length, "0102");
         window.carrierIdField.SetBackgroundColor(kColourGreen);
         ScriptedReader scripted(*reader, ScriptWith([&](const QByteArray& command) {
             if (command == "RD 1" || command == "RD 2")

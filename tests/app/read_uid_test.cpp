@@ -41,7 +41,7 @@ TEST_F(ReadUidTest, ShowsTheAnswerAsItCameGreenOnlyWhenItIsAGoodUid)
         {"", "", kColourRed},
     };
     // ASCII presentation does not apply to the UID.
-    CTamblorDlg& window = OpenWithData("Format=1\r\nUID=old\r\n");
+    COrvaneDlg& window = OpenWithData("Format=1\r\nUID=old\r\n");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer.toStdString());
         reader->ClearReceivedBytes();

@@ -23,7 +23,7 @@ protected:
 TEST_F(TerminalTest, SendWritesTheTextAndOneCarriageReturn)
 {
     WriteReaderSettings();
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     struct Case
     {
         QString typed;
@@ -44,7 +44,7 @@ TEST_F(TerminalTest, SendWritesTheTextAndOneCarriageReturn)
 TEST_F(TerminalTest, SendWithThePortClosedWritesNothing)
 {
     WriteReaderSettings();
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     window.serialLink.ClosePort(window);
     window.serialLink.connected = 0;
     SendField()->setText(QStringLiteral("RD 1"));
@@ -57,7 +57,7 @@ TEST_F(TerminalTest, SendWithThePortClosedWritesNothing)
 TEST_F(TerminalTest, EnterInTheSendFieldSendsAndLeavesTheCommandSelected)
 {
     WriteReaderSettings();
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     window.DispatchCommand(CommandId::kTerminalShow);
     SendField()->setText(QStringLiteral("RUID"));
     SendField()->setFocus();
@@ -72,7 +72,7 @@ TEST_F(TerminalTest, EnterInTheSendFieldSendsAndLeavesTheCommandSelected)
 TEST_F(TerminalTest, AnswersAppearNewestFirstEvenWhileThePaneIsHidden)
 {
     WriteReaderSettings();
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     ASSERT_EQ(window.terminal.shown, 0);
     ASSERT_TRUE(reader->SendRaw("ACK\r"));
     ASSERT_TRUE(ProcessEventsUntil([&] { return !window.terminal.outputText.isEmpty(); }));
@@ -86,7 +86,7 @@ TEST_F(TerminalTest, AnswersAppearNewestFirstEvenWhileThePaneIsHidden)
 TEST_F(TerminalTest, LinesQueuedBeforeAnOperationStartedAreDroppedLaterOnesShown)
 {
     WriteReaderSettings();
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     ReceiveThread& thread = window.serialLink.receiveThread;
     thread.terminalLines.Push(QStringLiteral("stale\r\n"));
     thread.readBusy = 1; // an operation started before the queued call ran
@@ -102,7 +102,7 @@ TEST_F(TerminalTest, LinesQueuedBeforeAnOperationStartedAreDroppedLaterOnesShown
 TEST_F(TerminalTest, AFloodArrivesCompleteInOrderAndBounded)
 {
     WriteReaderSettings();
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     constexpr int kLines = 3000;
     QByteArray flood;
     for (int i = 0; i < kLines; ++i)

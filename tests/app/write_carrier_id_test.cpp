@@ -49,7 +49,7 @@ TEST_F(WriteCarrierIdTest, PutsTheCarrierIdOverTheFirstBytesAndKeepsTheRest)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.format.toStdString() + " L=" + c.length.toStdString() + " " +
                      c.text.toStdString());
-        CTamblorDlg& window = OpenWithCarrierId(c.format, c.length, c.text);
+        COrvaneDlg& window = OpenWithCarrierId(c.format, c.length, c.text);
         SetOldPages();
 
         Click(kWriteCarrierIdButton);
@@ -97,7 +97,7 @@ TEST_F(WriteCarrierIdTest, ReadBackMismatchTurnsItsPageRedAndPageOneStopsTheWrit
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.lockedPage);
-        CTamblorDlg& window = OpenWithCarrierId("0", c.length, c.text);
+        COrvaneDlg& window = OpenWithCarrierId("0", c.length, c.text);
         SetOldPages();
         reader->Configure([&](ReaderEmulator& emulator) {
             for (int page : {1, 2})
@@ -140,7 +140,7 @@ TEST_F(WriteCarrierIdTest, FailedReadBeforeTheWriteWritesNothing)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        CTamblorDlg& window = OpenWithCarrierId("0", "3", "0A0B0C");
+        COrvaneDlg& window = OpenWithCarrierId("0", "3", "0A0B0C");
         SetOldPages();
         window.TimeoutUnit = 3;
         reader->Configure([&](ReaderEmulator& emulator) { emulator.SetFaults(c.faults); });
@@ -206,7 +206,7 @@ TEST_F(WriteCarrierIdTest, InvalidCarrierIdIsReportedBeforeAnyPageIsRead)
         // A character above U+00FF cannot be one byte of the carrier ID.
         {DisplayFormat::Ascii, 2, QStringLiteral("A\u20AC"), ascii2, {}},
     };
-    CTamblorDlg& window = OpenWithCarrierId("0", "3", "");
+    COrvaneDlg& window = OpenWithCarrierId("0", "3", "");
     SetOldPages();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.toStdString());

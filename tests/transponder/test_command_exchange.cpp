@@ -5,7 +5,7 @@
 #include "support/wait_until.h"
 #include "transponder/command_exchange.h"
 #include "transponder/exchange_context.h"
-#include "transponder/operation_frame.h"
+#include "app/operations/operation_frame.h"
 #include "transponder/reader_command.h"
 #include "transponder/reader_protocol.h"
 #include "transponder/timeout_query.h"

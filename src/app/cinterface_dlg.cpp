@@ -1,0 +1,45 @@
+#include "app/cinterface_dlg.h"
+
+#include "framework/ddx.h"
+#include "resources/interface_dialog_ids.h"
+#include "resources/interface_dialog_template.h"
+#include "serial/port_discovery.h"
+
+CInterfaceDlg::CInterfaceDlg(QWidget* parent, PortDiscoveryRoots roots)
+    : CDialogEx(InterfaceDialogTemplate(), parent), discoveryRoots(std::move(roots))
+{
+}
+
+void CInterfaceDlg::DoDataExchange(CDataExchange& dx)
+{
+    CDialogEx::DoDataExchange(dx);
+    DDX_CBString(dx, InterfaceDialogId::kBaudRateCombo, baudRateText);
+    DDX_CBString(dx, InterfaceDialogId::kPortCombo, portText);
+    DDX_Control(dx, InterfaceDialogId::kPortCombo, portList);
+}
+
+bool CInterfaceDlg::OnInitDialog()
+{
+    // The list must exist before the transfer, so that a stored rate can select its entry.
+    FillBaudRateList();
+    CDialogEx::OnInitDialog();
+    // Built after the transfer: the port text stays in the edit field whatever the list holds.
+    FillPortList();
+    return true;
+}
+
+void CInterfaceDlg::FillBaudRateList()
+{
+    CComboBox baudRateList;
+    if (!baudRateList.Attach(GetDlgItem(InterfaceDialogId::kBaudRateCombo),
+                             InterfaceDialogId::kBaudRateCombo))
+        return;
+    for (const QString& entry : InterfaceBaudRateEntries())
+        baudRateList.AddString(entry);
+}
+
+void CInterfaceDlg::FillPortList()
+{
+    for (const QString& name : DiscoverOpenablePorts(discoveryRoots))
+        portList.AddString(name);
+}

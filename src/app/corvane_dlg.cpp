@@ -1,0 +1,185 @@
+#include "app/corvane_dlg.h"
+
+#include "app/cabout_dlg.h"
+#include "controls/edit_message_names.h"
+#include "framework/colours.h"
+#include "framework/dialog_window.h"
+#include "framework/menu_flags.h"
+#include "framework/notification_codes.h"
+#include "framework/registered_messages.h"
+#include "platform/device_viewer.h"
+#include "resources/command_ids.h"
+#include "resources/control_ids.h"
+#include "resources/main_dialog_template.h"
+#include "resources/pictures.h"
+#include "resources/resource_ids.h"
+#include "resources/string_table.h"
+#include "serial/link_messages.h"
+#include "transponder/page_row_table.h"
+
+#include <QMetaObject>
+
+COrvaneDlg::COrvaneDlg(QWidget* parent) : CDialogEx(MainDialogTemplate(), parent)
+{
+    windowIcon = LoadIcon(ResourceId::kMainIcon);
+    // The receive thread calls this; the queued call takes the whole batch on the GUI thread.
+    serialLink.receiveThread.terminalLines.SetWakeCallback([this] {
+        QMetaObject::invokeMethod(
+            &terminal.wakeTarget, [this] { ShowReceivedLines(); }, Qt::QueuedConnection);
+    });
+    BuildMessageMap();
+}
+
+COrvaneDlg::~COrvaneDlg()
+{
+    // The destroy handler needs the members, which the base destructor no longer has.
+    DestroyWindow();
+    serialLink.StopReceiveThread();
+}
+
+void COrvaneDlg::ShowLinkError(const QString& text)
+{
+    MessageBox(text, LinkMessages::kErrorTitle, MB_ICONERROR);
+}
+
+void COrvaneDlg::BuildMessageMap()
+{
+    using namespace ControlId;
+    using namespace CommandId;
+    MessageMap& map = GetMessageMap();
+
+    map.OnRegisteredMessage(
+        RegisterWindowMessage(kSendFieldMessageName),
+        [this](WPARAM id, CWnd* control) { return OnSendFieldEnter(id, control); });
+    // Enter in a page field is accepted and does nothing.
+    for (int page = 1; page <= kPageCount; ++page)
+        map.OnRegisteredMessage(RegisterWindowMessage(NumberedEditMessageName(page)),
+                                [](WPARAM, CWnd*) -> LRESULT { return 0; });
+    map.OnSysCommand([this](UINT command) { OnSysCommand(command); });
+
+    map.OnCommand(kFileExit, [this] { OnOK(); });
+    map.OnCommand(kInterfaceSettings, [this] { OnInterfaceSettings(); });
+    map.OnCommand(kDeviceManager, [this] { OpenDeviceManager(); });
+    map.OnCommand(kTerminalShow, [this] { ToggleTerminal(); });
+    map.OnCommand(kTerminalClear, [this] { ClearTerminal(); });
+    map.OnCommand(kInfo, [this] { ShowAboutBox(); });
+
+    map.OnCommand(kSendButton, [this] { SendCommandLine(); });
+    map.OnCommand(kReadButton, [this] { ReadPages(); });
+    map.OnCommand(kWriteButton, [this] { WritePages(); });
+    map.OnCommand(kLockButton, [this] { LockPages(); });
+    map.OnCommand(kAllBox, [this] { OnAllClicked(); });
+    for (std::size_t i = 0; i < kPageRows.size(); ++i)
+        map.OnCommand(kPageRows[i].checkBoxId,
+                      [this, i] { OnPageBoxClicked(static_cast<int>(i)); });
+    map.OnCommand(kHexBox, [this] { OnHexClicked(); });
+    map.OnCommand(kAsciiBox, [this] { OnAsciiClicked(); });
+    map.OnCommand(kDefaultContentButton, [this] { RestoreDefaultContent(); });
+    map.OnDeltaPos(kCarrierIdLengthSpin,
+                   [this](const NMUPDOWN& change) { return OnLengthSpin(change); });
+    map.OnNotification(EN_CHANGE, kCarrierIdLengthField, [this] { OnLengthChanged(); });
+    map.OnCommand(kReadCarrierIdButton, [this] { ReadCarrierId(); });
+    map.OnCommand(kWriteCarrierIdButton, [this] { WriteCarrierId(); });
+    map.OnCommand(kReadUidButton, [this] { ReadUid(); });
+
+    map.OnClose([this] { OnCloseRequest(); });
+    map.OnDestroy([this] { OnDestroyWindow(); });
+}
+
+bool COrvaneDlg::OnInitDialog()
+{
+    TimeoutUnit = kInitialTimeoutUnit;
+    terminal.shown = 0;
+    FitWindowToTerminal();
+
+    LoadSettings();
+
+    CDialogEx::OnInitDialog();
+
+    const QString aboutEntry = LoadResourceString(ResourceId::kAboutMenuEntryString);
+    if (CMenu* systemMenu = GetSystemMenu(); systemMenu != nullptr && !aboutEntry.isEmpty()) {
+        systemMenu->AppendMenu(MF_SEPARATOR);
+        systemMenu->AppendMenu(MF_STRING, static_cast<int>(CommandId::kAboutBox), aboutEntry);
+    }
+
+    GetSafeWidget()->setWindowIcon(windowIcon);
+
+    serialLink.ConnectPort(*this);
+
+    ColourLabelsAndFields();
+
+    boxes.tickedBox = LoadPicture(ResourceId::kTickedBoxPicture);
+    boxes.emptyBox = LoadPicture(ResourceId::kEmptyBoxPicture);
+    ShowSelectionPictures();
+
+    boxes.selectedCircle = LoadPicture(ResourceId::kSelectedCirclePicture);
+    boxes.emptyCircle = LoadPicture(ResourceId::kEmptyCirclePicture);
+    ShowFormatPictures();
+
+    return true;
+}
+
+void COrvaneDlg::ColourLabelsAndFields()
+{
+    // The backdrop behind every control is black; the template's backdrop picture is one pixel.
+    QWidget* client = GetSafeWidget()->ClientArea();
+    QPalette backdrop = client->palette();
+    backdrop.setColor(QPalette::Window, kColourBlack.ToQColor());
+    client->setPalette(backdrop);
+    client->setAutoFillBackground(true);
+
+    labels.ForEach([](CXColorStatic& label) {
+        label.SetBackgroundColor(kColourBlack, false);
+        label.textColor = kColourWhite;
+    });
+    for (ColouredEnterEdit* field : pageFields.InPageOrder())
+        field->SetBackgroundColor(kColourWhite, true);
+    carrierIdField.SetBackgroundColor(kColourWhite, true);
+    uidField.SetBackgroundColor(kColourWhite, true);
+}
+
+void COrvaneDlg::ShowSelectionPictures()
+{
+    boxes.allBox.SetBitmap(pageRows.allSelected == 1 ? boxes.tickedBox : boxes.emptyBox);
+    for (std::size_t i = 0; i < boxes.pageBoxes.size(); ++i)
+        boxes.pageBoxes[i].SetBitmap(pageRows.rows[i].selected == 1 ? boxes.tickedBox
+                                                                    : boxes.emptyBox);
+}
+
+void COrvaneDlg::ShowFormatPictures()
+{
+    const bool ascii = displayFormat == DisplayFormat::Ascii;
+    boxes.asciiBox.SetBitmap(ascii ? boxes.selectedCircle : boxes.emptyCircle);
+    boxes.hexBox.SetBitmap(ascii ? boxes.emptyCircle : boxes.selectedCircle);
+}
+
+void COrvaneDlg::ShowAboutBox()
+{
+    CAboutDlg about(GetSafeWidget());
+    about.DoModal();
+}
+
+void COrvaneDlg::OpenDeviceManager()
+{
+    DeviceViewer::Open();
+}
+
+void COrvaneDlg::OnSysCommand(UINT command)
+{
+    if ((command & ~CommandId::kSystemCommandFlagBits) == CommandId::kAboutBox)
+        ShowAboutBox();
+    else
+        DefaultSysCommand(command);
+}
+
+void COrvaneDlg::OnCloseRequest()
+{
+    serialLink.ClosePort(*this);
+    DefaultClose();
+}
+
+void COrvaneDlg::OnDestroyWindow()
+{
+    SaveSettings();
+    serialLink.ClosePort(*this);
+}

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "app/page_fields.h"
+#include "app/selection_boxes.h"
+#include "app/window_labels.h"
+#include "controls/numbered_enter_edits.h"
+#include "framework/cdialog_ex.h"
+#include "serial/link_error_reporter.h"
+#include "serial/serial_link.h"
+#include "app/terminal_pane.h"
+#include "transponder/display_format.h"
+#include "transponder/page_rows.h"
+
+#include <QIcon>
+#include <QString>
+#include <cstdint>
+
+// The tool's main window: it owns every piece of state for the whole run and its handlers are the
+// tool's operations. A handler that belongs to a subsystem is defined in that subsystem's folder
+// (transponder/read_pages.cpp defines ReadPages, serial/terminal_commands.cpp the terminal's).
+// GUI thread only, except where SerialLink says otherwise.
+class COrvaneDlg : public CDialogEx, public LinkErrorReporter
+{
+public:
+    // Initial and fallback timeout unit in milliseconds.
+    static constexpr std::int32_t kInitialTimeoutUnit = 160;
+
+    explicit COrvaneDlg(QWidget* parent = nullptr);
+    ~COrvaneDlg() override;
+
+    // Shows text in a box titled "Error" with the error icon.
+    void ShowLinkError(const QString& text) override;
+
+    // --- Members, read and written directly by the handlers. ---
+
+    // Declared before serialLink: its wake target must outlive the receive thread.
+    TerminalPane terminal;
+    // Port name, baud rate, connected flag, port, receive thread and its busy flags.
+    SerialLink serialLink;
+
+    QString startDirectory; // current directory at initialisation
+    QString settingsPath;   // startDirectory + "/Orvane.ini"; any length
+
+    QIcon windowIcon;
+    WindowLabels labels;
+    PageRows pageRows; // 17 PageRows and allSelected
+    DisplayFormat displayFormat = DisplayFormat::Hex;
+    std::int32_t carrierIdLength = 0;
+    QString carrierIdText;
+    PageFields pageFields;
+    CEnterEdit18 carrierIdField;
+    CEnterEdit19 uidField;
+    QString uidText;
+    SelectionBoxes boxes;
+    std::int32_t TimeoutUnit = 0; // milliseconds; base of every answer wait
+
+    // --- Shell (app/). ---
+
+    // Reads the settings file into the members; absent or unreadable values give the defaults.
+    void LoadSettings();
+    // Writes the members into the settings file; a failed write is not reported.
+    void SaveSettings();
+    // Shows the About box modally.
+    void ShowAboutBox();
+    // Starts the system's device viewer, detached.
+    void OpenDeviceManager();
+    // The selection pictures on the "all" box and the 17 page boxes, from the members.
+    void ShowSelectionPictures();
+    // The circle pictures on the HEX and ASCII boxes, from displayFormat.
+    void ShowFormatPictures();
+
+    // --- Terminal (serial/terminal_commands.cpp). ---
+
+    // Send button: takes the fields over and sends the send text and CR when connected.
+    void SendCommandLine();
+    // Enter in the send field: selects its text, then as SendCommandLine. Returns 0.
+    LRESULT OnSendFieldEnter(WPARAM controlId, CWnd* control);
+    // Terminal > Show: toggles the column, its check mark and the window width.
+    void ToggleTerminal();
+    // Terminal > Clear: empties the output text.
+    void ClearTerminal();
+    // Gives the window the client size for the terminal-shown flag, keeping its top-left corner.
+    void FitWindowToTerminal();
+    // Puts the lines the receive thread handed over on top of the output, unless an operation
+    // owns the terminal now.
+    void ShowReceivedLines();
+
+    // --- Interface (serial/interface_settings.cpp). ---
+    void OnInterfaceSettings();
+
+    // --- Transponder operations (transponder/). ---
+    void ReadPages();
+    void WritePages();
+    void LockPages();
+    void OnAllClicked();
+    void OnPageBoxClicked(int index); // index 0..16 in page order
+    void OnHexClicked();
+    void OnAsciiClicked();
+    void RestoreDefaultContent();
+    LRESULT OnLengthSpin(const NMUPDOWN& change);
+    void OnLengthChanged();
+    void ReadCarrierId();
+    void WriteCarrierId();
+    void ReadUid();
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(CDataExchange& dx) override;
+
+private:
+    void BuildMessageMap();
+    void OnSysCommand(UINT command);
+    void OnCloseRequest();
+    void OnDestroyWindow();
+    void ColourLabelsAndFields();
+};

@@ -1,0 +1,38 @@
+// The main window's Interface > Settings handler.
+#include "app/corvane_dlg.h"
+
+#include "framework/dialog_ids.h"
+#include "platform/number_parsing.h"
+#include "app/cinterface_dlg.h"
+
+void COrvaneDlg::OnInterfaceSettings()
+{
+    CInterfaceDlg dialog(GetSafeWidget());
+    // A field that fails the take-over keeps the focus and its text, and the port stays as it
+    // is; going on would show the members over the text typed in the later fields.
+    if (!UpdateData(true))
+        return;
+
+    serialLink.ClosePort(*this);
+    if (serialLink.portHandle != nullptr) {
+        // The port that would not close stays in use, so its answers must be collected again.
+        if (serialLink.portHandle->IsOpen())
+            serialLink.StartReceiveThread();
+        UpdateData(false);
+        return;
+    }
+    serialLink.connected = 0;
+
+    dialog.portText = serialLink.portName;
+    dialog.baudRateText = QString::number(serialLink.baudRate);
+    const int result = dialog.DoModal();
+    const bool fieldsTaken = UpdateData(true);
+    if (result == IDOK) {
+        serialLink.portName = dialog.portText;
+        serialLink.baudRate = ParseLeadingInt32(dialog.baudRateText);
+    }
+    serialLink.ConnectPort(*this);
+
+    if (fieldsTaken)
+        UpdateData(false);
+}

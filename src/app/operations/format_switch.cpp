@@ -1,0 +1,41 @@
+#include "app/corvane_dlg.h"
+#include "transponder/hex_ascii_conversion.h"
+#include "app/operations/page_field_colours.h"
+
+namespace {
+
+using Conversion = QString (*)(const QString&);
+
+// Shows format as the active choice; when it is new, converts every page text and then the
+// carrier ID, showing each and giving its field the focus (the carrier ID field keeps it).
+void SwitchDisplayFormat(COrvaneDlg& dialog, DisplayFormat format, Conversion convert)
+{
+    dialog.UpdateData(true);
+    const bool ascii = format == DisplayFormat::Ascii;
+    dialog.boxes.asciiBox.SetBitmap(ascii ? dialog.boxes.selectedCircle : dialog.boxes.emptyCircle);
+    dialog.boxes.hexBox.SetBitmap(ascii ? dialog.boxes.emptyCircle : dialog.boxes.selectedCircle);
+    if (dialog.displayFormat == format)
+        return;
+    dialog.displayFormat = format;
+    for (std::size_t index = 0; index < dialog.pageRows.rows.size(); ++index) {
+        PageRow& row = dialog.pageRows.rows[index];
+        row.text = convert(row.text);
+        dialog.UpdateData(false);
+        FocusPageField(dialog, index);
+    }
+    dialog.carrierIdText = convert(dialog.carrierIdText);
+    dialog.UpdateData(false);
+    dialog.carrierIdField.SetFocus();
+}
+
+} // namespace
+
+void COrvaneDlg::OnHexClicked()
+{
+    SwitchDisplayFormat(*this, DisplayFormat::Hex, AsciiToHex);
+}
+
+void COrvaneDlg::OnAsciiClicked()
+{
+    SwitchDisplayFormat(*this, DisplayFormat::Ascii, HexToAscii);
+}

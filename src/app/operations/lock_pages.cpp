@@ -1,0 +1,38 @@
+#include "app/corvane_dlg.h"
+#include "transponder/answer_judging.h"
+#include "transponder/command_exchange.h"
+#include "app/operations/page_field_colours.h"
+#include "transponder/reader_command.h"
+#include "app/operations/window_operation.h"
+
+namespace {
+
+// Locks the selected pages in page order until one is not acknowledged. Unselected and untried
+// fields keep their colours.
+void LockSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
+{
+    bool acknowledged = true;
+    for (std::size_t index = 0; index < dialog.pageRows.rows.size() && acknowledged; ++index) {
+        if (dialog.pageRows.rows[index].selected != 1)
+            continue;
+        SetPageFieldColour(dialog, index, kColourWhite);
+        const ExchangeResult answer =
+            CommandExchange(context, LockPageCommand(static_cast<int>(index) + 1));
+        acknowledged = IsAcknowledged(answer.kept);
+        SetPageFieldColour(dialog, index, acknowledged ? kColourGreen : kColourRed);
+        PutAnswerRecord(context, answer);
+    }
+}
+
+} // namespace
+
+void COrvaneDlg::LockPages()
+{
+    RunWindowOperation(
+        *this,
+        {.busyFlag = BusyFlag::Read,
+         .timeoutFactor = kLockPagesTimeoutFactor,
+         .takeFields = [this] { UpdateData(true); },
+         .exchanges = [this](ExchangeContext& context) { LockSelectedPages(*this, context); },
+         .afterBusyCleared = [this] { UpdateData(false); }});
+}

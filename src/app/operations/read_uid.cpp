@@ -1,0 +1,32 @@
+#include "app/corvane_dlg.h"
+#include "transponder/answer_judging.h"
+#include "transponder/command_exchange.h"
+#include "transponder/reader_command.h"
+#include "app/operations/window_operation.h"
+
+namespace {
+
+// Shows the UID exactly as the reader sent it (at most 8 characters), whatever the display format.
+void ReadUidAnswer(COrvaneDlg& dialog, ExchangeContext& context)
+{
+    const ExchangeResult answer = CommandExchange(context, ReadUidCommand());
+    PutAnswerRecord(context, answer);
+    dialog.uidText = answer.kept;
+    dialog.uidField.SetBackgroundColor(IsGoodUidAnswer(answer.kept) ? kColourGreen : kColourRed,
+                                       true);
+    dialog.UpdateData(false);
+    dialog.uidField.SetFocus();
+}
+
+} // namespace
+
+void COrvaneDlg::ReadUid()
+{
+    RunWindowOperation(
+        *this, {.busyFlag = BusyFlag::Read,
+                .timeoutFactor = kReadUidTimeoutFactor,
+                .takeFields = [this] { UpdateData(true); },
+                .beforeTimeoutQuery = [this] { uidField.SetBackgroundColor(kColourWhite, true); },
+                .exchanges = [this](ExchangeContext& context) { ReadUidAnswer(*this, context); },
+                .afterBusyCleared = [this] { ShowRecordsAfterARun(*this); }});
+}

@@ -1,0 +1,75 @@
+// The main window's terminal handlers.
+#include "app/corvane_dlg.h"
+#include "framework/dialog_window.h"
+#include "framework/menu_flags.h"
+#include "resources/command_ids.h"
+#include "transponder/reader_protocol.h"
+
+void COrvaneDlg::SendCommandLine()
+{
+    // A length message raised while taking over does not stop the send: the send text is taken
+    // over before any limited field.
+    UpdateData(true);
+    if (serialLink.connected == 1)
+        serialLink.WriteText(terminal.sendText + kCommandEnd);
+    UpdateData(false);
+}
+
+LRESULT COrvaneDlg::OnSendFieldEnter(WPARAM, CWnd*)
+{
+    terminal.sendField.SetSel(0, -1);
+    terminal.sendField.ScrollCaret();
+    SendCommandLine();
+    // Showing the members again may have moved the selection; the command stays selected so the
+    // next key replaces it and the next Enter sends it again.
+    terminal.sendField.SetSel(0, -1);
+    return 0;
+}
+
+void COrvaneDlg::ToggleTerminal()
+{
+    terminal.shown = terminal.shown != 0 ? 0 : 1;
+    if (CMenu* menu = GetMenu())
+        menu->CheckMenuItem(CommandId::kTerminalShow,
+                            terminal.shown != 0 ? MF_CHECKED : MF_UNCHECKED);
+    FitWindowToTerminal();
+}
+
+void COrvaneDlg::ClearTerminal()
+{
+    UpdateData(true);
+    terminal.outputText.clear();
+    UpdateData(false);
+}
+
+void COrvaneDlg::FitWindowToTerminal()
+{
+    DialogWindow* window = GetSafeWidget();
+    if (window == nullptr)
+        return;
+    const QSize client = terminal.ClientSize();
+    const QSize windowSize(client.width(), client.height() + window->MenuBarHeight());
+    if (!window->isVisible()) {
+        // Not placed yet: a position now would pin the window where the desktop has not put it.
+        window->resize(windowSize);
+        return;
+    }
+    const QRect frame = GetWindowRect();
+    const QSize frameMargins = frame.size() - window->size();
+    MoveWindow(QRect(frame.topLeft(), windowSize + frameMargins), true);
+}
+
+void COrvaneDlg::ShowReceivedLines()
+{
+    const QStringList lines = serialLink.receiveThread.terminalLines.TakeAll();
+    // An operation that started after these lines arrived owns the terminal and clears it anyway.
+    if (lines.isEmpty() || serialLink.receiveThread.readBusy != 0 ||
+        serialLink.receiveThread.writeBusy != 0)
+        return;
+    if (!terminal.outputField.IsAttached())
+        return;
+    // Start from what the output shows, so text typed there since the last take-over stays.
+    terminal.outputText = terminal.outputField.GetWindowText();
+    terminal.PutLinesOnTop(lines);
+    terminal.outputField.SetWindowText(terminal.outputText);
+}
