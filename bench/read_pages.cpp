@@ -6,7 +6,8 @@
 #include "app/corvane_dlg.h"
 #include "reader-sim/pty_reader_server.h"
 #include "transponder/command_exchange.h"
-#include "app/operations/operation_frame.h"
+#include "transponder/exchange_context.h"
+#include "transponder/timeout_query.h"
 #include "transponder/reader_command.h"
 
 #include <QApplication>
@@ -98,26 +99,24 @@ double MeasureWindowRound(COrvaneDlg& window)
     return elapsed;
 }
 
-// The same TOR and 17 RD through the operation frame and the exchange alone, without the window's
-// fields and terminal: how much of a read is the exchange; negative when a page was not read.
+// The same TOR and 17 RD through the exchanges alone, without the window's fields and terminal:
+// how much of a read is the exchange; negative when a page was not read.
 double MeasureExchangeRound(COrvaneDlg& window)
 {
     QString records;
     ExchangeContext context{window.serialLink, records, window.TimeoutUnit};
     bool allRead = true;
     const auto start = Clock::now();
-    RunOperation(context, {.busyFlag = BusyFlag::Read,
-                           .timeoutFactor = kReadPagesTimeoutFactor,
-                           .takeFields = [] {},
-                           .exchanges =
-                               [&](ExchangeContext& given) {
-                                   for (int page = 1; page <= kPages; ++page) {
-                                       const ExchangeResult answer =
-                                           CommandExchange(given, ReadPageCommand(page));
-                                       allRead = allRead && answer.kept.size() == kPageHexDigits;
-                                       PutAnswerRecord(given, answer);
-                                   }
-                               }});
+    {
+        const ReceiveThread::BusyScope busy(window.serialLink.receiveThread,
+                                            ReceiveThread::Busy::Read);
+        TimeoutQuery(context, kReadPagesTimeoutFactor);
+        for (int page = 1; page <= kPages; ++page) {
+            const ExchangeResult answer = CommandExchange(context, ReadPageCommand(page));
+            allRead = allRead && answer.kept.size() == kPageHexDigits;
+            PutAnswerRecord(context, answer);
+        }
+    }
     const double elapsed = Millis(Clock::now() - start).count();
     return allRead ? elapsed : -1;
 }

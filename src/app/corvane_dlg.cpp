@@ -16,6 +16,7 @@
 #include "resources/string_table.h"
 #include "serial/link_messages.h"
 #include "transponder/page_row_table.h"
+#include "transponder/reader_protocol.h"
 
 #include <QMetaObject>
 
@@ -23,9 +24,9 @@ COrvaneDlg::COrvaneDlg(QWidget* parent) : CDialogEx(MainDialogTemplate(), parent
 {
     windowIcon = LoadIcon(ResourceId::kMainIcon);
     // The receive thread calls this; the queued call takes the whole batch on the GUI thread.
-    serialLink.receiveThread.terminalLines.SetWakeCallback([this] {
+    serialLink.receiveThread.SetTerminalWake([this] {
         QMetaObject::invokeMethod(
-            &terminal.wakeTarget, [this] { ShowReceivedLines(); }, Qt::QueuedConnection);
+            &terminalWake, [this] { ShowReceivedLines(); }, Qt::QueuedConnection);
     });
     BuildMessageMap();
 }
@@ -34,6 +35,7 @@ COrvaneDlg::~COrvaneDlg()
 {
     // The destroy handler needs the members, which the base destructor no longer has.
     DestroyWindow();
+    // No wake may reach terminalWake once it is gone.
     serialLink.StopReceiveThread();
 }
 

@@ -61,10 +61,9 @@ void COrvaneDlg::FitWindowToTerminal()
 
 void COrvaneDlg::ShowReceivedLines()
 {
-    const QStringList lines = serialLink.receiveThread.terminalLines.TakeAll();
+    const QStringList lines = serialLink.receiveThread.TakeTerminalLines();
     // An operation that started after these lines arrived owns the terminal and clears it anyway.
-    if (lines.isEmpty() || serialLink.receiveThread.readBusy != 0 ||
-        serialLink.receiveThread.writeBusy != 0)
+    if (lines.isEmpty() || serialLink.receiveThread.IsBusy())
         return;
     if (!terminal.outputField.IsAttached())
         return;

@@ -3,7 +3,6 @@
 #include "controls/enter_edit.h"
 #include "framework/cedit.h"
 
-#include <QObject>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -29,10 +28,6 @@ struct TerminalPane
     CEdit outputField;
     QString outputText;
     std::uint8_t shown = 0; // terminal-shown flag
-
-    // Receives the queued calls that hand received lines to the GUI thread; deleting it drops calls
-    // still queued, so it must outlive the receive thread.
-    QObject wakeTarget;
 
     // Puts record in front of outputText, then drops lines beyond the bound.
     void PutOnTop(const QString& record);

@@ -5,11 +5,10 @@
 
 std::optional<QString> AwaitAnswerLine(ReceiveThread& receiveThread, std::chrono::milliseconds wait)
 {
-    if (!receiveThread.lineEvent.Wait(wait))
+    const std::optional<QByteArray> line = receiveThread.AwaitLine(wait);
+    if (!line)
         return std::nullopt;
-    const QByteArray line = receiveThread.publishedLine.TakeLine();
-    receiveThread.lineEvent.Reset();
-    return AnswerTextOf(line);
+    return AnswerTextOf(*line);
 }
 
 QString AnswerTextOf(const QByteArray& line)

@@ -75,8 +75,7 @@ TEST_F(LockPagesTest, WithoutPortNoOperationSendsOrShowsAnything)
         EXPECT_EQ(PageFieldColour(9), c.redFieldAfter);
         EXPECT_EQ(PageFieldText(9), QStringLiteral("2222222222222222"));
         EXPECT_TRUE(presenter.shown.empty()) << "not even for the invalid P1";
-        EXPECT_EQ(window.serialLink.receiveThread.readBusy, 0);
-        EXPECT_EQ(window.serialLink.receiveThread.writeBusy, 0);
+        EXPECT_FALSE(window.serialLink.receiveThread.IsBusy());
     }
 }
 

@@ -61,7 +61,7 @@ TEST_F(ReadCarrierIdTest, ReadsPageTwoOnlyForMoreThanEightBytes)
         EXPECT_EQ(window.carrierIdLength, c.lengthAfter);
         EXPECT_EQ(LengthShown(), QString::number(c.lengthAfter));
         EXPECT_EQ(window.TimeoutUnit, kShortTimeoutAnswer * kReadCarrierIdTimeoutFactor);
-        EXPECT_EQ(window.serialLink.receiveThread.readBusy, 0);
+        EXPECT_FALSE(window.serialLink.receiveThread.IsBusy());
         EXPECT_EQ(PageFieldText(1), QStringLiteral("p1")) << "the page rows are not touched";
         EXPECT_EQ(PageFieldText(2), QStringLiteral("p2"));
         Close();

@@ -58,7 +58,7 @@ TEST_F(ReadUidTest, ShowsTheAnswerAsItCameGreenOnlyWhenItIsAGoodUid)
         EXPECT_EQ(window.terminal.outputText, c.uid + "\r\n" + kUidEcho);
         EXPECT_EQ(QApplication::focusWidget(), dialog->GetDlgItem(kUidField));
         EXPECT_EQ(window.TimeoutUnit, kShortTimeoutAnswer * kReadUidTimeoutFactor);
-        EXPECT_EQ(window.serialLink.receiveThread.readBusy, 0);
+        EXPECT_FALSE(window.serialLink.receiveThread.IsBusy());
     }
     EXPECT_TRUE(presenter.shown.empty());
 }

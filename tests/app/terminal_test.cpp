@@ -2,7 +2,9 @@
 
 #include "resources/command_ids.h"
 #include "resources/control_ids.h"
+#include "support/wait_until.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -88,12 +90,16 @@ TEST_F(TerminalTest, LinesQueuedBeforeAnOperationStartedAreDroppedLaterOnesShown
     WriteReaderSettings();
     COrvaneDlg& window = Open();
     ReceiveThread& thread = window.serialLink.receiveThread;
-    thread.terminalLines.Push(QStringLiteral("stale\r\n"));
-    thread.readBusy = 1; // an operation started before the queued call ran
-    QTest::qWait(20);
-    EXPECT_TRUE(window.terminal.outputText.isEmpty());
-    thread.readBusy = 0;
-    thread.terminalLines.Push(QStringLiteral("fresh\r\n"));
+    {
+        ASSERT_TRUE(reader->SendRaw("stale\r"));
+        // The line is handed to the terminal before it is announced to the exchanges.
+        ASSERT_TRUE(WaitUntil([&] { return thread.LineWaiting(); }));
+        // An operation started before the queued call ran.
+        const ReceiveThread::BusyScope busy(thread, ReceiveThread::Busy::Read);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(window.terminal.outputText.isEmpty());
+    }
+    ASSERT_TRUE(reader->SendRaw("fresh\r"));
     EXPECT_TRUE(ProcessEventsUntil([&] {
         return window.terminal.outputText == QStringLiteral("fresh\r\n");
     })) << window.terminal.outputText.toStdString();

@@ -70,7 +70,7 @@ TEST_F(WriteCarrierIdTest, PutsTheCarrierIdOverTheFirstBytesAndKeepsTheRest)
         EXPECT_EQ(window.carrierIdLength, c.lengthAfter);
         EXPECT_EQ(LengthShown(), QString::number(c.lengthAfter));
         EXPECT_EQ(window.TimeoutUnit, kShortTimeoutAnswer * kWriteCarrierIdTimeoutFactor);
-        EXPECT_EQ(window.serialLink.receiveThread.writeBusy, 0);
+        EXPECT_FALSE(window.serialLink.receiveThread.IsBusy());
         EXPECT_TRUE(presenter.shown.empty());
         Close();
     }

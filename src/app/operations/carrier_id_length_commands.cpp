@@ -1,6 +1,17 @@
 #include "app/corvane_dlg.h"
 #include "transponder/carrier_id_length.h"
-#include "app/operations/fit_carrier_id_to_length.h"
+
+namespace {
+
+// Cuts the carrier ID text to the carrier ID length and turns its field white when it cut. A text
+// that already fits keeps its characters and its field its colour. Does not show the members.
+void FitCarrierIdToLength(COrvaneDlg& dialog)
+{
+    if (CutCarrierIdToLength(dialog.carrierIdText, dialog.displayFormat, dialog.carrierIdLength))
+        dialog.carrierIdField.SetBackgroundColor(kColourWhite, true);
+}
+
+} // namespace
 
 LRESULT COrvaneDlg::OnLengthSpin(const NMUPDOWN& change)
 {

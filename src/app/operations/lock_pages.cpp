@@ -1,9 +1,10 @@
 #include "app/corvane_dlg.h"
+#include "app/operations/operation_run.h"
+#include "app/operations/page_field_colours.h"
 #include "transponder/answer_judging.h"
 #include "transponder/command_exchange.h"
-#include "app/operations/page_field_colours.h"
 #include "transponder/reader_command.h"
-#include "app/operations/window_operation.h"
+#include "transponder/timeout_query.h"
 
 namespace {
 
@@ -28,11 +29,13 @@ void LockSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
 
 void COrvaneDlg::LockPages()
 {
-    RunWindowOperation(
-        *this,
-        {.busyFlag = BusyFlag::Read,
-         .timeoutFactor = kLockPagesTimeoutFactor,
-         .takeFields = [this] { UpdateData(true); },
-         .exchanges = [this](ExchangeContext& context) { LockSelectedPages(*this, context); },
-         .afterBusyCleared = [this] { UpdateData(false); }});
+    UpdateData(true);
+    {
+        OperationRun run(*this, ReceiveThread::Busy::Read);
+        if (run.Connected()) {
+            TimeoutQuery(run.Exchanges(), kLockPagesTimeoutFactor);
+            LockSelectedPages(*this, run.Exchanges());
+        }
+    }
+    UpdateData(false);
 }

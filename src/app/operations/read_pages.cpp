@@ -1,9 +1,10 @@
 #include "app/corvane_dlg.h"
+#include "app/operations/operation_run.h"
+#include "app/operations/page_field_colours.h"
 #include "transponder/answer_judging.h"
 #include "transponder/command_exchange.h"
-#include "app/operations/page_field_colours.h"
 #include "transponder/reader_command.h"
-#include "app/operations/window_operation.h"
+#include "transponder/timeout_query.h"
 
 namespace {
 
@@ -45,12 +46,15 @@ void ReadSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
 
 void COrvaneDlg::ReadPages()
 {
-    RunWindowOperation(
-        *this,
-        {.busyFlag = BusyFlag::Read,
-         .timeoutFactor = kReadPagesTimeoutFactor,
-         .takeFields = [this] { UpdateData(true); },
-         .beforeTimeoutQuery = [this] { PrepareFields(*this); },
-         .exchanges = [this](ExchangeContext& context) { ReadSelectedPages(*this, context); },
-         .afterBusyCleared = [this] { ShowRecordsAfterARun(*this); }});
+    UpdateData(true);
+    {
+        OperationRun run(*this, ReceiveThread::Busy::Read);
+        if (run.Connected()) {
+            PrepareFields(*this);
+            TimeoutQuery(run.Exchanges(), kReadPagesTimeoutFactor);
+            ReadSelectedPages(*this, run.Exchanges());
+        }
+    }
+    if (serialLink.connected != 0)
+        UpdateData(false);
 }

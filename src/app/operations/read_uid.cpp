@@ -1,8 +1,9 @@
 #include "app/corvane_dlg.h"
+#include "app/operations/operation_run.h"
 #include "transponder/answer_judging.h"
 #include "transponder/command_exchange.h"
 #include "transponder/reader_command.h"
-#include "app/operations/window_operation.h"
+#include "transponder/timeout_query.h"
 
 namespace {
 
@@ -22,11 +23,15 @@ void ReadUidAnswer(COrvaneDlg& dialog, ExchangeContext& context)
 
 void COrvaneDlg::ReadUid()
 {
-    RunWindowOperation(
-        *this, {.busyFlag = BusyFlag::Read,
-                .timeoutFactor = kReadUidTimeoutFactor,
-                .takeFields = [this] { UpdateData(true); },
-                .beforeTimeoutQuery = [this] { uidField.SetBackgroundColor(kColourWhite, true); },
-                .exchanges = [this](ExchangeContext& context) { ReadUidAnswer(*this, context); },
-                .afterBusyCleared = [this] { ShowRecordsAfterARun(*this); }});
+    UpdateData(true);
+    {
+        OperationRun run(*this, ReceiveThread::Busy::Read);
+        if (run.Connected()) {
+            uidField.SetBackgroundColor(kColourWhite, true);
+            TimeoutQuery(run.Exchanges(), kReadUidTimeoutFactor);
+            ReadUidAnswer(*this, run.Exchanges());
+        }
+    }
+    if (serialLink.connected != 0)
+        UpdateData(false);
 }

@@ -1,18 +1,36 @@
 #include "app/corvane_dlg.h"
+#include "app/operations/operation_run.h"
+#include "app/operations/page_field_colours.h"
 #include "framework/message_boxes.h"
 #include "transponder/answer_judging.h"
+#include "transponder/carrier_id_length.h"
 #include "transponder/command_exchange.h"
-#include "app/operations/page_field_colours.h"
 #include "transponder/page_row_table.h"
+#include "transponder/page_text_validation.h"
 #include "transponder/reader_command.h"
-#include "app/operations/validate_page_text.h"
+#include "transponder/timeout_query.h"
 #include "transponder/validation_messages.h"
-#include "app/operations/window_operation.h"
 
 namespace {
 
-// Pages 1 and 2 hold the carrier ID, whose field is reset when either is written.
-constexpr int kLastCarrierIdPage = 2;
+// Checks the text of page row index against the display format before it is written: takes the
+// fields into the members (keeping the terminal text the running operation holds), counts the
+// faults (in HEX, "a".."f" become upper case), shows the members, and leaves the field white when
+// the text is valid, red when it is not. Returns true when it is valid.
+bool ValidatePageText(COrvaneDlg& dialog, std::size_t index)
+{
+    SetPageFieldColour(dialog, index, kColourWhite);
+    // The running operation's terminal records are not in the window yet; taking the fields over
+    // must not bring back what the window shows instead.
+    const QString terminalText = dialog.terminal.outputText;
+    dialog.UpdateData(true);
+    dialog.terminal.outputText = terminalText;
+    const int faults = CountPageTextFaults(dialog.pageRows.rows[index].text, dialog.displayFormat);
+    dialog.UpdateData(false);
+    if (faults > 0)
+        SetPageFieldColour(dialog, index, kColourRed);
+    return faults == 0;
+}
 
 // Writes the selected, non-empty pages in page order until one is not acknowledged. An invalid
 // page is reported and skipped; the run goes on.
@@ -23,8 +41,7 @@ void WriteSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
         const PageRow& row = dialog.pageRows.rows[index];
         if (row.selected != 1 || row.text.isEmpty())
             continue;
-        if (ValidatePageText(dialog, index) > 0) {
-            SetPageFieldColour(dialog, index, kColourRed);
+        if (!ValidatePageText(dialog, index)) {
             AfxMessageBox(PageTextFaultMessage(kPageRows[index].pageLabel, dialog.displayFormat));
             continue;
         }
@@ -34,7 +51,8 @@ void WriteSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
         PutAnswerRecord(context, answer);
         acknowledged = IsAcknowledged(answer.kept);
         SetPageFieldColour(dialog, index, acknowledged ? kColourGreen : kColourRed);
-        if (page <= kLastCarrierIdPage)
+        // Pages 1 and 2 hold the carrier ID, whose field is reset when either is written.
+        if (page <= kSecondCarrierIdPage)
             dialog.carrierIdField.SetBackgroundColor(kColourWhite, true);
         dialog.UpdateData(false);
     }
@@ -44,12 +62,14 @@ void WriteSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
 
 void COrvaneDlg::WritePages()
 {
-    RunWindowOperation(
-        *this,
-        {.busyFlag = BusyFlag::Write,
-         .timeoutFactor = kWritePagesTimeoutFactor,
-         .takeFields = [this] { UpdateData(true); },
-         .beforeConnectedCheck = [this] { SetAllPageFieldColours(*this, kColourWhite); },
-         .exchanges = [this](ExchangeContext& context) { WriteSelectedPages(*this, context); },
-         .afterBusyCleared = [this] { UpdateData(false); }});
+    UpdateData(true);
+    {
+        OperationRun run(*this, ReceiveThread::Busy::Write);
+        SetAllPageFieldColours(*this, kColourWhite);
+        if (run.Connected()) {
+            TimeoutQuery(run.Exchanges(), kWritePagesTimeoutFactor);
+            WriteSelectedPages(*this, run.Exchanges());
+        }
+    }
+    UpdateData(false);
 }
