@@ -109,7 +109,7 @@ std::vector<double> MeasureExchange()
     // As during an operation: no terminal hand-off.
     const ReceiveThread::BusyScope busy(link.receiveThread, ReceiveThread::Busy::Read);
     link.ConnectPort(reporter);
-    if (link.connected != 1)
+    if (!link.connected)
         return {};
     const QString command = QString::fromLatin1(kCommand);
     std::vector<double> samples;

@@ -140,7 +140,7 @@ bool RunScenario(const Scenario& scenario)
     settings.close();
 
     COrvaneDlg window;
-    if (!window.Create() || window.serialLink.connected != 1)
+    if (!window.Create() || !window.serialLink.connected)
         return false;
     std::vector<double> floorSamples;
     std::vector<double> windowSamples;

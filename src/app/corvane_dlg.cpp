@@ -91,7 +91,7 @@ void COrvaneDlg::BuildMessageMap()
 bool COrvaneDlg::OnInitDialog()
 {
     TimeoutUnit = kInitialTimeoutUnit;
-    terminal.shown = 0;
+    terminal.shown = false;
     FitWindowToTerminal();
 
     LoadSettings();
@@ -142,9 +142,9 @@ void COrvaneDlg::ColourLabelsAndFields()
 
 void COrvaneDlg::ShowSelectionPictures()
 {
-    boxes.allBox.SetBitmap(pageRows.allSelected == 1 ? boxes.tickedBox : boxes.emptyBox);
+    boxes.allBox.SetBitmap(pageRows.allSelected ? boxes.tickedBox : boxes.emptyBox);
     for (std::size_t i = 0; i < boxes.pageBoxes.size(); ++i)
-        boxes.pageBoxes[i].SetBitmap(pageRows.rows[i].selected == 1 ? boxes.tickedBox
+        boxes.pageBoxes[i].SetBitmap(pageRows.rows[i].selected ? boxes.tickedBox
                                                                     : boxes.emptyBox);
 }
 

@@ -21,7 +21,7 @@ void COrvaneDlg::OnInterfaceSettings()
         UpdateData(false);
         return;
     }
-    serialLink.connected = 0;
+    serialLink.connected = false;
 
     dialog.portText = serialLink.portName;
     dialog.baudRateText = QString::number(serialLink.baudRate);

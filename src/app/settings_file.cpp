@@ -10,14 +10,14 @@ using namespace SettingsKey;
 
 namespace {
 
-int FlagFromSetting(const QString& value)
+bool FlagFromSetting(const QString& value)
 {
-    return value == kSetFlag ? 1 : 0;
+    return value == kSetFlag;
 }
 
-QString FlagSetting(int flag)
+QString FlagSetting(bool flag)
 {
-    return flag == 1 ? QString(kSetFlag) : QString(kClearFlag);
+    return flag ? QString(kSetFlag) : QString(kClearFlag);
 }
 
 } // namespace

@@ -10,7 +10,7 @@ void COrvaneDlg::SendCommandLine()
     // A length message raised while taking over does not stop the send: the send text is taken
     // over before any limited field.
     UpdateData(true);
-    if (serialLink.connected == 1)
+    if (serialLink.connected)
         serialLink.WriteText(terminal.sendText + kCommandEnd);
     UpdateData(false);
 }
@@ -28,10 +28,10 @@ LRESULT COrvaneDlg::OnSendFieldEnter(WPARAM, CWnd*)
 
 void COrvaneDlg::ToggleTerminal()
 {
-    terminal.shown = terminal.shown != 0 ? 0 : 1;
+    terminal.shown = !terminal.shown;
     if (CMenu* menu = GetMenu())
         menu->CheckMenuItem(CommandId::kTerminalShow,
-                            terminal.shown != 0 ? MF_CHECKED : MF_UNCHECKED);
+                            terminal.shown ? MF_CHECKED : MF_UNCHECKED);
     FitWindowToTerminal();
 }
 

@@ -20,7 +20,7 @@ void TerminalPane::PutLinesOnTop(const QStringList& oldestFirst)
 
 QSize TerminalPane::ClientSize() const
 {
-    return QSize(shown != 0 ? kWideClientWidth : kNarrowClientWidth, kClientHeight);
+    return QSize(shown ? kWideClientWidth : kNarrowClientWidth, kClientHeight);
 }
 
 QString KeepFirstLines(const QString& text, int maxLines)

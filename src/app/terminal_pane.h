@@ -27,7 +27,7 @@ struct TerminalPane
     QString sendText;
     CEdit outputField;
     QString outputText;
-    std::uint8_t shown = 0; // terminal-shown flag
+    bool shown = false; // terminal-shown flag
 
     // Puts record in front of outputText, then drops lines beyond the bound.
     void PutOnTop(const QString& record);
@@ -35,7 +35,7 @@ struct TerminalPane
     // change of the text; then drops lines beyond the bound.
     void PutLinesOnTop(const QStringList& oldestFirst);
 
-    // The client size (below the menu bar) that shows the column when shown is 1, hides it else.
+    // The client size (below the menu bar) that shows the column when shown, hides it else.
     QSize ClientSize() const;
 };
 

@@ -1,7 +1,6 @@
 #include "transponder/answer_line.h"
 
 #include "serial/receive_thread.h"
-#include "transponder/exchange_result.h"
 
 std::optional<QString> AwaitAnswerLine(ReceiveThread& receiveThread, std::chrono::milliseconds wait)
 {
@@ -13,7 +12,8 @@ std::optional<QString> AwaitAnswerLine(ReceiveThread& receiveThread, std::chrono
 
 QString AnswerTextOf(const QByteArray& line)
 {
-    QString text = AnswerTextFromLine(line);
+    const qsizetype end = line.indexOf('\0');
+    QString text = QString::fromLatin1(end < 0 ? line : line.first(end));
     if (text.startsWith(QLatin1Char('\n')))
         text.remove(0, 1);
     return text;

@@ -15,6 +15,10 @@ inline constexpr int kFirstCarrierIdPage = 1;
 inline constexpr int kSecondCarrierIdPage = 2;
 inline constexpr int kCarrierIdBytesInPage1 = 8;
 
+// Characters of a carrier ID of length bytes: two per byte in HEX, one in ASCII; 0 for a length
+// of 0 or below. 64-bit, so that twice any typed length fits.
+qint64 CarrierIdTextLength(DisplayFormat format, int length);
+
 // L brought into 1..16, as the operations use it.
 int ClampCarrierIdLength(int length);
 

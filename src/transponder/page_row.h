@@ -6,7 +6,7 @@
 // and lock, its text in the current display format and its HEX default.
 struct PageRow
 {
-    int selected = 0;                    // 0 or 1, shown by the row's selection box
+    bool selected = false;               // shown by the row's selection box
     QString text;                        // as the page field shows it (HEX or ASCII)
     QString defaultText;                 // HEX; loaded from the settings, never written back
 };

@@ -88,7 +88,6 @@ TEST_F(SettingsFileTest, FlagsAndNumbersAreReadAsTheRuntimeReadsThemAndWrittenBa
     const auto baud = [](const COrvaneDlg& w) { return std::int64_t{w.serialLink.baudRate}; };
     const auto length = [](const COrvaneDlg& w) { return std::int64_t{w.carrierIdLength}; };
     const auto p3 = [](const COrvaneDlg& w) { return std::int64_t{w.pageRows.rows[2].selected}; };
-    const auto all = [](const COrvaneDlg& w) { return std::int64_t{w.pageRows.allSelected}; };
     const auto format = [](const COrvaneDlg& w) { return std::int64_t(w.displayFormat); };
     const LoadCase cases[] = {
         {"Baudrate=abc", "Interface", baud, 0, "Baudrate=0"},

@@ -1,4 +1,5 @@
 #include "app/reader_operations_fixture.h"
+#include "support/wait_until.h"
 
 #include "resources/control_ids.h"
 #include "transponder/reader_protocol.h"
@@ -153,7 +154,9 @@ TEST_F(WriteCarrierIdTest, FailedReadBeforeTheWriteWritesNothing)
 
         Click(kWriteCarrierIdButton);
 
-        EXPECT_EQ(reader->ReceivedBytes(), QByteArray("TOR\rRD 1\rRD 2\r"));
+        // A read that timed out may still be on its way to the reader.
+        EXPECT_TRUE(WaitUntil([&] { return reader->ReceivedBytes() == "TOR\rRD 1\rRD 2\r"; }))
+            << reader->ReceivedBytes().constData();
         EXPECT_EQ(ReaderPageHex(1), QString::fromLatin1(kOld1));
         EXPECT_EQ(ReaderPageHex(2), QString::fromLatin1(kOld2));
         EXPECT_EQ(CarrierIdColour(), kColourRed);

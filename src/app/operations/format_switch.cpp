@@ -11,12 +11,11 @@ using Conversion = QString (*)(const QString&);
 void SwitchDisplayFormat(COrvaneDlg& dialog, DisplayFormat format, Conversion convert)
 {
     dialog.UpdateData(true);
-    const bool ascii = format == DisplayFormat::Ascii;
-    dialog.boxes.asciiBox.SetBitmap(ascii ? dialog.boxes.selectedCircle : dialog.boxes.emptyCircle);
-    dialog.boxes.hexBox.SetBitmap(ascii ? dialog.boxes.emptyCircle : dialog.boxes.selectedCircle);
-    if (dialog.displayFormat == format)
-        return;
+    const bool changed = dialog.displayFormat != format;
     dialog.displayFormat = format;
+    dialog.ShowFormatPictures();
+    if (!changed)
+        return;
     for (std::size_t index = 0; index < dialog.pageRows.rows.size(); ++index) {
         PageRow& row = dialog.pageRows.rows[index];
         row.text = convert(row.text);

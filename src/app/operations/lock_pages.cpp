@@ -14,7 +14,7 @@ void LockSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
 {
     bool acknowledged = true;
     for (std::size_t index = 0; index < dialog.pageRows.rows.size() && acknowledged; ++index) {
-        if (dialog.pageRows.rows[index].selected != 1)
+        if (!dialog.pageRows.rows[index].selected)
             continue;
         SetPageFieldColour(dialog, index, kColourWhite);
         const ExchangeResult answer =

@@ -17,5 +17,5 @@ OperationRun::~OperationRun()
 
 bool OperationRun::Connected() const
 {
-    return dialog.serialLink.connected != 0;
+    return dialog.serialLink.connected;
 }

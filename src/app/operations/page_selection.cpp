@@ -5,7 +5,7 @@ void COrvaneDlg::OnAllClicked()
 {
     UpdateData(true);
     pageRows.ApplyAllSelected();
-    if (pageRows.allSelected != 1) {
+    if (!pageRows.allSelected) {
         // Each field takes the focus in turn, so the last page's field keeps it.
         for (std::size_t index = 0; index < pageRows.rows.size(); ++index)
             FocusPageField(*this, index);
@@ -22,7 +22,7 @@ void COrvaneDlg::OnPageBoxClicked(int index)
     const auto row = static_cast<std::size_t>(index);
     UpdateData(true);
     pageRows.ApplyRowSelected(index);
-    if (pageRows.rows[row].selected != 1)
+    if (!pageRows.rows[row].selected)
         FocusPageField(*this, row);
     ShowSelectionPictures();
     SetPageFieldColour(*this, row, kColourWhite);

@@ -43,6 +43,6 @@ void COrvaneDlg::ReadCarrierId()
             ReadCarrierIdPages(*this, run.Exchanges());
         }
     }
-    if (serialLink.connected != 0)
+    if (serialLink.connected)
         UpdateData(false);
 }

@@ -12,7 +12,7 @@ void PrepareFields(COrvaneDlg& dialog)
 {
     dialog.UpdateData(false);
     for (std::size_t index = 0; index < dialog.pageRows.rows.size(); ++index) {
-        if (dialog.pageRows.rows[index].selected == 1)
+        if (dialog.pageRows.rows[index].selected)
             FocusPageField(dialog, index);
     }
     SetAllPageFieldColours(dialog, kColourWhite);
@@ -24,7 +24,7 @@ void ReadSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
     int lastAnswerLength = kPageHexDigits;
     for (std::size_t index = 0; index < dialog.pageRows.rows.size(); ++index) {
         PageRow& row = dialog.pageRows.rows[index];
-        if (row.selected != 1)
+        if (!row.selected)
             continue;
         if (!ReadRunContinues(lastAnswerLength))
             break;
@@ -55,6 +55,6 @@ void COrvaneDlg::ReadPages()
             ReadSelectedPages(*this, run.Exchanges());
         }
     }
-    if (serialLink.connected != 0)
+    if (serialLink.connected)
         UpdateData(false);
 }

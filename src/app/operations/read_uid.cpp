@@ -32,6 +32,6 @@ void COrvaneDlg::ReadUid()
             ReadUidAnswer(*this, run.Exchanges());
         }
     }
-    if (serialLink.connected != 0)
+    if (serialLink.connected)
         UpdateData(false);
 }

@@ -39,7 +39,7 @@ void WriteSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
     bool acknowledged = true;
     for (std::size_t index = 0; index < dialog.pageRows.rows.size() && acknowledged; ++index) {
         const PageRow& row = dialog.pageRows.rows[index];
-        if (row.selected != 1 || row.text.isEmpty())
+        if (!row.selected || row.text.isEmpty())
             continue;
         if (!ValidatePageText(dialog, index)) {
             AfxMessageBox(PageTextFaultMessage(kPageRows[index].pageLabel, dialog.displayFormat));
