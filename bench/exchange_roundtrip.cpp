@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <optional>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -105,19 +106,23 @@ std::vector<double> MeasureExchange()
     SerialLink link;
     link.portName = reader.SlavePath();
     link.baudRate = 115200;
-    link.receiveThread.readBusy = 1; // as during an operation: no terminal hand-off
+    // As during an operation: no terminal hand-off.
+    const ReceiveThread::BusyScope busy(link.receiveThread, ReceiveThread::Busy::Read);
     link.ConnectPort(reporter);
-    if (link.connected != 1)
+    if (!link.connected)
         return {};
     const QString command = QString::fromLatin1(kCommand);
     std::vector<double> samples;
     for (int round = 0; round < kRounds + kWarmUp; ++round) {
         const auto start = Clock::now();
-        link.receiveThread.lineEvent.Reset();
-        if (link.WriteText(command) != 0 ||
-            !link.receiveThread.lineEvent.Wait(std::chrono::seconds(5)))
+        link.receiveThread.DiscardLine();
+        if (link.WriteText(command) != 0)
             break;
-        const QByteArray line = link.receiveThread.publishedLine.TakeLine();
+        const std::optional<QByteArray> answer =
+            link.receiveThread.AwaitLine(std::chrono::seconds(5));
+        if (!answer)
+            break;
+        const QByteArray& line = *answer;
         if (round >= kWarmUp)
             samples.push_back(Micros(Clock::now() - start).count());
         if (line != kAnswer + '\n') {

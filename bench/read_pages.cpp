@@ -3,10 +3,11 @@
 // plain blocking write and read loop on the same pseudo-terminal, in the same run. The reader
 // answers at once and paced at 115200 and 9600 baud.
 
-#include "app/ctamblor_dlg.h"
+#include "app/corvane_dlg.h"
 #include "reader-sim/pty_reader_server.h"
 #include "transponder/command_exchange.h"
-#include "transponder/operation_frame.h"
+#include "transponder/exchange_context.h"
+#include "transponder/timeout_query.h"
 #include "transponder/reader_command.h"
 
 #include <QApplication>
@@ -86,7 +87,7 @@ double MeasureFloorRound(const QString& devicePath)
 }
 
 // One read of all pages through the window; negative when a page was not read.
-double MeasureWindowRound(CTamblorDlg& window)
+double MeasureWindowRound(COrvaneDlg& window)
 {
     const auto start = Clock::now();
     window.ReadPages();
@@ -98,26 +99,24 @@ double MeasureWindowRound(CTamblorDlg& window)
     return elapsed;
 }
 
-// The same TOR and 17 RD through the operation frame and the exchange alone, without the window's
-// fields and terminal: how much of a read is the exchange; negative when a page was not read.
-double MeasureExchangeRound(CTamblorDlg& window)
+// The same TOR and 17 RD through the exchanges alone, without the window's fields and terminal:
+// how much of a read is the exchange; negative when a page was not read.
+double MeasureExchangeRound(COrvaneDlg& window)
 {
     QString records;
     ExchangeContext context{window.serialLink, records, window.TimeoutUnit};
     bool allRead = true;
     const auto start = Clock::now();
-    RunOperation(context, {.busyFlag = BusyFlag::Read,
-                           .timeoutFactor = kReadPagesTimeoutFactor,
-                           .takeFields = [] {},
-                           .exchanges =
-                               [&](ExchangeContext& given) {
-                                   for (int page = 1; page <= kPages; ++page) {
-                                       const ExchangeResult answer =
-                                           CommandExchange(given, ReadPageCommand(page));
-                                       allRead = allRead && answer.kept.size() == kPageHexDigits;
-                                       PutAnswerRecord(given, answer);
-                                   }
-                               }});
+    {
+        const ReceiveThread::BusyScope busy(window.serialLink.receiveThread,
+                                            ReceiveThread::Busy::Read);
+        TimeoutQuery(context, kReadPagesTimeoutFactor);
+        for (int page = 1; page <= kPages; ++page) {
+            const ExchangeResult answer = CommandExchange(context, ReadPageCommand(page));
+            allRead = allRead && answer.kept.size() == kPageHexDigits;
+            PutAnswerRecord(context, answer);
+        }
+    }
     const double elapsed = Millis(Clock::now() - start).count();
     return allRead ? elapsed : -1;
 }
@@ -140,8 +139,8 @@ bool RunScenario(const Scenario& scenario)
     settings.write(text);
     settings.close();
 
-    CTamblorDlg window;
-    if (!window.Create() || window.serialLink.connected != 1)
+    COrvaneDlg window;
+    if (!window.Create() || !window.serialLink.connected)
         return false;
     std::vector<double> floorSamples;
     std::vector<double> windowSamples;

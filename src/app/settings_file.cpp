@@ -1,4 +1,4 @@
-#include "app/ctamblor_dlg.h"
+#include "app/corvane_dlg.h"
 #include "app/settings_keys.h"
 #include "platform/number_parsing.h"
 #include "platform/profile_file.h"
@@ -10,19 +10,19 @@ using namespace SettingsKey;
 
 namespace {
 
-int FlagFromSetting(const QString& value)
+bool FlagFromSetting(const QString& value)
 {
-    return value == kSetFlag ? 1 : 0;
+    return value == kSetFlag;
 }
 
-QString FlagSetting(int flag)
+QString FlagSetting(bool flag)
 {
-    return flag == 1 ? QString(kSetFlag) : QString(kClearFlag);
+    return flag ? QString(kSetFlag) : QString(kClearFlag);
 }
 
 } // namespace
 
-void CTamblorDlg::LoadSettings()
+void COrvaneDlg::LoadSettings()
 {
     // The path is kept whole: no directory is too long for it.
     startDirectory = QDir::currentPath();
@@ -48,7 +48,7 @@ void CTamblorDlg::LoadSettings()
     terminal.sendText = file.Read(kTerminalSection, kSend);
 }
 
-void CTamblorDlg::SaveSettings()
+void COrvaneDlg::SaveSettings()
 {
     if (settingsPath.isEmpty())
         return;

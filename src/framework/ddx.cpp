@@ -81,15 +81,15 @@ void DDX_CBString(CDataExchange& dx, int id, QString& value)
         combo->setEditText(value);
 }
 
-void DDX_Check(CDataExchange& dx, int id, int& value)
+void DDX_Check(CDataExchange& dx, int id, bool& value)
 {
     auto* box = qobject_cast<QAbstractButton*>(dx.PrepareCtrl(id));
     if (box == nullptr)
         return;
     if (dx.m_bSaveAndValidate)
-        value = box->isChecked() ? 1 : 0;
+        value = box->isChecked();
     else
-        box->setChecked(value == 1);
+        box->setChecked(value);
 }
 
 void DDX_Control(CDataExchange& dx, int id, CWnd& control)

@@ -18,7 +18,7 @@ void DDX_Text(CDataExchange& dx, int id, std::int32_t& value);
 // ignored), otherwise as the edit text; taken over as the combo box's current text.
 void DDX_CBString(CDataExchange& dx, int id, QString& value);
 // Check state of box `id` <-> `value` (ticked = 1, else 0).
-void DDX_Check(CDataExchange& dx, int id, int& value);
+void DDX_Check(CDataExchange& dx, int id, bool& value);
 // Attaches `control` to control `id` on the first run of either direction.
 void DDX_Control(CDataExchange& dx, int id, CWnd& control);
 // Limit of the control the preceding binding used: showing sets it as the edit's length limit,

@@ -14,6 +14,56 @@ ReceiveThread::~ReceiveThread()
     Stop();
 }
 
+ReceiveThread::BusyScope::BusyScope(ReceiveThread& thread, Busy which)
+    : flag(which == Busy::Write ? thread.writeBusy : thread.readBusy)
+{
+    flag = 1;
+}
+
+ReceiveThread::BusyScope::~BusyScope()
+{
+    flag = 0;
+}
+
+bool ReceiveThread::IsBusy() const
+{
+    return readBusy != 0 || writeBusy != 0;
+}
+
+std::optional<QByteArray> ReceiveThread::AwaitLine(std::chrono::milliseconds wait)
+{
+    if (!lineEvent.Wait(wait))
+        return std::nullopt;
+    QByteArray line = publishedLine.TakeLine();
+    lineEvent.Reset();
+    return line;
+}
+
+bool ReceiveThread::LineWaiting() const
+{
+    return lineEvent.IsSet();
+}
+
+void ReceiveThread::DiscardLine()
+{
+    lineEvent.Reset();
+}
+
+void ReceiveThread::SetTerminalWake(std::function<void()> wake)
+{
+    terminalLines.SetWakeCallback(std::move(wake));
+}
+
+QStringList ReceiveThread::TakeTerminalLines()
+{
+    return terminalLines.TakeAll();
+}
+
+QByteArray ReceiveThread::LastLineText() const
+{
+    return receiveLine.Text();
+}
+
 void ReceiveThread::Start(SerialDevice* device)
 {
     exitFlag = 0;
@@ -74,7 +124,7 @@ void ReceiveThread::HandleByte(std::uint8_t byte)
     const std::optional<QByteArray> line = receiveLine.AddByte(byte);
     if (!line)
         return;
-    if (readBusy == 0 && writeBusy == 0)
+    if (!IsBusy())
         terminalLines.Push(QString::fromLatin1(*line));
     publishedLine.Publish(*line);
     lineEvent.Set();

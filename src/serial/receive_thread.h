@@ -5,23 +5,45 @@
 #include "serial/receive_line.h"
 #include "serial/terminal_line_queue.h"
 
+#include <QByteArray>
+#include <QStringList>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <thread>
 
 class SerialDevice;
 
 // The worker that polls an open port, assembles CR-ended lines and announces each one.
 //
-// Ownership: the GUI thread starts and stops it and owns the busy flags; the worker alone touches
-// receiveLine while it runs (read it only while stopped). Completed lines reach other threads
-// through publishedLine (then lineEvent is set) and, while neither busy flag is set, through
-// terminalLines. The worker never waits for the GUI thread, so Stop always returns.
+// Ownership: the GUI thread starts and stops it, holds the busy flags (through BusyScope) and
+// waits for answers. The worker alone touches the line being assembled while it runs. A completed
+// line reaches other threads as a copy taken under a lock (AwaitLine) and, while no operation is
+// busy, through the terminal hand-off. The worker never waits for the GUI thread, so Stop always
+// returns.
 class ReceiveThread
 {
 public:
     static constexpr std::chrono::milliseconds kPollPeriod{5};
+
+    // Which operation owns the terminal: a reading or a writing one.
+    enum class Busy { Read, Write };
+
+    // Holds one busy flag for its lifetime. While any busy flag is set, received lines go only to
+    // AwaitLine, not to the terminal.
+    class BusyScope
+    {
+    public:
+        BusyScope(ReceiveThread& thread, Busy which);
+        ~BusyScope();
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+    private:
+        std::atomic<std::uint8_t>& flag;
+    };
 
     ReceiveThread();
     ~ReceiveThread();
@@ -36,6 +58,35 @@ public:
 
     bool IsRunning() const { return worker.joinable(); }
 
+    // True while an operation holds a busy flag: the terminal is the operation's.
+    bool IsBusy() const;
+
+    // Waits at most `wait` for a completed line. Returns a whole copy of it (its bytes and CR LF)
+    // and re-arms, so the next call waits for the next line; on a timeout returns nothing and
+    // leaves a line that completes later for the next call.
+    std::optional<QByteArray> AwaitLine(std::chrono::milliseconds wait);
+
+    // True when a completed line waits to be taken by AwaitLine.
+    bool LineWaiting() const;
+
+    // Forgets a completed line that nobody took, so the next AwaitLine waits for a new one.
+    void DiscardLine();
+
+    // GUI thread, before Start: called on the worker when received lines start waiting for the
+    // terminal; the callee takes them with TakeTerminalLines on its own thread.
+    void SetTerminalWake(std::function<void()> wake);
+
+    // Every line waiting for the terminal, oldest first (each ending CR LF).
+    QStringList TakeTerminalLines();
+
+    // The line assembled last, complete or not. Only while no worker runs.
+    QByteArray LastLineText() const;
+
+private:
+    void Run(SerialDevice* device);
+    void PollOnce(SerialDevice& device);
+    void HandleByte(std::uint8_t byte);
+
     std::atomic<std::uint8_t> exitFlag{1};
     std::atomic<std::uint8_t> pauseFlag{0};
     std::atomic<std::uint8_t> readBusy{0};
@@ -48,11 +99,6 @@ public:
     ReceiveLine receiveLine;
     PublishedLine publishedLine;
     TerminalLineQueue terminalLines;
-
-private:
-    void Run(SerialDevice* device);
-    void PollOnce(SerialDevice& device);
-    void HandleByte(std::uint8_t byte);
 
     std::thread worker;
 };

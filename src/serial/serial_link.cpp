@@ -32,10 +32,10 @@ void SerialLink::ConnectPort(LinkErrorReporter& reporter)
 {
     portHandle = OpenPort(portName, baudRate);
     if (portHandle) {
-        connected = 1;
+        connected = true;
         return;
     }
-    connected = 0;
+    connected = false;
     reporter.ShowLinkError(portName + LinkMessages::kCouldNotBeOpenedSuffix);
 }
 

@@ -19,7 +19,7 @@ struct SerialLink
 
     QString portName;
     std::int32_t baudRate = static_cast<std::int32_t>(kDefaultBaudRate);
-    std::int32_t connected = 0;
+    bool connected = false;
     LineSettings lineSettings = MakeReaderLineSettings();
     std::unique_ptr<SerialDevice> portHandle; // null: no port
     ReceiveThread receiveThread;
@@ -34,8 +34,8 @@ struct SerialLink
     // settings (the port is then closed again and no thread runs).
     std::unique_ptr<SerialDevice> OpenPort(const QString& name, std::int32_t rate);
 
-    // OpenPort with portName and baudRate, keeping the result as portHandle: connected becomes 1,
-    // or 0 with portName + " could not be opened!" shown through reporter.
+    // OpenPort with portName and baudRate, keeping the result as portHandle: connected becomes true,
+    // or false with portName + " could not be opened!" shown through reporter.
     void ConnectPort(LinkErrorReporter& reporter);
 
     // Stops the receive thread, purges and closes the port. No port: nothing happens. A failed

@@ -1,20 +1,19 @@
 #include "transponder/answer_line.h"
 
 #include "serial/receive_thread.h"
-#include "transponder/exchange_result.h"
 
 std::optional<QString> AwaitAnswerLine(ReceiveThread& receiveThread, std::chrono::milliseconds wait)
 {
-    if (!receiveThread.lineEvent.Wait(wait))
+    const std::optional<QByteArray> line = receiveThread.AwaitLine(wait);
+    if (!line)
         return std::nullopt;
-    const QByteArray line = receiveThread.publishedLine.TakeLine();
-    receiveThread.lineEvent.Reset();
-    return AnswerTextOf(line);
+    return AnswerTextOf(*line);
 }
 
 QString AnswerTextOf(const QByteArray& line)
 {
-    QString text = AnswerTextFromLine(line);
+    const qsizetype end = line.indexOf('\0');
+    QString text = QString::fromLatin1(end < 0 ? line : line.first(end));
     if (text.startsWith(QLatin1Char('\n')))
         text.remove(0, 1);
     return text;

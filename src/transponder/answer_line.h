@@ -8,9 +8,8 @@
 
 class ReceiveThread;
 
-// Waits at most `wait` for the receive thread's line event. When it is signalled, takes the
-// published line (a whole line, never one being written) and resets the event; returns its answer
-// text. Returns nothing on a timeout and leaves the event alone.
+// Waits at most `wait` for the receive thread's next completed line and returns its answer text.
+// Returns nothing on a timeout.
 std::optional<QString> AwaitAnswerLine(ReceiveThread& receiveThread,
                                        std::chrono::milliseconds wait);
 

@@ -14,8 +14,7 @@ constexpr int kAreaHexDigits = 2 * kPageHexDigits;
 
 QString CarrierIdFromPages(const QString& page1Answer, const QString& page2Answer, int length)
 {
-    const qsizetype digits = 2 * static_cast<qsizetype>(std::max(length, 0));
-    return (page1Answer + page2Answer).left(digits);
+    return (page1Answer + page2Answer).left(CarrierIdTextLength(DisplayFormat::Hex, length));
 }
 
 std::optional<CarrierIdPages> ComposeCarrierIdPages(const QString& carrierIdHex,
@@ -24,7 +23,7 @@ std::optional<CarrierIdPages> ComposeCarrierIdPages(const QString& carrierIdHex,
 {
     if (length < kMinCarrierIdLength || length > kMaxCarrierIdLength)
         return std::nullopt;
-    const int idDigits = 2 * length;
+    const qsizetype idDigits = CarrierIdTextLength(DisplayFormat::Hex, length);
     if (!IsHexDigits(carrierIdHex, idDigits) || !IsHexDigits(oldPage1, kPageHexDigits) ||
         !IsHexDigits(oldPage2, kPageHexDigits))
         return std::nullopt;

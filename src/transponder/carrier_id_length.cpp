@@ -2,6 +2,12 @@
 
 #include <algorithm>
 
+qint64 CarrierIdTextLength(DisplayFormat format, int length)
+{
+    const qint64 bytes = std::max(length, 0);
+    return format == DisplayFormat::Hex ? 2 * bytes : bytes;
+}
+
 int ClampCarrierIdLength(int length)
 {
     return std::clamp(length, kMinCarrierIdLength, kMaxCarrierIdLength);
@@ -16,9 +22,7 @@ int SpinCarrierIdLength(int length, int proposedChange)
 
 bool CutCarrierIdToLength(QString& text, DisplayFormat format, int length)
 {
-    // 64-bit so that twice a typed length cannot overflow.
-    const qint64 bytes = std::max(length, 0);
-    const qint64 limit = format == DisplayFormat::Hex ? 2 * bytes : bytes;
+    const qint64 limit = CarrierIdTextLength(format, length);
     if (text.size() <= limit)
         return false;
     text.truncate(limit);

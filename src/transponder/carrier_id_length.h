@@ -9,8 +9,15 @@
 
 inline constexpr int kMinCarrierIdLength = 1;
 inline constexpr int kMaxCarrierIdLength = 16;
-// Carrier IDs longer than this many bytes reach into page 2.
+// The carrier ID is the start of page 1, reaching into page 2 when it is longer than this many
+// bytes.
+inline constexpr int kFirstCarrierIdPage = 1;
+inline constexpr int kSecondCarrierIdPage = 2;
 inline constexpr int kCarrierIdBytesInPage1 = 8;
+
+// Characters of a carrier ID of length bytes: two per byte in HEX, one in ASCII; 0 for a length
+// of 0 or below. 64-bit, so that twice any typed length fits.
+qint64 CarrierIdTextLength(DisplayFormat format, int length);
 
 // L brought into 1..16, as the operations use it.
 int ClampCarrierIdLength(int length);

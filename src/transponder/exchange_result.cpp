@@ -4,12 +4,6 @@
 
 #include <algorithm>
 
-QString AnswerTextFromLine(const QByteArray& line)
-{
-    const qsizetype end = line.indexOf('\0');
-    return QString::fromLatin1(end < 0 ? line : line.first(end));
-}
-
 ExchangeResult KeepAnswer(const QString& answer, std::optional<int> keptChars)
 {
     const qsizetype keep =

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -12,10 +11,6 @@ struct ExchangeResult
     QString kept;         // the first K characters of the answer; may be empty or end in CR/LF
     int answerLength = 0; // characters of the whole answer text, 0 when nothing came
 };
-
-// The answer text of a received line: its bytes up to the first zero byte, one character per
-// byte (byte value = character code).
-QString AnswerTextFromLine(const QByteArray& line);
 
 // Cuts an answer to keptChars characters (the whole answer when keptChars is none or the answer is
 // shorter) and notes its uncut length. A negative keptChars keeps nothing.

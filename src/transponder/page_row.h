@@ -1,15 +1,12 @@
 #pragma once
 
-#include "framework/colours.h"
-
 #include <QString>
 
 // One page of the transponder as the main window holds it: whether it takes part in read, write
-// and lock, its text in the current display format, its HEX default and its field's colour.
+// and lock, its text in the current display format and its HEX default.
 struct PageRow
 {
-    int selected = 0;                    // 0 or 1, shown by the row's selection box
+    bool selected = false;               // shown by the row's selection box
     QString text;                        // as the page field shows it (HEX or ASCII)
     QString defaultText;                 // HEX; loaded from the settings, never written back
-    COLORREF fieldColour = kColourWhite; // white neutral, green success, red fault
 };

@@ -10,15 +10,15 @@ void PageRows::ApplyRowSelected(int index)
 {
     if (index < 0 || index >= kPageCount)
         return;
-    if (rows[static_cast<std::size_t>(index)].selected == 0)
-        allSelected = 0;
+    if (!rows[static_cast<std::size_t>(index)].selected)
+        allSelected = false;
 }
 
 void PageRows::RestoreDefaultTexts()
 {
-    allSelected = 1;
+    allSelected = true;
     for (PageRow& row : rows) {
         row.text = row.defaultText;
-        row.selected = 1;
+        row.selected = true;
     }
 }

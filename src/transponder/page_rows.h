@@ -9,7 +9,7 @@
 struct PageRows
 {
     std::array<PageRow, kPageCount> rows;
-    int allSelected = 0; // 0 or 1; only drives the rows' selections, no operation reads it
+    bool allSelected = false; // only drives the rows' selections, no operation reads it
 
     // The "all" box now holds allSelected: every row takes that selection.
     void ApplyAllSelected();

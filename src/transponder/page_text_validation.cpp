@@ -1,5 +1,7 @@
 #include "transponder/page_text_validation.h"
 
+#include "transponder/carrier_id_length.h"
+
 #include <algorithm>
 
 namespace {
@@ -44,7 +46,5 @@ int CountPageTextFaults(QString& text, DisplayFormat format)
 
 int CountCarrierIdFaults(QString& text, DisplayFormat format, int carrierIdLength)
 {
-    // 64-bit so that twice a typed length cannot overflow.
-    const qint64 bytes = carrierIdLength;
-    return CountFaults(text, format, format == DisplayFormat::Hex ? 2 * bytes : bytes);
+    return CountFaults(text, format, CarrierIdTextLength(format, carrierIdLength));
 }

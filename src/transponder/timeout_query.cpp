@@ -9,6 +9,8 @@
 void TimeoutQuery(ExchangeContext& context, int factor)
 {
     const ReaderCommand query = TimeoutQueryCommand();
+    // A line that came in since the last operation belongs to nobody.
+    context.link.receiveThread.DiscardLine();
     QString answer;
     if (context.link.WriteText(query.line) == 0) {
         answer = AwaitAnswerLine(context.link.receiveThread,

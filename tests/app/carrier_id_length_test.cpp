@@ -46,7 +46,7 @@ TEST_F(CarrierIdLengthTest, SpinStepsAndWrapsWithinOneToSixteen)
         {5, Arrow::Up, 6},    {16, Arrow::Up, 1}, {1, Arrow::Down, 16},
         {20, Arrow::Up, 1},   {0, Arrow::Down, 16}, {-4, Arrow::Up, -3},
     };
-    CTamblorDlg& window = OpenWithCarrierId("0", "5", "");
+    COrvaneDlg& window = OpenWithCarrierId("0", "5", "");
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.start << (c.arrow == Arrow::Up ? " up" : " down"));
         window.carrierIdLength = c.start;
@@ -59,7 +59,7 @@ TEST_F(CarrierIdLengthTest, SpinStepsAndWrapsWithinOneToSixteen)
 
 TEST_F(CarrierIdLengthTest, ShorterLengthCutsTheCarrierIdForGood)
 {
-    CTamblorDlg& window = OpenWithCarrierId("0", "6", "0A0B0C0D0E");
+    COrvaneDlg& window = OpenWithCarrierId("0", "6", "0A0B0C0D0E");
     window.carrierIdField.SetBackgroundColor(kColourGreen);
 
     Spin(Arrow::Down);
@@ -92,7 +92,7 @@ TEST_F(CarrierIdLengthTest, EveryKeystrokeInTheLengthFieldTakesEffect)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.format.toStdString() + " typed " + c.typed.join(' ').toStdString());
-        CTamblorDlg& window = OpenWithCarrierId(c.format, "8", c.text);
+        COrvaneDlg& window = OpenWithCarrierId(c.format, "8", c.text);
         SelectLength();
         for (qsizetype key = 0; key < c.typed.size(); ++key) {
             if (c.typed[key].size() == 1)
@@ -111,7 +111,7 @@ TEST_F(CarrierIdLengthTest, EveryKeystrokeInTheLengthFieldTakesEffect)
 
 TEST_F(CarrierIdLengthTest, LengthTextThatIsNoIntegerIsRefusedAndTheLengthKept)
 {
-    CTamblorDlg& window = OpenWithCarrierId("0", "8", "0123456789ABCDEF");
+    COrvaneDlg& window = OpenWithCarrierId("0", "8", "0123456789ABCDEF");
     SelectLength();
 
     QTest::keyClick(LengthField(), Qt::Key_Backspace);
@@ -124,7 +124,7 @@ TEST_F(CarrierIdLengthTest, LengthTextThatIsNoIntegerIsRefusedAndTheLengthKept)
 
 TEST_F(CarrierIdLengthTest, ShowingTheMembersDoesNotCountAsTyping)
 {
-    CTamblorDlg& window = OpenWithCarrierId("0", "8", "0123456789ABCDEF");
+    COrvaneDlg& window = OpenWithCarrierId("0", "8", "0123456789ABCDEF");
 
     window.carrierIdLength = 2;
     window.UpdateData(false);

@@ -43,7 +43,7 @@ protected:
 
 TEST_F(DefaultMemoryContentTest, FillsTheRowsWithTheirDefaultsInHexAndSelectsThemAll)
 {
-    CTamblorDlg& window =
+    COrvaneDlg& window =
         OpenWithData(DefaultLines() + "Format=1\r\nCarrierIDLength=2\r\nCarrierID=AB\r\n"
                                       "UID=E0040100\r\nSelectP2=1\r\nP5=ascii\r\n");
     window.terminal.outputText = QStringLiteral("kept line\r\n");

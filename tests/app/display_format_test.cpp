@@ -40,7 +40,7 @@ TEST_F(DisplayFormatTest, SwitchConvertsEveryTextByTheNibbleRule)
         {"4100420043004400", QStringLiteral("A") + nul + "B" + nul + "C" + nul + "D" + nul,
          "4100420043004400"},
     };
-    CTamblorDlg& window = OpenWithData();
+    COrvaneDlg& window = OpenWithData();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.hex.toStdString());
         window.pageRows.rows[8].text = c.hex;
@@ -62,7 +62,7 @@ TEST_F(DisplayFormatTest, SwitchConvertsEveryTextByTheNibbleRule)
 
 TEST_F(DisplayFormatTest, ActiveChoiceConvertsNothingAndKeepsColours)
 {
-    CTamblorDlg& window = OpenWithData("P1=4142434445464748\r\n");
+    COrvaneDlg& window = OpenWithData("P1=4142434445464748\r\n");
     window.pageFields.field1.SetBackgroundColor(kColourRed);
 
     Click(kHexBox);

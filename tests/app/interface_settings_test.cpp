@@ -7,7 +7,7 @@
 #include "platform/serial_device.h"
 #include "resources/command_ids.h"
 #include "resources/interface_dialog_ids.h"
-#include "serial/schnittstelle.h"
+#include "app/cinterface_dlg.h"
 #include "support/link_exchange.h"
 #include "support/wait_until.h"
 #include "transponder/page_row_table.h"
@@ -51,7 +51,7 @@ protected:
         DialogSighting sighting;
         QTimer::singleShot(0, [&] {
             auto* window = qobject_cast<DialogWindow*>(QApplication::activeModalWidget());
-            auto* shown = window ? dynamic_cast<CSchnittstelle*>(&window->Owner()) : nullptr;
+            auto* shown = window ? dynamic_cast<CInterfaceDlg*>(&window->Owner()) : nullptr;
             if (shown == nullptr)
                 return;
             auto* port = qobject_cast<QComboBox*>(shown->GetDlgItem(InterfaceDialogId::kPortCombo));

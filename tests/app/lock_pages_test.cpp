@@ -29,7 +29,7 @@ TEST_F(LockPagesTest, LocksSelectedPagesEvenEmptyOnesNewestRecordFirst)
 
 TEST_F(LockPagesTest, NoAcknowledgementStopsAndOtherFieldsKeepTheirColours)
 {
-    CTamblorDlg& window = OpenWithData(SelectLines({2, 3, 4, 5}));
+    COrvaneDlg& window = OpenWithData(SelectLines({2, 3, 4, 5}));
     window.pageFields.field1.SetBackgroundColor(kColourGreen); // unselected, from an earlier read
     window.pageFields.field4.SetBackgroundColor(kColourRed);
     ScriptedReader scripted(*reader, ScriptWith([](const QByteArray& command) {
@@ -59,7 +59,7 @@ TEST_F(LockPagesTest, WithoutPortNoOperationSendsOrShowsAnything)
         {kWriteButton, QString(), kColourWhite},
         {kLockButton, QString(), kColourRed},
     };
-    CTamblorDlg& window = OpenWithData(SelectLines({1, 9}) + "P1=zz\r\nP9=2222222222222222\r\n");
+    COrvaneDlg& window = OpenWithData(SelectLines({1, 9}) + "P1=zz\r\nP9=2222222222222222\r\n");
     window.serialLink.ClosePort(window);
     window.serialLink.connected = 0;
     for (const Case& c : cases) {
@@ -75,8 +75,7 @@ TEST_F(LockPagesTest, WithoutPortNoOperationSendsOrShowsAnything)
         EXPECT_EQ(PageFieldColour(9), c.redFieldAfter);
         EXPECT_EQ(PageFieldText(9), QStringLiteral("2222222222222222"));
         EXPECT_TRUE(presenter.shown.empty()) << "not even for the invalid P1";
-        EXPECT_EQ(window.serialLink.receiveThread.readBusy, 0);
-        EXPECT_EQ(window.serialLink.receiveThread.writeBusy, 0);
+        EXPECT_FALSE(window.serialLink.receiveThread.IsBusy());
     }
 }
 

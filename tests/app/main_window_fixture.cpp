@@ -45,9 +45,9 @@ QByteArray MainWindowFixture::SettingsText() const
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
 }
 
-CTamblorDlg& MainWindowFixture::Open()
+COrvaneDlg& MainWindowFixture::Open()
 {
-    dialog = std::make_unique<CTamblorDlg>();
+    dialog = std::make_unique<COrvaneDlg>();
     EXPECT_TRUE(dialog->Create());
     // Focus follows the active window, as on a desktop.
     QWidget* window = dialog->GetSafeWidget();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ctamblor_dlg.h"
+#include "app/corvane_dlg.h"
 #include "support/pty_reader_fixture.h"
 #include "support/recording_message_presenter.h"
 
@@ -25,7 +25,7 @@ protected:
     QByteArray SettingsText() const;
 
     // Creates and initialises the window; returns it.
-    CTamblorDlg& Open();
+    COrvaneDlg& Open();
     // Destroys the window (the end of a run) and the object.
     void Close();
 
@@ -37,5 +37,5 @@ protected:
     RecordingMessagePresenter presenter;
     QTemporaryDir folder;
     QString previousFolder;
-    std::unique_ptr<CTamblorDlg> dialog;
+    std::unique_ptr<COrvaneDlg> dialog;
 };

@@ -47,7 +47,7 @@ QColor PixelAtCentre(QWidget* widget)
 TEST_F(MainWindowTest, TabVisitsTheControlsInTemplateOrder)
 {
     WriteReaderSettings();
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     window.terminal.shown = 1;
     window.FitWindowToTerminal();
     // The Enter-reporting fields keep Tab, so walk the focus chain that Tab follows elsewhere.
@@ -69,7 +69,7 @@ TEST_F(MainWindowTest, TabVisitsTheControlsInTemplateOrder)
 TEST_F(MainWindowTest, LabelsAreWhiteOnBlackAndFieldsWhiteOnABlackBackdrop)
 {
     WriteReaderSettings();
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     int labelCount = 0;
     window.labels.ForEach([&](CXColorStatic& label) {
         ++labelCount;
@@ -96,7 +96,7 @@ TEST_F(MainWindowTest, LabelsAreWhiteOnBlackAndFieldsWhiteOnABlackBackdrop)
 TEST_F(MainWindowTest, ShowTwiceReturnsToTheNarrowSizeAtTheSameCorner)
 {
     WriteReaderSettings();
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     DialogWindow* frame = window.GetSafeWidget();
     frame->move(120, 80);
     const QPoint corner = window.GetWindowRect().topLeft();
@@ -123,7 +123,7 @@ TEST_F(MainWindowTest, ShowTwiceReturnsToTheNarrowSizeAtTheSameCorner)
 TEST_F(MainWindowTest, ExitTakesTheFieldsOverAndSavesThem)
 {
     WriteReaderSettings();
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     Control<QLineEdit>(kPageRows[0].fieldId)->setText(QStringLiteral("0011223344556677"));
     window.DispatchCommand(CommandId::kFileExit);
     EXPECT_EQ(window.EndResult(), IDOK);
@@ -134,7 +134,7 @@ TEST_F(MainWindowTest, ExitTakesTheFieldsOverAndSavesThem)
 TEST_F(MainWindowTest, EscapeEndsWithoutTakingTheFieldsOverYetSavesAndClosesThePort)
 {
     WriteReaderSettings("[Data]\nP1=AAAA\n");
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     Control<QLineEdit>(kPageRows[0].fieldId)->setText(QStringLiteral("0011223344556677"));
     QTest::keyClick(window.GetDlgItem(kLockButton), Qt::Key_Escape);
     EXPECT_EQ(window.EndResult(), IDCANCEL);
@@ -148,7 +148,7 @@ TEST_F(MainWindowTest, EscapeEndsWithoutTakingTheFieldsOverYetSavesAndClosesTheP
 TEST_F(MainWindowTest, CloseBoxClosesThePortOnceAndEndsWithCancel)
 {
     WriteReaderSettings();
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     ASSERT_NE(window.serialLink.portHandle, nullptr);
     window.GetSafeWidget()->close();
     EXPECT_EQ(window.EndResult(), IDCANCEL);
@@ -163,7 +163,7 @@ TEST_F(MainWindowTest, CloseBoxClosesThePortOnceAndEndsWithCancel)
 TEST_F(MainWindowTest, ExitWithAnOverlongAsciiPageKeepsTheWindowOpenOnThatField)
 {
     WriteReaderSettings("[Data]\nFormat=1\nP2=0123456789ABCDEF\nUID=old\n");
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     EXPECT_EQ(Control<QLineEdit>(kPageRows[1].fieldId)->text(), QStringLiteral("0123456789ABCDEF"));
     Control<QLineEdit>(kUidField)->setText(QStringLiteral("new"));
     window.DispatchCommand(CommandId::kFileExit);
@@ -176,7 +176,7 @@ TEST_F(MainWindowTest, ExitWithAnOverlongAsciiPageKeepsTheWindowOpenOnThatField)
 TEST_F(MainWindowTest, EnterInPageCarrierIdAndUidFieldsNeitherSendsNorCloses)
 {
     WriteReaderSettings();
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     for (int id : {kPageRows[0].fieldId, kPageRows[16].fieldId, kCarrierIdField, kUidField}) {
         SCOPED_TRACE(id);
         QTest::keyClick(window.GetDlgItem(id), Qt::Key_Return);
@@ -189,7 +189,7 @@ TEST_F(MainWindowTest, EnterInPageCarrierIdAndUidFieldsNeitherSendsNorCloses)
 TEST_F(MainWindowTest, MissingPortShowsOneMessageAndLeavesAUsableWindow)
 {
     WriteSettings("[Interface]\nPort=/dev/no-such-reader\nBaudrate=9600\n");
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     ASSERT_EQ(presenter.shown.size(), 1u);
     EXPECT_EQ(presenter.shown[0].text, QStringLiteral("/dev/no-such-reader could not be opened!"));
     EXPECT_EQ(window.serialLink.connected, 0);
@@ -202,7 +202,7 @@ TEST_F(MainWindowTest, MissingPortShowsOneMessageAndLeavesAUsableWindow)
 TEST_F(MainWindowTest, InfoOpensTheAboutBoxWithoutAVisibleButtonAndEscapeClosesIt)
 {
     WriteReaderSettings();
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     QSize picture;
     bool visibleButton = true;
     QTimer::singleShot(0, [&] {

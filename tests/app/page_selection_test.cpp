@@ -41,7 +41,7 @@ protected:
 
 TEST_F(PageSelectionTest, AllBoxSelectsAndClearsEveryRowAndWhitensTheFields)
 {
-    CTamblorDlg& window = OpenWithData(SelectLines({2}));
+    COrvaneDlg& window = OpenWithData(SelectLines({2}));
     window.pageFields.field2.SetBackgroundColor(kColourRed);
 
     Click(kAllBox);
@@ -57,7 +57,7 @@ TEST_F(PageSelectionTest, AllBoxSelectsAndClearsEveryRowAndWhitensTheFields)
 
 TEST_F(PageSelectionTest, ClearingOneRowClearsAllButNotTheOtherRows)
 {
-    CTamblorDlg& window = OpenWithData();
+    COrvaneDlg& window = OpenWithData();
     Click(kAllBox);
     window.pageFields.field5.SetBackgroundColor(kColourGreen);
     window.pageFields.field6.SetBackgroundColor(kColourGreen);

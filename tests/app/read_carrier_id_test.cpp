@@ -47,7 +47,7 @@ TEST_F(ReadCarrierIdTest, ReadsPageTwoOnlyForMoreThanEightBytes)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.format.toStdString() + " L=" + c.length.toStdString());
-        CTamblorDlg& window = OpenWithCarrierId(c.format, c.length, "", "P1=p1\r\nP2=p2\r\n");
+        COrvaneDlg& window = OpenWithCarrierId(c.format, c.length, "", "P1=p1\r\nP2=p2\r\n");
         SetReaderPages();
 
         Click(kReadCarrierIdButton);
@@ -61,7 +61,7 @@ TEST_F(ReadCarrierIdTest, ReadsPageTwoOnlyForMoreThanEightBytes)
         EXPECT_EQ(window.carrierIdLength, c.lengthAfter);
         EXPECT_EQ(LengthShown(), QString::number(c.lengthAfter));
         EXPECT_EQ(window.TimeoutUnit, kShortTimeoutAnswer * kReadCarrierIdTimeoutFactor);
-        EXPECT_EQ(window.serialLink.receiveThread.readBusy, 0);
+        EXPECT_FALSE(window.serialLink.receiveThread.IsBusy());
         EXPECT_EQ(PageFieldText(1), QStringLiteral("p1")) << "the page rows are not touched";
         EXPECT_EQ(PageFieldText(2), QStringLiteral("p2"));
         Close();
@@ -90,7 +90,7 @@ TEST_F(ReadCarrierIdTest, FailedPageReadTurnsTheFieldRedAndShowsWhatCame)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.length.toStdString() + " " + (c.page1Answer + c.page2Answer).toStdString());
-        CTamblorDlg& window = OpenWithCarrierId("0", c.length, "0102");
+        COrvaneDlg& window = OpenWithCarrierId("0", c.length, "0102");
         window.carrierIdField.SetBackgroundColor(kColourGreen);
         ScriptedReader scripted(*reader, ScriptWith([&](const QByteArray& command) {
             if (command == "RD 1" || command == "RD 2")

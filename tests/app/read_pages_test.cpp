@@ -24,7 +24,7 @@ TEST_F(ReadPagesTest, TimeoutUnitTakesOnlyTorAnswersFromOneTo255)
         {"0\r", kReadButton, 77},   {"-1\r", kReadButton, 77},   {"256\r", kReadButton, 77},
         {"abc\r", kReadButton, 77}, {"", kReadButton, 77},
     };
-    CTamblorDlg& window = OpenWithData();
+    COrvaneDlg& window = OpenWithData();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer.toStdString());
         window.TimeoutUnit = 77;
@@ -60,7 +60,7 @@ TEST_F(ReadPagesTest, SelectedPagesAreReadWithRecordsNewestFirst)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.sent.toStdString());
-        CTamblorDlg& window = OpenWithData(SelectLines(c.pages));
+        COrvaneDlg& window = OpenWithData(SelectLines(c.pages));
 
         Click(kReadButton);
 
@@ -100,7 +100,7 @@ TEST_F(ReadPagesTest, JudgesEachAnswerAndStopsAfterAShortOne)
     std::vector<int> pages;
     for (int page = 3; page <= 17; ++page)
         pages.push_back(page);
-    CTamblorDlg& window = OpenWithData(SelectLines(pages));
+    COrvaneDlg& window = OpenWithData(SelectLines(pages));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer.toStdString());
         window.pageRows.rows[2].text = old;
@@ -124,7 +124,7 @@ TEST_F(ReadPagesTest, JudgesEachAnswerAndStopsAfterAShortOne)
 
 TEST_F(ReadPagesTest, AsciiFormatShowsOneCharacterPerByte)
 {
-    CTamblorDlg& window = OpenWithData(SelectLines({1}) + "Format=1\r\n");
+    COrvaneDlg& window = OpenWithData(SelectLines({1}) + "Format=1\r\n");
     ScriptedReader scripted(*reader, ScriptWith([](const QByteArray& command) {
         return command == "RD 1" ? std::optional<QByteArray>("4142434445464748\r") : std::nullopt;
     }));
@@ -141,7 +141,7 @@ TEST_F(ReadPagesTest, ReaderWithCrLfLineEndsReadsEveryPageWhole)
     std::vector<int> all;
     for (int page = 1; page <= 17; ++page)
         all.push_back(page);
-    CTamblorDlg& window = OpenWithData(SelectLines(all));
+    COrvaneDlg& window = OpenWithData(SelectLines(all));
     reader->Configure([](ReaderEmulator& emulator) {
         ReaderFaults faults;
         faults.crLfLineEnds = true;

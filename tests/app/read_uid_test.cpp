@@ -41,7 +41,7 @@ TEST_F(ReadUidTest, ShowsTheAnswerAsItCameGreenOnlyWhenItIsAGoodUid)
         {"", "", kColourRed},
     };
     // ASCII presentation does not apply to the UID.
-    CTamblorDlg& window = OpenWithData("Format=1\r\nUID=old\r\n");
+    COrvaneDlg& window = OpenWithData("Format=1\r\nUID=old\r\n");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer.toStdString());
         reader->ClearReceivedBytes();
@@ -58,7 +58,7 @@ TEST_F(ReadUidTest, ShowsTheAnswerAsItCameGreenOnlyWhenItIsAGoodUid)
         EXPECT_EQ(window.terminal.outputText, c.uid + "\r\n" + kUidEcho);
         EXPECT_EQ(QApplication::focusWidget(), dialog->GetDlgItem(kUidField));
         EXPECT_EQ(window.TimeoutUnit, kShortTimeoutAnswer * kReadUidTimeoutFactor);
-        EXPECT_EQ(window.serialLink.receiveThread.readBusy, 0);
+        EXPECT_FALSE(window.serialLink.receiveThread.IsBusy());
     }
     EXPECT_TRUE(presenter.shown.empty());
 }

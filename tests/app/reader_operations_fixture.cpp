@@ -7,12 +7,12 @@
 #include <QAbstractButton>
 #include <QApplication>
 
-CTamblorDlg& ReaderOperationsFixture::OpenWithData(const QByteArray& dataLines)
+COrvaneDlg& ReaderOperationsFixture::OpenWithData(const QByteArray& dataLines)
 {
     reader->Configure(
         [](ReaderEmulator& emulator) { emulator.SetTimeoutValue(kShortTimeoutAnswer); });
     WriteReaderSettings("[Data]\r\n" + dataLines + "\r\n");
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     EXPECT_EQ(window.serialLink.connected, 1);
     reader->ClearReceivedBytes();
     return window;
@@ -98,7 +98,7 @@ QStringList ReaderOperationsFixture::MessagesShown() const
     return texts;
 }
 
-CTamblorDlg& ReaderOperationsFixture::OpenWithCarrierId(const QByteArray& format, const QByteArray& length,
+COrvaneDlg& ReaderOperationsFixture::OpenWithCarrierId(const QByteArray& format, const QByteArray& length,
                                                  const QByteArray& text, const QByteArray& more)
 {
     return OpenWithData("Format=" + format + "\r\nCarrierIDLength=" + length +

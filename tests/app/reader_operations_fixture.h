@@ -23,7 +23,7 @@ protected:
 
     // Opens the window on the emulated reader with the "Data" settings lines dataLines (for
     // example "SelectP5=1\r\nP5=00"), and forgets the bytes sent so far.
-    CTamblorDlg& OpenWithData(const QByteArray& dataLines = {});
+    COrvaneDlg& OpenWithData(const QByteArray& dataLines = {});
 
     // A reader that answers like the emulated one (TOR with kShortTimeoutAnswer) except where
     // answers gives the bytes for a command line.
@@ -51,7 +51,7 @@ protected:
 
     // Carrier ID: opens the window with format "0" HEX or "1" ASCII, the length as typed and
     // the text, followed by more "Data" lines.
-    CTamblorDlg& OpenWithCarrierId(const QByteArray& format, const QByteArray& length,
+    COrvaneDlg& OpenWithCarrierId(const QByteArray& format, const QByteArray& length,
                                    const QByteArray& text, const QByteArray& more = {});
 
     // Gives page (1..17) of the emulated reader the 16 hexadecimal digits hex.

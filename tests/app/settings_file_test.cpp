@@ -30,7 +30,7 @@ QByteArray DefaultFile()
 
 TEST_F(SettingsFileTest, NoFileStartsWithDefaultsReportsThePortOnceAndWritesEveryKeyInOrder)
 {
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     ASSERT_EQ(presenter.shown.size(), 1u);
     EXPECT_EQ(presenter.shown[0].text, QStringLiteral(" could not be opened!"));
     EXPECT_EQ(presenter.shown[0].title, QStringLiteral("Error"));
@@ -63,7 +63,7 @@ TEST_F(SettingsFileTest, EveryKeyComesBackUnchangedAfterARun)
     text += "CarrierIDLength=5\nCarrierID=ABCDE\nUID=0A1B2C3D\n[Terminal]\nSend=RD 3\n";
     WriteSettings(text);
 
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     EXPECT_TRUE(presenter.shown.empty());
     EXPECT_EQ(window.serialLink.connected, 1);
     EXPECT_EQ(window.pageRows.rows[2].selected, 1);
@@ -78,18 +78,17 @@ struct LoadCase
 {
     const char* line; // in section [Data] unless it names [Interface]
     const char* section;
-    std::function<std::int64_t(const CTamblorDlg&)> member;
+    std::function<std::int64_t(const COrvaneDlg&)> member;
     std::int64_t expected;
     const char* writtenBack;
 };
 
 TEST_F(SettingsFileTest, FlagsAndNumbersAreReadAsTheRuntimeReadsThemAndWrittenBackNormalised)
 {
-    const auto baud = [](const CTamblorDlg& w) { return std::int64_t{w.serialLink.baudRate}; };
-    const auto length = [](const CTamblorDlg& w) { return std::int64_t{w.carrierIdLength}; };
-    const auto p3 = [](const CTamblorDlg& w) { return std::int64_t{w.pageRows.rows[2].selected}; };
-    const auto all = [](const CTamblorDlg& w) { return std::int64_t{w.pageRows.allSelected}; };
-    const auto format = [](const CTamblorDlg& w) { return std::int64_t(w.displayFormat); };
+    const auto baud = [](const COrvaneDlg& w) { return std::int64_t{w.serialLink.baudRate}; };
+    const auto length = [](const COrvaneDlg& w) { return std::int64_t{w.carrierIdLength}; };
+    const auto p3 = [](const COrvaneDlg& w) { return std::int64_t{w.pageRows.rows[2].selected}; };
+    const auto format = [](const COrvaneDlg& w) { return std::int64_t(w.displayFormat); };
     const LoadCase cases[] = {
         {"Baudrate=abc", "Interface", baud, 0, "Baudrate=0"},
         {"Baudrate=9600 baud", "Interface", baud, 9600, "Baudrate=9600"},
@@ -118,7 +117,7 @@ TEST_F(SettingsFileTest, HandWrittenDefaultsCommentsAndUnknownKeysSurviveRuns)
                                    "Extra=kept\nP17Default=8899AABBCCDDEEFF\n";
     WriteSettings(handWritten);
     for (int run = 0; run < 2; ++run) {
-        CTamblorDlg& window = Open();
+        COrvaneDlg& window = Open();
         EXPECT_EQ(window.pageRows.rows[0].defaultText, QStringLiteral("0011223344556677"));
         EXPECT_EQ(window.pageRows.rows[16].defaultText, QStringLiteral("8899AABBCCDDEEFF"));
         Close();
@@ -142,7 +141,7 @@ TEST_F(SettingsFileTest, SettingsInADeepFolderAreReadAndWrittenWhole)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("[Data]\nUID=deep\n");
     }
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     EXPECT_EQ(window.uidText, QStringLiteral("deep"));
     window.uidText = QStringLiteral("deeper");
     Close();
@@ -157,7 +156,7 @@ TEST_F(SettingsFileTest, GarbageFileGivesDefaultsAndKeepsItsLines)
                          "[Data]\nSelectAll=1\n";
     const QByteArray garbage(bytes, sizeof bytes - 1);
     WriteSettings(garbage);
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     EXPECT_EQ(window.pageRows.allSelected, 1);
     EXPECT_TRUE(window.serialLink.portName.isEmpty());
     Close();
@@ -170,7 +169,7 @@ TEST_F(SettingsFileTest, UnwritableSettingsStartWithDefaultsAndFailSilently)
 {
     // A folder in the file's place can be neither read nor replaced, even with full rights.
     ASSERT_TRUE(QDir().mkdir(SettingsPath()));
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     EXPECT_TRUE(window.serialLink.portName.isEmpty());
     ASSERT_EQ(presenter.shown.size(), 1u); // only the port
     Close();

@@ -2,7 +2,9 @@
 
 #include "resources/command_ids.h"
 #include "resources/control_ids.h"
+#include "support/wait_until.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -23,7 +25,7 @@ protected:
 TEST_F(TerminalTest, SendWritesTheTextAndOneCarriageReturn)
 {
     WriteReaderSettings();
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     struct Case
     {
         QString typed;
@@ -44,7 +46,7 @@ TEST_F(TerminalTest, SendWritesTheTextAndOneCarriageReturn)
 TEST_F(TerminalTest, SendWithThePortClosedWritesNothing)
 {
     WriteReaderSettings();
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     window.serialLink.ClosePort(window);
     window.serialLink.connected = 0;
     SendField()->setText(QStringLiteral("RD 1"));
@@ -57,7 +59,7 @@ TEST_F(TerminalTest, SendWithThePortClosedWritesNothing)
 TEST_F(TerminalTest, EnterInTheSendFieldSendsAndLeavesTheCommandSelected)
 {
     WriteReaderSettings();
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     window.DispatchCommand(CommandId::kTerminalShow);
     SendField()->setText(QStringLiteral("RUID"));
     SendField()->setFocus();
@@ -72,7 +74,7 @@ TEST_F(TerminalTest, EnterInTheSendFieldSendsAndLeavesTheCommandSelected)
 TEST_F(TerminalTest, AnswersAppearNewestFirstEvenWhileThePaneIsHidden)
 {
     WriteReaderSettings();
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     ASSERT_EQ(window.terminal.shown, 0);
     ASSERT_TRUE(reader->SendRaw("ACK\r"));
     ASSERT_TRUE(ProcessEventsUntil([&] { return !window.terminal.outputText.isEmpty(); }));
@@ -86,14 +88,18 @@ TEST_F(TerminalTest, AnswersAppearNewestFirstEvenWhileThePaneIsHidden)
 TEST_F(TerminalTest, LinesQueuedBeforeAnOperationStartedAreDroppedLaterOnesShown)
 {
     WriteReaderSettings();
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     ReceiveThread& thread = window.serialLink.receiveThread;
-    thread.terminalLines.Push(QStringLiteral("stale\r\n"));
-    thread.readBusy = 1; // an operation started before the queued call ran
-    QTest::qWait(20);
-    EXPECT_TRUE(window.terminal.outputText.isEmpty());
-    thread.readBusy = 0;
-    thread.terminalLines.Push(QStringLiteral("fresh\r\n"));
+    {
+        ASSERT_TRUE(reader->SendRaw("stale\r"));
+        // The line is handed to the terminal before it is announced to the exchanges.
+        ASSERT_TRUE(WaitUntil([&] { return thread.LineWaiting(); }));
+        // An operation started before the queued call ran.
+        const ReceiveThread::BusyScope busy(thread, ReceiveThread::Busy::Read);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(window.terminal.outputText.isEmpty());
+    }
+    ASSERT_TRUE(reader->SendRaw("fresh\r"));
     EXPECT_TRUE(ProcessEventsUntil([&] {
         return window.terminal.outputText == QStringLiteral("fresh\r\n");
     })) << window.terminal.outputText.toStdString();
@@ -102,7 +108,7 @@ TEST_F(TerminalTest, LinesQueuedBeforeAnOperationStartedAreDroppedLaterOnesShown
 TEST_F(TerminalTest, AFloodArrivesCompleteInOrderAndBounded)
 {
     WriteReaderSettings();
-    CTamblorDlg& window = Open();
+    COrvaneDlg& window = Open();
     constexpr int kLines = 3000;
     QByteArray flood;
     for (int i = 0; i < kLines; ++i)

@@ -16,7 +16,7 @@ using WritePagesTest = ReaderOperationsFixture;
 
 TEST_F(WritePagesTest, LowerCaseHexGoesOutAndIsShownUpperCase)
 {
-    CTamblorDlg& window = OpenWithData(SelectLines({3}) + "P3=0a0b0c0d0e0f1011\r\n");
+    COrvaneDlg& window = OpenWithData(SelectLines({3}) + "P3=0a0b0c0d0e0f1011\r\n");
 
     Click(kWriteButton);
 
@@ -56,7 +56,7 @@ TEST_F(WritePagesTest, AsciiPagesGoOutAsTheirCharacterCodes)
         {QString::fromUtf8("1234567\u20AC"), "", "change P1 to a length of 8 characters"},
         {QStringLiteral("ABCDEFG"), "", "change P1 to a length of 8 characters"},
     };
-    CTamblorDlg& window = OpenWithData(SelectLines({1}) + "Format=1\r\n");
+    COrvaneDlg& window = OpenWithData(SelectLines({1}) + "Format=1\r\n");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
         window.pageRows.rows[0].text = c.text;
@@ -109,7 +109,7 @@ TEST_F(WritePagesTest, OnlyAnAcknowledgementLetsTheRunGoOn)
 
 TEST_F(WritePagesTest, EmptyPagesAreSkippedAndTheCarrierIdFieldIsReset)
 {
-    CTamblorDlg& window = OpenWithData(SelectLines({1, 2, 3}) + "P2=2222222222222222\r\n");
+    COrvaneDlg& window = OpenWithData(SelectLines({1, 2, 3}) + "P2=2222222222222222\r\n");
     window.carrierIdField.SetBackgroundColor(kColourRed);
     window.pageFields.field1.SetBackgroundColor(kColourGreen);
 

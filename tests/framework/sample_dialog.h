@@ -18,8 +18,8 @@ public:
 
     QString sendText, outputText, pageText, secondText, comboText;
     std::int32_t length = 0;
-    int readChecked = 0;
-    int plainChecked = 0;
+    bool readChecked = false;
+    bool plainChecked = false;
     int pageLimit = 8;
 
     // Creates the window, shows it and makes it the active window so that focus and keys work.

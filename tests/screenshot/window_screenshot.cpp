@@ -1,7 +1,7 @@
 // Shows the real main window on an X server, grabs it from the screen and checks its colours: the
 // page fields white, the labels' background black. With an output path it also saves the picture.
 //   xvfb-run -a window_screenshot [picture.png]
-#include "app/ctamblor_dlg.h"
+#include "app/corvane_dlg.h"
 #include "framework/dialog_window.h"
 #include "reader-sim/pty_reader_server.h"
 #include "resources/command_ids.h"
@@ -69,7 +69,7 @@ int main(int argc, char** argv)
     }
     WriteSettings(folder.path(), reader.SlavePath());
 
-    CTamblorDlg window;
+    COrvaneDlg window;
     window.Create();
     window.DispatchCommand(CommandId::kTerminalShow);
     window.DispatchCommand(ControlId::kSendButton);

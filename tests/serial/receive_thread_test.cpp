@@ -5,6 +5,7 @@
 #include "support/wait_until.h"
 
 #include <ctime>
+#include <optional>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -21,7 +22,7 @@ protected:
         device = SerialDevice::Open(pty.SlavePath());
         ASSERT_NE(device, nullptr);
         ASSERT_TRUE(device->ApplyLineSettings(MakeReaderLineSettings()));
-        thread.terminalLines.SetWakeCallback([this] { ++wakes; });
+        thread.SetTerminalWake([this] { ++wakes; });
     }
 
     void TearDown() override { thread.Stop(); }
@@ -29,10 +30,10 @@ protected:
     // Sends bytes and waits for the line event they cause; returns the published line.
     QByteArray SendLine(const QByteArray& bytes)
     {
-        thread.lineEvent.Reset();
-        if (!pty.Write(bytes) || !thread.lineEvent.Wait(kGenerousWait))
-            return "<no line event>";
-        return thread.publishedLine.TakeLine();
+        thread.DiscardLine();
+        if (!pty.Write(bytes))
+            return "<not written>";
+        return thread.AwaitLine(kGenerousWait).value_or("<no line event>");
     }
 
     PtyPair pty;
@@ -48,29 +49,32 @@ TEST_F(ReceiveThreadTest, BusyFlagsKeepLinesFromTheTerminalButStillSignal)
     const struct
     {
         const char* name;
-        std::uint8_t readBusy;
-        std::uint8_t writeBusy;
+        bool readBusy;
+        bool writeBusy;
         bool shown;
     } cases[] = {
-        {"idle", 0, 0, true},
-        {"read busy", 1, 0, false},
-        {"write busy", 0, 1, false},
-        {"both busy", 1, 1, false},
+        {"idle", false, false, true},
+        {"read busy", true, false, false},
+        {"write busy", false, true, false},
+        {"both busy", true, true, false},
     };
     thread.Start(device.get());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const int wakesBefore = wakes;
-        thread.readBusy = c.readBusy;
-        thread.writeBusy = c.writeBusy;
+        std::optional<ReceiveThread::BusyScope> reading, writing;
+        if (c.readBusy)
+            reading.emplace(thread, ReceiveThread::Busy::Read);
+        if (c.writeBusy)
+            writing.emplace(thread, ReceiveThread::Busy::Write);
         EXPECT_EQ(SendLine("ACK\r"), "ACK\r\n");
         const QStringList expected =
             c.shown ? QStringList{QStringLiteral("ACK\r\n")} : QStringList{};
-        EXPECT_EQ(thread.terminalLines.TakeAll(), expected);
+        EXPECT_EQ(thread.TakeTerminalLines(), expected);
         EXPECT_EQ(wakes - wakesBefore, c.shown ? 1 : 0);
     }
     thread.Stop();
-    EXPECT_EQ(thread.receiveLine.Text(), "ACK\r\n");
+    EXPECT_EQ(thread.LastLineText(), "ACK\r\n");
 }
 
 TEST_F(ReceiveThreadTest, StopReturnsWithoutAThreadOrWhileBytesKeepArriving)
@@ -82,12 +86,10 @@ TEST_F(ReceiveThreadTest, StopReturnsWithoutAThreadOrWhileBytesKeepArriving)
         while (flooding)
             pty.Write("0123456789ABCDEF\r", 10ms);
     });
-    ASSERT_TRUE(thread.lineEvent.Wait(kGenerousWait));
+    ASSERT_TRUE(thread.AwaitLine(kGenerousWait));
     thread.Stop();
     thread.Stop();
     EXPECT_FALSE(thread.IsRunning());
-    EXPECT_EQ(thread.pauseFlag, 1);
-    EXPECT_EQ(thread.exitFlag, 1);
     flooding = false;
     flood.join();
 

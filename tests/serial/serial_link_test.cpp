@@ -116,7 +116,7 @@ TEST_F(SerialLinkTest, OpenDiscardsBytesThatWaitedBeforeItThenExchanges)
     ASSERT_EQ(link.connected, 1);
     EXPECT_EQ(Exchange(QStringLiteral("RUID\r")), "E0040150\r\n");
     EXPECT_EQ(reader->ReceivedBytes(), QByteArray("\x52\x55\x49\x44\x0D"));
-    EXPECT_EQ(link.receiveThread.terminalLines.TakeAll(),
+    EXPECT_EQ(link.receiveThread.TakeTerminalLines(),
               QStringList{QStringLiteral("E0040150\r\n")});
     EXPECT_TRUE(reporter.shown.isEmpty());
 }

@@ -10,10 +10,8 @@
 // "<not sent>" / "<no answer>" within a generous bound.
 inline QByteArray ExchangeOverLink(SerialLink& link, const QString& command)
 {
-    link.receiveThread.lineEvent.Reset();
+    link.receiveThread.DiscardLine();
     if (link.WriteText(command) != 0)
         return "<not sent>";
-    if (!link.receiveThread.lineEvent.Wait(kGenerousWait))
-        return "<no answer>";
-    return link.receiveThread.publishedLine.TakeLine();
+    return link.receiveThread.AwaitLine(kGenerousWait).value_or("<no answer>");
 }

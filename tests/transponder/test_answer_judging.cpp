@@ -1,4 +1,5 @@
 #include "transponder/answer_judging.h"
+#include "transponder/answer_line.h"
 #include "transponder/exchange_result.h"
 #include "transponder/reader_protocol.h"
 
@@ -9,7 +10,7 @@ namespace {
 // A received line run through the exchange's cut, as an operation sees it.
 ExchangeResult Received(const QByteArray& line, int keptChars)
 {
-    return KeepAnswer(AnswerTextFromLine(line + "\r\n" + '\0'), keptChars);
+    return KeepAnswer(AnswerTextOf(line + "\r\n" + '\0'), keptChars);
 }
 
 struct JudgedAnswer

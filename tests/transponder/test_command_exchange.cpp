@@ -5,7 +5,6 @@
 #include "support/wait_until.h"
 #include "transponder/command_exchange.h"
 #include "transponder/exchange_context.h"
-#include "transponder/operation_frame.h"
 #include "transponder/reader_command.h"
 #include "transponder/reader_protocol.h"
 #include "transponder/timeout_query.h"
@@ -33,11 +32,12 @@ protected:
         link.ConnectPort(reporter);
         ASSERT_EQ(link.connected, 1);
         // As during an operation: received lines stay out of the terminal.
-        link.receiveThread.readBusy = 1;
+        busy.emplace(link.receiveThread, ReceiveThread::Busy::Read);
     }
 
     void TearDown() override
     {
+        busy.reset();
         link.ClosePort(reporter);
         PtyReaderFixture::TearDown();
     }
@@ -53,6 +53,7 @@ protected:
 
     RecordingLinkErrorReporter reporter;
     SerialLink link;
+    std::optional<ReceiveThread::BusyScope> busy;
     QString terminalText = QStringLiteral("older\r\n");
     int timeoutUnit = kRoomyUnit;
     ExchangeContext context{link, terminalText, timeoutUnit};
@@ -101,56 +102,18 @@ TEST_F(CommandExchangeTest, LateAnswerIsTakenByTheNextCommand)
         std::chrono::milliseconds(300));
 
     EXPECT_EQ(CommandExchange(context, LockPageCommand(1)).kept, QString());
-    ASSERT_TRUE(WaitUntil([&] { return link.receiveThread.lineEvent.IsSet(); }));
+    ASSERT_TRUE(WaitUntil([&] { return link.receiveThread.LineWaiting(); }));
     const ExchangeResult next = CommandExchange(context, ReadPageCommand(2));
 
     EXPECT_EQ(next.kept, QStringLiteral("LD 1-ANSWER\r\n"));
 }
 
-TEST_F(CommandExchangeTest, FrameRunsTheStepsInOrderAroundTheTimeoutQuery)
-{
-    std::vector<QString> steps;
-    auto note = [&](const char* name) {
-        return [&steps, name] { steps.push_back(QString::fromLatin1(name)); };
-    };
-    std::optional<int> readBusyInExchanges;
-    std::optional<int> writeBusyInExchanges;
-    link.receiveThread.readBusy = 0;
-
-    RunOperation(context, {.busyFlag = BusyFlag::Write,
-                           .timeoutFactor = kWritePagesTimeoutFactor,
-                           .takeFields = note("take"),
-                           .afterFieldsTaken = note("fields taken"),
-                           .beforeConnectedCheck = note("before check"),
-                           .beforeTimeoutQuery = note("before query"),
-                           .exchanges =
-                               [&](ExchangeContext& given) {
-                                   steps.push_back("exchanges");
-                                   readBusyInExchanges = link.receiveThread.readBusy;
-                                   writeBusyInExchanges = link.receiveThread.writeBusy;
-                                   CommandExchange(given, LockPageCommand(4));
-                               },
-                           .afterBusyCleared = note("after")});
-
-    EXPECT_EQ(steps, (std::vector<QString>{"take", "fields taken", "before check", "before query",
-                                           "exchanges", "after"}));
-    EXPECT_EQ(reader->ReceivedBytes(), QByteArray("TOR\rLD 4\r"));
-    EXPECT_EQ(timeoutUnit, 250);
-    EXPECT_EQ(writeBusyInExchanges, 1);
-    EXPECT_EQ(readBusyInExchanges, 0);
-    EXPECT_EQ(link.receiveThread.writeBusy, 0);
-    EXPECT_EQ(terminalText, QStringLiteral("LD 4 // Lock page 4\r\n")) << "older text cleared";
-}
-
-TEST_F(CommandExchangeTest, FrameDiscardsALineThatCameBetweenOperations)
+TEST_F(CommandExchangeTest, TimeoutQueryDiscardsALineThatCameBetweenOperations)
 {
     ASSERT_TRUE(reader->SendRaw("stray\r"));
-    ASSERT_TRUE(WaitUntil([&] { return link.receiveThread.lineEvent.IsSet(); }));
+    ASSERT_TRUE(WaitUntil([&] { return link.receiveThread.LineWaiting(); }));
 
-    RunOperation(context, {.busyFlag = BusyFlag::Read,
-                           .timeoutFactor = kReadPagesTimeoutFactor,
-                           .takeFields = [] {},
-                           .exchanges = [](ExchangeContext&) {}});
+    TimeoutQuery(context, kReadPagesTimeoutFactor);
 
     EXPECT_EQ(timeoutUnit, 130) << "the TOR answer, not the stray line, set the unit";
 }

@@ -11,7 +11,6 @@ PageRows RowsWithDefaults()
         rows.rows[i].text = QString("text %1").arg(i);
         rows.rows[i].defaultText =
             i % 3 == 0 ? QString() : QString("%1").arg(i, 16, 16, QChar('0'));
-        rows.rows[i].fieldColour = kColourRed;
     }
     return rows;
 }
@@ -39,7 +38,7 @@ TEST(PageRows, AllBoxDrivesEveryRowButRowsNeverSetIt)
         EXPECT_EQ(row.selected, 0);
 }
 
-TEST(PageRows, RestoringDefaultsTwiceEqualsOnceAndKeepsColours)
+TEST(PageRows, RestoringDefaultsTwiceEqualsOnce)
 {
     PageRows once = RowsWithDefaults();
     once.RestoreDefaultTexts();
@@ -52,7 +51,6 @@ TEST(PageRows, RestoringDefaultsTwiceEqualsOnceAndKeepsColours)
         EXPECT_EQ(once.rows[i].text, RowsWithDefaults().rows[i].defaultText);
         EXPECT_EQ(twice.rows[i].text, once.rows[i].text);
         EXPECT_EQ(twice.rows[i].selected, 1);
-        EXPECT_EQ(twice.rows[i].fieldColour, kColourRed);
     }
 }
 

@@ -1,27 +1,15 @@
-#include "app/ctamblor_dlg.h"
+#include "app/corvane_dlg.h"
 #include "framework/data_exchange.h"
 #include "framework/ddx.h"
 #include "resources/control_ids.h"
 #include "transponder/page_row_table.h"
 
+#include "transponder/carrier_id_length.h"
+
+#include <algorithm>
 #include <climits>
 
-namespace {
-
-// Characters the carrier ID field takes: one per byte in ASCII, two in HEX; none for a length of
-// 0 or below.
-int CarrierIdTextLimit(DisplayFormat format, std::int32_t length)
-{
-    if (length <= 0)
-        return 0;
-    if (format == DisplayFormat::Ascii)
-        return length;
-    return length > INT_MAX / 2 ? INT_MAX : 2 * length;
-}
-
-} // namespace
-
-void CTamblorDlg::DoDataExchange(CDataExchange& dx)
+void COrvaneDlg::DoDataExchange(CDataExchange& dx)
 {
     using namespace ControlId;
     DDX_Control(dx, kSendField, terminal.sendField);
@@ -50,7 +38,9 @@ void CTamblorDlg::DoDataExchange(CDataExchange& dx)
         DDX_Check(dx, kPageRows[i].checkBoxId, pageRows.rows[i].selected);
 
     DDX_Text(dx, kCarrierIdField, carrierIdText);
-    DDV_MaxChars(dx, carrierIdText, CarrierIdTextLimit(displayFormat, carrierIdLength));
+    DDV_MaxChars(dx, carrierIdText,
+                 static_cast<int>(std::min<qint64>(
+                     CarrierIdTextLength(displayFormat, carrierIdLength), INT_MAX)));
     DDX_Text(dx, kCarrierIdLengthField, carrierIdLength);
     DDX_Text(dx, kUidField, uidText);
     DDX_Control(dx, kCarrierIdField, carrierIdField);

@@ -7,11 +7,11 @@
 // The Interface dialog: the operator picks or types the port and the baud rate. It offers the
 // fixed baud-rate list and the ports that open at the moment it is shown; OK takes both combo
 // boxes' texts as they stand, Cancel takes nothing.
-class CSchnittstelle : public CDialogEx
+class CInterfaceDlg : public CDialogEx
 {
 public:
     // `roots` says where the port list is looked for; the default is the system's.
-    explicit CSchnittstelle(QWidget* parent = nullptr, PortDiscoveryRoots roots = {});
+    explicit CInterfaceDlg(QWidget* parent = nullptr, PortDiscoveryRoots roots = {});
 
     QString baudRateText;
     QString portText;

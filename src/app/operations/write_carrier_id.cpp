@@ -1,20 +1,18 @@
-#include "app/ctamblor_dlg.h"
+#include "app/corvane_dlg.h"
+#include "app/operations/operation_run.h"
+#include "app/operations/page_field_colours.h"
 #include "framework/message_boxes.h"
 #include "transponder/carrier_id_composition.h"
 #include "transponder/carrier_id_length.h"
 #include "transponder/command_exchange.h"
-#include "transponder/page_field_colours.h"
+#include "transponder/page_text_validation.h"
 #include "transponder/reader_command.h"
-#include "transponder/validate_carrier_id.h"
+#include "transponder/timeout_query.h"
 #include "transponder/validation_messages.h"
-#include "transponder/window_operation.h"
 
 namespace {
 
-constexpr int kFirstCarrierIdPage = 1;
-constexpr int kSecondCarrierIdPage = 2;
-
-void WhitenCarrierIdFields(CTamblorDlg& dialog)
+void WhitenCarrierIdFields(COrvaneDlg& dialog)
 {
     SetPageFieldColour(dialog, kFirstCarrierIdPage - 1, kColourWhite);
     SetPageFieldColour(dialog, kSecondCarrierIdPage - 1, kColourWhite);
@@ -23,7 +21,7 @@ void WhitenCarrierIdFields(CTamblorDlg& dialog)
 
 // Writes one page of the area, reads it back and shows what the reader returned in the page's
 // row, green when it equals what was written. Returns whether it did.
-bool WriteAndCheckPage(CTamblorDlg& dialog, ExchangeContext& context, int page,
+bool WriteAndCheckPage(COrvaneDlg& dialog, ExchangeContext& context, int page,
                        const QString& pageHex)
 {
     PutAnswerRecord(context, CommandExchange(context, WritePageCommand(page, pageHex)));
@@ -38,15 +36,36 @@ bool WriteAndCheckPage(CTamblorDlg& dialog, ExchangeContext& context, int page,
     return good;
 }
 
+// Checks the carrier ID text against the display format and the carrier ID length before it is
+// written: takes the fields into the members but keeps the terminal text and the carrier ID length
+// the running operation holds, counts the faults (in HEX, "a".."f" become upper case), shows the
+// members, and leaves the field white when the text is valid, red when it is not. Returns true
+// when it is valid.
+bool ValidateCarrierId(COrvaneDlg& dialog)
+{
+    dialog.carrierIdField.SetBackgroundColor(kColourWhite, true);
+    // The running operation has cleared the terminal and brought the length into range without
+    // showing either yet; taking the fields over must not bring back what the window shows.
+    const QString terminalText = dialog.terminal.outputText;
+    const std::int32_t length = dialog.carrierIdLength;
+    dialog.UpdateData(true);
+    dialog.terminal.outputText = terminalText;
+    dialog.carrierIdLength = length;
+    const int faults = CountCarrierIdFaults(dialog.carrierIdText, dialog.displayFormat, length);
+    dialog.UpdateData(false);
+    if (faults > 0)
+        dialog.carrierIdField.SetBackgroundColor(kColourRed, true);
+    return faults == 0;
+}
+
 // Reads pages 1 and 2, puts the carrier ID over their first L bytes and writes both back, page 2
 // only after page 1 checked good. Nothing is written when the carrier ID is not valid or when
 // either read did not return a whole page of hexadecimal digits: a page composed from an error
 // answer would overwrite the transponder's other data.
-void WriteCarrierIdPages(CTamblorDlg& dialog, ExchangeContext& context)
+void WriteCarrierIdPages(COrvaneDlg& dialog, ExchangeContext& context)
 {
     const int length = dialog.carrierIdLength;
-    if (ValidateCarrierId(dialog) > 0) {
-        dialog.carrierIdField.SetBackgroundColor(kColourRed, true);
+    if (!ValidateCarrierId(dialog)) {
         AfxMessageBox(CarrierIdFaultMessage(length, dialog.displayFormat));
         return;
     }
@@ -69,15 +88,17 @@ void WriteCarrierIdPages(CTamblorDlg& dialog, ExchangeContext& context)
 
 } // namespace
 
-void CTamblorDlg::WriteCarrierId()
+void COrvaneDlg::WriteCarrierId()
 {
-    RunWindowOperation(
-        *this,
-        {.busyFlag = BusyFlag::Write,
-         .timeoutFactor = kWriteCarrierIdTimeoutFactor,
-         .takeFields = [this] { UpdateData(true); },
-         .afterFieldsTaken = [this] { carrierIdLength = ClampCarrierIdLength(carrierIdLength); },
-         .beforeConnectedCheck = [this] { WhitenCarrierIdFields(*this); },
-         .exchanges = [this](ExchangeContext& context) { WriteCarrierIdPages(*this, context); },
-         .afterBusyCleared = [this] { UpdateData(false); }});
+    UpdateData(true);
+    carrierIdLength = ClampCarrierIdLength(carrierIdLength);
+    {
+        OperationRun run(*this, ReceiveThread::Busy::Write);
+        WhitenCarrierIdFields(*this);
+        if (run.Connected()) {
+            TimeoutQuery(run.Exchanges(), kWriteCarrierIdTimeoutFactor);
+            WriteCarrierIdPages(*this, run.Exchanges());
+        }
+    }
+    UpdateData(false);
 }

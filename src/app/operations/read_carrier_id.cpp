@@ -1,20 +1,18 @@
-#include "app/ctamblor_dlg.h"
+#include "app/corvane_dlg.h"
+#include "app/operations/operation_run.h"
 #include "transponder/answer_judging.h"
 #include "transponder/carrier_id_composition.h"
 #include "transponder/carrier_id_length.h"
 #include "transponder/command_exchange.h"
 #include "transponder/reader_command.h"
-#include "transponder/window_operation.h"
+#include "transponder/timeout_query.h"
 
 namespace {
-
-constexpr int kFirstCarrierIdPage = 1;
-constexpr int kSecondCarrierIdPage = 2;
 
 // Reads page 1, and page 2 when the carrier ID reaches into it, and shows the first L bytes. Only
 // the page 1 answer is recorded. The field turns green only when every page read succeeded: a
 // failed page 1 under a good page 2 would otherwise show its error text as a good carrier ID.
-void ReadCarrierIdPages(CTamblorDlg& dialog, ExchangeContext& context)
+void ReadCarrierIdPages(COrvaneDlg& dialog, ExchangeContext& context)
 {
     dialog.carrierIdField.SetBackgroundColor(kColourWhite, true);
     const ExchangeResult part1 = CommandExchange(context, ReadPageCommand(kFirstCarrierIdPage));
@@ -34,14 +32,17 @@ void ReadCarrierIdPages(CTamblorDlg& dialog, ExchangeContext& context)
 
 } // namespace
 
-void CTamblorDlg::ReadCarrierId()
+void COrvaneDlg::ReadCarrierId()
 {
-    RunWindowOperation(
-        *this,
-        {.busyFlag = BusyFlag::Read,
-         .timeoutFactor = kReadCarrierIdTimeoutFactor,
-         .takeFields = [this] { UpdateData(true); },
-         .afterFieldsTaken = [this] { carrierIdLength = ClampCarrierIdLength(carrierIdLength); },
-         .exchanges = [this](ExchangeContext& context) { ReadCarrierIdPages(*this, context); },
-         .afterBusyCleared = [this] { ShowRecordsAfterARun(*this); }});
+    UpdateData(true);
+    carrierIdLength = ClampCarrierIdLength(carrierIdLength);
+    {
+        OperationRun run(*this, ReceiveThread::Busy::Read);
+        if (run.Connected()) {
+            TimeoutQuery(run.Exchanges(), kReadCarrierIdTimeoutFactor);
+            ReadCarrierIdPages(*this, run.Exchanges());
+        }
+    }
+    if (serialLink.connected)
+        UpdateData(false);
 }

@@ -1,21 +1,21 @@
 // The main window's terminal handlers.
-#include "app/ctamblor_dlg.h"
+#include "app/corvane_dlg.h"
 #include "framework/dialog_window.h"
 #include "framework/menu_flags.h"
 #include "resources/command_ids.h"
 #include "transponder/reader_protocol.h"
 
-void CTamblorDlg::SendCommandLine()
+void COrvaneDlg::SendCommandLine()
 {
     // A length message raised while taking over does not stop the send: the send text is taken
     // over before any limited field.
     UpdateData(true);
-    if (serialLink.connected == 1)
+    if (serialLink.connected)
         serialLink.WriteText(terminal.sendText + kCommandEnd);
     UpdateData(false);
 }
 
-LRESULT CTamblorDlg::OnSendFieldEnter(WPARAM, CWnd*)
+LRESULT COrvaneDlg::OnSendFieldEnter(WPARAM, CWnd*)
 {
     terminal.sendField.SetSel(0, -1);
     terminal.sendField.ScrollCaret();
@@ -26,23 +26,23 @@ LRESULT CTamblorDlg::OnSendFieldEnter(WPARAM, CWnd*)
     return 0;
 }
 
-void CTamblorDlg::ToggleTerminal()
+void COrvaneDlg::ToggleTerminal()
 {
-    terminal.shown = terminal.shown != 0 ? 0 : 1;
+    terminal.shown = !terminal.shown;
     if (CMenu* menu = GetMenu())
         menu->CheckMenuItem(CommandId::kTerminalShow,
-                            terminal.shown != 0 ? MF_CHECKED : MF_UNCHECKED);
+                            terminal.shown ? MF_CHECKED : MF_UNCHECKED);
     FitWindowToTerminal();
 }
 
-void CTamblorDlg::ClearTerminal()
+void COrvaneDlg::ClearTerminal()
 {
     UpdateData(true);
     terminal.outputText.clear();
     UpdateData(false);
 }
 
-void CTamblorDlg::FitWindowToTerminal()
+void COrvaneDlg::FitWindowToTerminal()
 {
     DialogWindow* window = GetSafeWidget();
     if (window == nullptr)
@@ -59,12 +59,11 @@ void CTamblorDlg::FitWindowToTerminal()
     MoveWindow(QRect(frame.topLeft(), windowSize + frameMargins), true);
 }
 
-void CTamblorDlg::ShowReceivedLines()
+void COrvaneDlg::ShowReceivedLines()
 {
-    const QStringList lines = serialLink.receiveThread.terminalLines.TakeAll();
+    const QStringList lines = serialLink.receiveThread.TakeTerminalLines();
     // An operation that started after these lines arrived owns the terminal and clears it anyway.
-    if (lines.isEmpty() || serialLink.receiveThread.readBusy != 0 ||
-        serialLink.receiveThread.writeBusy != 0)
+    if (lines.isEmpty() || serialLink.receiveThread.IsBusy())
         return;
     if (!terminal.outputField.IsAttached())
         return;

@@ -7,33 +7,29 @@
 #include "framework/cdialog_ex.h"
 #include "serial/link_error_reporter.h"
 #include "serial/serial_link.h"
-#include "serial/terminal_pane.h"
+#include "app/terminal_pane.h"
 #include "transponder/display_format.h"
 #include "transponder/page_rows.h"
 
 #include <QIcon>
+#include <QObject>
 #include <QString>
 #include <cstdint>
 
 // The tool's main window: it owns every piece of state for the whole run and its handlers are the
-// tool's operations. A handler that belongs to a subsystem is defined in that subsystem's folder
-// (transponder/read_pages.cpp defines ReadPages, serial/terminal_commands.cpp the terminal's).
-// GUI thread only, except where SerialLink says otherwise.
-class CTamblorDlg : public CDialogEx, public LinkErrorReporter
+// tool's operations, each in a file of its own under app/operations/ (read_pages.cpp defines
+// ReadPages). GUI thread only, except where SerialLink says otherwise.
+class COrvaneDlg : public CDialogEx, public LinkErrorReporter
 {
 public:
-    // Initial and fallback timeout unit in milliseconds.
-    static constexpr std::int32_t kInitialTimeoutUnit = 160;
-
-    explicit CTamblorDlg(QWidget* parent = nullptr);
-    ~CTamblorDlg() override;
+    explicit COrvaneDlg(QWidget* parent = nullptr);
+    ~COrvaneDlg() override;
 
     // Shows text in a box titled "Error" with the error icon.
     void ShowLinkError(const QString& text) override;
 
     // --- Members, read and written directly by the handlers. ---
 
-    // Declared before serialLink: its wake target must outlive the receive thread.
     TerminalPane terminal;
     // Port name, baud rate, connected flag, port, receive thread and its busy flags.
     SerialLink serialLink;
@@ -69,7 +65,7 @@ public:
     // The circle pictures on the HEX and ASCII boxes, from displayFormat.
     void ShowFormatPictures();
 
-    // --- Terminal (serial/terminal_commands.cpp). ---
+    // --- Terminal (app/terminal_commands.cpp). ---
 
     // Send button: takes the fields over and sends the send text and CR when connected.
     void SendCommandLine();
@@ -85,10 +81,10 @@ public:
     // owns the terminal now.
     void ShowReceivedLines();
 
-    // --- Interface (serial/interface_settings.cpp). ---
+    // --- Interface (app/interface_settings.cpp). ---
     void OnInterfaceSettings();
 
-    // --- Transponder operations (transponder/). ---
+    // --- Transponder operations (app/operations/). ---
     void ReadPages();
     void WritePages();
     void LockPages();
@@ -108,6 +104,9 @@ protected:
     void DoDataExchange(CDataExchange& dx) override;
 
 private:
+    // Receives the queued calls that hand received lines to the GUI thread.
+    QObject terminalWake;
+
     void BuildMessageMap();
     void OnSysCommand(UINT command);
     void OnCloseRequest();

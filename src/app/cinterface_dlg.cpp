@@ -1,16 +1,16 @@
-#include "serial/schnittstelle.h"
+#include "app/cinterface_dlg.h"
 
 #include "framework/ddx.h"
 #include "resources/interface_dialog_ids.h"
 #include "resources/interface_dialog_template.h"
 #include "serial/port_discovery.h"
 
-CSchnittstelle::CSchnittstelle(QWidget* parent, PortDiscoveryRoots roots)
+CInterfaceDlg::CInterfaceDlg(QWidget* parent, PortDiscoveryRoots roots)
     : CDialogEx(InterfaceDialogTemplate(), parent), discoveryRoots(std::move(roots))
 {
 }
 
-void CSchnittstelle::DoDataExchange(CDataExchange& dx)
+void CInterfaceDlg::DoDataExchange(CDataExchange& dx)
 {
     CDialogEx::DoDataExchange(dx);
     DDX_CBString(dx, InterfaceDialogId::kBaudRateCombo, baudRateText);
@@ -18,7 +18,7 @@ void CSchnittstelle::DoDataExchange(CDataExchange& dx)
     DDX_Control(dx, InterfaceDialogId::kPortCombo, portList);
 }
 
-bool CSchnittstelle::OnInitDialog()
+bool CInterfaceDlg::OnInitDialog()
 {
     // The list must exist before the transfer, so that a stored rate can select its entry.
     FillBaudRateList();
@@ -28,7 +28,7 @@ bool CSchnittstelle::OnInitDialog()
     return true;
 }
 
-void CSchnittstelle::FillBaudRateList()
+void CInterfaceDlg::FillBaudRateList()
 {
     CComboBox baudRateList;
     if (!baudRateList.Attach(GetDlgItem(InterfaceDialogId::kBaudRateCombo),
@@ -38,7 +38,7 @@ void CSchnittstelle::FillBaudRateList()
         baudRateList.AddString(entry);
 }
 
-void CSchnittstelle::FillPortList()
+void CInterfaceDlg::FillPortList()
 {
     for (const QString& name : DiscoverOpenablePorts(discoveryRoots))
         portList.AddString(name);

@@ -1,29 +1,30 @@
-#include "app/ctamblor_dlg.h"
+#include "app/corvane_dlg.h"
+#include "app/operations/operation_run.h"
+#include "app/operations/page_field_colours.h"
 #include "transponder/answer_judging.h"
 #include "transponder/command_exchange.h"
-#include "transponder/page_field_colours.h"
 #include "transponder/reader_command.h"
-#include "transponder/window_operation.h"
+#include "transponder/timeout_query.h"
 
 namespace {
 
-void PrepareFields(CTamblorDlg& dialog)
+void PrepareFields(COrvaneDlg& dialog)
 {
     dialog.UpdateData(false);
     for (std::size_t index = 0; index < dialog.pageRows.rows.size(); ++index) {
-        if (dialog.pageRows.rows[index].selected == 1)
+        if (dialog.pageRows.rows[index].selected)
             FocusPageField(dialog, index);
     }
     SetAllPageFieldColours(dialog, kColourWhite);
 }
 
 // Reads the selected pages in page order until an answer shorter than a page ends the run.
-void ReadSelectedPages(CTamblorDlg& dialog, ExchangeContext& context)
+void ReadSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
 {
     int lastAnswerLength = kPageHexDigits;
     for (std::size_t index = 0; index < dialog.pageRows.rows.size(); ++index) {
         PageRow& row = dialog.pageRows.rows[index];
-        if (row.selected != 1)
+        if (!row.selected)
             continue;
         if (!ReadRunContinues(lastAnswerLength))
             break;
@@ -43,14 +44,17 @@ void ReadSelectedPages(CTamblorDlg& dialog, ExchangeContext& context)
 
 } // namespace
 
-void CTamblorDlg::ReadPages()
+void COrvaneDlg::ReadPages()
 {
-    RunWindowOperation(
-        *this,
-        {.busyFlag = BusyFlag::Read,
-         .timeoutFactor = kReadPagesTimeoutFactor,
-         .takeFields = [this] { UpdateData(true); },
-         .beforeTimeoutQuery = [this] { PrepareFields(*this); },
-         .exchanges = [this](ExchangeContext& context) { ReadSelectedPages(*this, context); },
-         .afterBusyCleared = [this] { ShowRecordsAfterARun(*this); }});
+    UpdateData(true);
+    {
+        OperationRun run(*this, ReceiveThread::Busy::Read);
+        if (run.Connected()) {
+            PrepareFields(*this);
+            TimeoutQuery(run.Exchanges(), kReadPagesTimeoutFactor);
+            ReadSelectedPages(*this, run.Exchanges());
+        }
+    }
+    if (serialLink.connected)
+        UpdateData(false);
 }

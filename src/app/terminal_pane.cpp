@@ -1,4 +1,4 @@
-#include "serial/terminal_pane.h"
+#include "app/terminal_pane.h"
 
 void TerminalPane::PutOnTop(const QString& record)
 {
@@ -20,7 +20,7 @@ void TerminalPane::PutLinesOnTop(const QStringList& oldestFirst)
 
 QSize TerminalPane::ClientSize() const
 {
-    return QSize(shown != 0 ? kWideClientWidth : kNarrowClientWidth, kClientHeight);
+    return QSize(shown ? kWideClientWidth : kNarrowClientWidth, kClientHeight);
 }
 
 QString KeepFirstLines(const QString& text, int maxLines)

@@ -1,4 +1,4 @@
-#include "app/ctamblor_dlg.h"
+#include "app/corvane_dlg.h"
 
 #include "app/cabout_dlg.h"
 #include "controls/edit_message_names.h"
@@ -16,33 +16,35 @@
 #include "resources/string_table.h"
 #include "serial/link_messages.h"
 #include "transponder/page_row_table.h"
+#include "transponder/reader_protocol.h"
 
 #include <QMetaObject>
 
-CTamblorDlg::CTamblorDlg(QWidget* parent) : CDialogEx(MainDialogTemplate(), parent)
+COrvaneDlg::COrvaneDlg(QWidget* parent) : CDialogEx(MainDialogTemplate(), parent)
 {
     windowIcon = LoadIcon(ResourceId::kMainIcon);
     // The receive thread calls this; the queued call takes the whole batch on the GUI thread.
-    serialLink.receiveThread.terminalLines.SetWakeCallback([this] {
+    serialLink.receiveThread.SetTerminalWake([this] {
         QMetaObject::invokeMethod(
-            &terminal.wakeTarget, [this] { ShowReceivedLines(); }, Qt::QueuedConnection);
+            &terminalWake, [this] { ShowReceivedLines(); }, Qt::QueuedConnection);
     });
     BuildMessageMap();
 }
 
-CTamblorDlg::~CTamblorDlg()
+COrvaneDlg::~COrvaneDlg()
 {
     // The destroy handler needs the members, which the base destructor no longer has.
     DestroyWindow();
+    // No wake may reach terminalWake once it is gone.
     serialLink.StopReceiveThread();
 }
 
-void CTamblorDlg::ShowLinkError(const QString& text)
+void COrvaneDlg::ShowLinkError(const QString& text)
 {
     MessageBox(text, LinkMessages::kErrorTitle, MB_ICONERROR);
 }
 
-void CTamblorDlg::BuildMessageMap()
+void COrvaneDlg::BuildMessageMap()
 {
     using namespace ControlId;
     using namespace CommandId;
@@ -86,10 +88,10 @@ void CTamblorDlg::BuildMessageMap()
     map.OnDestroy([this] { OnDestroyWindow(); });
 }
 
-bool CTamblorDlg::OnInitDialog()
+bool COrvaneDlg::OnInitDialog()
 {
     TimeoutUnit = kInitialTimeoutUnit;
-    terminal.shown = 0;
+    terminal.shown = false;
     FitWindowToTerminal();
 
     LoadSettings();
@@ -119,7 +121,7 @@ bool CTamblorDlg::OnInitDialog()
     return true;
 }
 
-void CTamblorDlg::ColourLabelsAndFields()
+void COrvaneDlg::ColourLabelsAndFields()
 {
     // The backdrop behind every control is black; the template's backdrop picture is one pixel.
     QWidget* client = GetSafeWidget()->ClientArea();
@@ -138,33 +140,33 @@ void CTamblorDlg::ColourLabelsAndFields()
     uidField.SetBackgroundColor(kColourWhite, true);
 }
 
-void CTamblorDlg::ShowSelectionPictures()
+void COrvaneDlg::ShowSelectionPictures()
 {
-    boxes.allBox.SetBitmap(pageRows.allSelected == 1 ? boxes.tickedBox : boxes.emptyBox);
+    boxes.allBox.SetBitmap(pageRows.allSelected ? boxes.tickedBox : boxes.emptyBox);
     for (std::size_t i = 0; i < boxes.pageBoxes.size(); ++i)
-        boxes.pageBoxes[i].SetBitmap(pageRows.rows[i].selected == 1 ? boxes.tickedBox
+        boxes.pageBoxes[i].SetBitmap(pageRows.rows[i].selected ? boxes.tickedBox
                                                                     : boxes.emptyBox);
 }
 
-void CTamblorDlg::ShowFormatPictures()
+void COrvaneDlg::ShowFormatPictures()
 {
     const bool ascii = displayFormat == DisplayFormat::Ascii;
     boxes.asciiBox.SetBitmap(ascii ? boxes.selectedCircle : boxes.emptyCircle);
     boxes.hexBox.SetBitmap(ascii ? boxes.emptyCircle : boxes.selectedCircle);
 }
 
-void CTamblorDlg::ShowAboutBox()
+void COrvaneDlg::ShowAboutBox()
 {
     CAboutDlg about(GetSafeWidget());
     about.DoModal();
 }
 
-void CTamblorDlg::OpenDeviceManager()
+void COrvaneDlg::OpenDeviceManager()
 {
     DeviceViewer::Open();
 }
 
-void CTamblorDlg::OnSysCommand(UINT command)
+void COrvaneDlg::OnSysCommand(UINT command)
 {
     if ((command & ~CommandId::kSystemCommandFlagBits) == CommandId::kAboutBox)
         ShowAboutBox();
@@ -172,13 +174,13 @@ void CTamblorDlg::OnSysCommand(UINT command)
         DefaultSysCommand(command);
 }
 
-void CTamblorDlg::OnCloseRequest()
+void COrvaneDlg::OnCloseRequest()
 {
     serialLink.ClosePort(*this);
     DefaultClose();
 }
 
-void CTamblorDlg::OnDestroyWindow()
+void COrvaneDlg::OnDestroyWindow()
 {
     SaveSettings();
     serialLink.ClosePort(*this);

@@ -1,6 +1,6 @@
-#include "app/ctamblor_dlg.h"
+#include "app/corvane_dlg.h"
 #include "transponder/hex_ascii_conversion.h"
-#include "transponder/page_field_colours.h"
+#include "app/operations/page_field_colours.h"
 
 namespace {
 
@@ -8,15 +8,14 @@ using Conversion = QString (*)(const QString&);
 
 // Shows format as the active choice; when it is new, converts every page text and then the
 // carrier ID, showing each and giving its field the focus (the carrier ID field keeps it).
-void SwitchDisplayFormat(CTamblorDlg& dialog, DisplayFormat format, Conversion convert)
+void SwitchDisplayFormat(COrvaneDlg& dialog, DisplayFormat format, Conversion convert)
 {
     dialog.UpdateData(true);
-    const bool ascii = format == DisplayFormat::Ascii;
-    dialog.boxes.asciiBox.SetBitmap(ascii ? dialog.boxes.selectedCircle : dialog.boxes.emptyCircle);
-    dialog.boxes.hexBox.SetBitmap(ascii ? dialog.boxes.emptyCircle : dialog.boxes.selectedCircle);
-    if (dialog.displayFormat == format)
-        return;
+    const bool changed = dialog.displayFormat != format;
     dialog.displayFormat = format;
+    dialog.ShowFormatPictures();
+    if (!changed)
+        return;
     for (std::size_t index = 0; index < dialog.pageRows.rows.size(); ++index) {
         PageRow& row = dialog.pageRows.rows[index];
         row.text = convert(row.text);
@@ -30,12 +29,12 @@ void SwitchDisplayFormat(CTamblorDlg& dialog, DisplayFormat format, Conversion c
 
 } // namespace
 
-void CTamblorDlg::OnHexClicked()
+void COrvaneDlg::OnHexClicked()
 {
     SwitchDisplayFormat(*this, DisplayFormat::Hex, AsciiToHex);
 }
 
-void CTamblorDlg::OnAsciiClicked()
+void COrvaneDlg::OnAsciiClicked()
 {
     SwitchDisplayFormat(*this, DisplayFormat::Ascii, HexToAscii);
 }

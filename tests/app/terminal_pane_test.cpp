@@ -1,4 +1,4 @@
-#include "serial/terminal_pane.h"
+#include "app/terminal_pane.h"
 
 #include <gtest/gtest.h>
 

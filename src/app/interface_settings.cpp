@@ -1,13 +1,13 @@
 // The main window's Interface > Settings handler.
-#include "app/ctamblor_dlg.h"
+#include "app/corvane_dlg.h"
 
 #include "framework/dialog_ids.h"
 #include "platform/number_parsing.h"
-#include "serial/schnittstelle.h"
+#include "app/cinterface_dlg.h"
 
-void CTamblorDlg::OnInterfaceSettings()
+void COrvaneDlg::OnInterfaceSettings()
 {
-    CSchnittstelle dialog(GetSafeWidget());
+    CInterfaceDlg dialog(GetSafeWidget());
     // A field that fails the take-over keeps the focus and its text, and the port stays as it
     // is; going on would show the members over the text typed in the later fields.
     if (!UpdateData(true))
@@ -21,7 +21,7 @@ void CTamblorDlg::OnInterfaceSettings()
         UpdateData(false);
         return;
     }
-    serialLink.connected = 0;
+    serialLink.connected = false;
 
     dialog.portText = serialLink.portName;
     dialog.baudRateText = QString::number(serialLink.baudRate);

@@ -1,6 +1,6 @@
-#include "app/ctamblor_app.h"
+#include "app/corvane_app.h"
 
-#include "app/ctamblor_dlg.h"
+#include "app/corvane_dlg.h"
 #include "controls/edit_message_names.h"
 #include "framework/registered_messages.h"
 
@@ -12,14 +12,14 @@ const QString kApplicationTitle = QStringLiteral("Orvane");
 
 } // namespace
 
-int CTamblorApp::Run()
+int COrvaneApp::Run()
 {
     QGuiApplication::setApplicationDisplayName(kApplicationTitle);
     RegisterWindowMessage(kSendFieldMessageName);
     for (int number = kFirstNumberedEdit; number <= kLastNumberedEdit; ++number)
         RegisterWindowMessage(NumberedEditMessageName(number));
 
-    CTamblorDlg dialog;
+    COrvaneDlg dialog;
     dialog.DoModal();
     // Whatever the result, the run is over: the window is destroyed and nothing else runs.
     return 0;

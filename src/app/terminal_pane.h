@@ -3,7 +3,6 @@
 #include "controls/enter_edit.h"
 #include "framework/cedit.h"
 
-#include <QObject>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -28,11 +27,7 @@ struct TerminalPane
     QString sendText;
     CEdit outputField;
     QString outputText;
-    std::uint8_t shown = 0; // terminal-shown flag
-
-    // Receives the queued calls that hand received lines to the GUI thread; deleting it drops calls
-    // still queued, so it must outlive the receive thread.
-    QObject wakeTarget;
+    bool shown = false; // terminal-shown flag
 
     // Puts record in front of outputText, then drops lines beyond the bound.
     void PutOnTop(const QString& record);
@@ -40,7 +35,7 @@ struct TerminalPane
     // change of the text; then drops lines beyond the bound.
     void PutLinesOnTop(const QStringList& oldestFirst);
 
-    // The client size (below the menu bar) that shows the column when shown is 1, hides it else.
+    // The client size (below the menu bar) that shows the column when shown, hides it else.
     QSize ClientSize() const;
 };
 

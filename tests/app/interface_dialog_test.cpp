@@ -1,4 +1,4 @@
-#include "serial/schnittstelle.h"
+#include "app/cinterface_dlg.h"
 
 #include "framework/dialog_ids.h"
 #include "resources/interface_dialog_ids.h"
@@ -38,13 +38,13 @@ QStringList Captions(const QWidget* window)
 
 } // namespace
 
-TEST(Schnittstelle, OpensWithTheBaudListTheGivenTextsAndThePortsThatOpen)
+TEST(InterfaceDialog, OpensWithTheBaudListTheGivenTextsAndThePortsThatOpen)
 {
     FakePortFolder folder;
     PtyPair port;
     ASSERT_TRUE(folder.IsValid() && port.IsValid());
     ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS0"), port.SlavePath()));
-    CSchnittstelle dialog(nullptr, folder.Roots());
+    CInterfaceDlg dialog(nullptr, folder.Roots());
     dialog.portText = QStringLiteral("ttyUSB7");
     dialog.baudRateText = QStringLiteral("110");
     ASSERT_TRUE(dialog.Create());
@@ -64,9 +64,9 @@ TEST(Schnittstelle, OpensWithTheBaudListTheGivenTextsAndThePortsThatOpen)
     EXPECT_EQ(portCombo->currentText(), QStringLiteral("ttyUSB7")); // unlisted: edit text only
 }
 
-TEST(Schnittstelle, OkButtonHasTheFocusWhenTheDialogOpens)
+TEST(InterfaceDialog, OkButtonHasTheFocusWhenTheDialogOpens)
 {
-    CSchnittstelle dialog;
+    CInterfaceDlg dialog;
     ASSERT_TRUE(dialog.Create());
     QApplication::setActiveWindow(dialog.GetSafeWidget());
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.GetSafeWidget()));

@@ -1,19 +1,20 @@
-#include "app/ctamblor_dlg.h"
+#include "app/corvane_dlg.h"
+#include "app/operations/operation_run.h"
+#include "app/operations/page_field_colours.h"
 #include "transponder/answer_judging.h"
 #include "transponder/command_exchange.h"
-#include "transponder/page_field_colours.h"
 #include "transponder/reader_command.h"
-#include "transponder/window_operation.h"
+#include "transponder/timeout_query.h"
 
 namespace {
 
 // Locks the selected pages in page order until one is not acknowledged. Unselected and untried
 // fields keep their colours.
-void LockSelectedPages(CTamblorDlg& dialog, ExchangeContext& context)
+void LockSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
 {
     bool acknowledged = true;
     for (std::size_t index = 0; index < dialog.pageRows.rows.size() && acknowledged; ++index) {
-        if (dialog.pageRows.rows[index].selected != 1)
+        if (!dialog.pageRows.rows[index].selected)
             continue;
         SetPageFieldColour(dialog, index, kColourWhite);
         const ExchangeResult answer =
@@ -26,13 +27,15 @@ void LockSelectedPages(CTamblorDlg& dialog, ExchangeContext& context)
 
 } // namespace
 
-void CTamblorDlg::LockPages()
+void COrvaneDlg::LockPages()
 {
-    RunWindowOperation(
-        *this,
-        {.busyFlag = BusyFlag::Read,
-         .timeoutFactor = kLockPagesTimeoutFactor,
-         .takeFields = [this] { UpdateData(true); },
-         .exchanges = [this](ExchangeContext& context) { LockSelectedPages(*this, context); },
-         .afterBusyCleared = [this] { UpdateData(false); }});
+    UpdateData(true);
+    {
+        OperationRun run(*this, ReceiveThread::Busy::Read);
+        if (run.Connected()) {
+            TimeoutQuery(run.Exchanges(), kLockPagesTimeoutFactor);
+            LockSelectedPages(*this, run.Exchanges());
+        }
+    }
+    UpdateData(false);
 }

@@ -1,8 +1,8 @@
-#include "app/ctamblor_dlg.h"
+#include "app/corvane_dlg.h"
 #include "transponder/hex_ascii_conversion.h"
-#include "transponder/page_field_colours.h"
+#include "app/operations/page_field_colours.h"
 
-void CTamblorDlg::RestoreDefaultContent()
+void COrvaneDlg::RestoreDefaultContent()
 {
     UpdateData(true);
     // The defaults are HEX pages whatever the format was; they replace the texts unconverted.

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "serial/receive_thread.h"
+#include "transponder/exchange_context.h"
+
+#include <QString>
+
+class COrvaneDlg;
+
+// One operation's hold on the reader link and the terminal, for the length of a scope. On entry
+// it clears the window's terminal text and sets the operation's busy flag, so received lines stay
+// out of the terminal; the run's records collect in a text of their own. On exit it clears the
+// busy flag and makes the records the terminal text. While the run lasts the terminal text stays
+// empty, so showing the members after each page does not lay out a growing terminal again; the
+// window is blocked until the end, so the terminal looks the same. GUI thread only.
+class OperationRun
+{
+public:
+    OperationRun(COrvaneDlg& dialog, ReceiveThread::Busy busy);
+    ~OperationRun();
+    OperationRun(const OperationRun&) = delete;
+    OperationRun& operator=(const OperationRun&) = delete;
+
+    // True when a port is open; without one an operation sends nothing and shows no message.
+    bool Connected() const;
+
+    // What the exchanges of the run work on: the link, the run's records and the timeout unit.
+    ExchangeContext& Exchanges() { return context; }
+
+private:
+    COrvaneDlg& dialog;
+    QString records;
+    ReceiveThread::BusyScope busyScope;
+    ExchangeContext context;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "framework/colours.h"
+
+#include <cstddef>
+
+class COrvaneDlg;
+
+// Sets the page field of row index (0..16) to colour; the field repaints
+// before this returns, so fields change colour one by one while an operation blocks the window.
+void SetPageFieldColour(COrvaneDlg& dialog, std::size_t index, COLORREF colour);
+
+// The same for all 17 page fields, in page order.
+void SetAllPageFieldColours(COrvaneDlg& dialog, COLORREF colour);
+
+// Gives the page field of row index (0..16) the input focus.
+void FocusPageField(COrvaneDlg& dialog, std::size_t index);

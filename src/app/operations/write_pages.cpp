@@ -1,0 +1,75 @@
+#include "app/corvane_dlg.h"
+#include "app/operations/operation_run.h"
+#include "app/operations/page_field_colours.h"
+#include "framework/message_boxes.h"
+#include "transponder/answer_judging.h"
+#include "transponder/carrier_id_length.h"
+#include "transponder/command_exchange.h"
+#include "transponder/page_row_table.h"
+#include "transponder/page_text_validation.h"
+#include "transponder/reader_command.h"
+#include "transponder/timeout_query.h"
+#include "transponder/validation_messages.h"
+
+namespace {
+
+// Checks the text of page row index against the display format before it is written: takes the
+// fields into the members (keeping the terminal text the running operation holds), counts the
+// faults (in HEX, "a".."f" become upper case), shows the members, and leaves the field white when
+// the text is valid, red when it is not. Returns true when it is valid.
+bool ValidatePageText(COrvaneDlg& dialog, std::size_t index)
+{
+    SetPageFieldColour(dialog, index, kColourWhite);
+    // The running operation's terminal records are not in the window yet; taking the fields over
+    // must not bring back what the window shows instead.
+    const QString terminalText = dialog.terminal.outputText;
+    dialog.UpdateData(true);
+    dialog.terminal.outputText = terminalText;
+    const int faults = CountPageTextFaults(dialog.pageRows.rows[index].text, dialog.displayFormat);
+    dialog.UpdateData(false);
+    if (faults > 0)
+        SetPageFieldColour(dialog, index, kColourRed);
+    return faults == 0;
+}
+
+// Writes the selected, non-empty pages in page order until one is not acknowledged. An invalid
+// page is reported and skipped; the run goes on.
+void WriteSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
+{
+    bool acknowledged = true;
+    for (std::size_t index = 0; index < dialog.pageRows.rows.size() && acknowledged; ++index) {
+        const PageRow& row = dialog.pageRows.rows[index];
+        if (!row.selected || row.text.isEmpty())
+            continue;
+        if (!ValidatePageText(dialog, index)) {
+            AfxMessageBox(PageTextFaultMessage(kPageRows[index].pageLabel, dialog.displayFormat));
+            continue;
+        }
+        const int page = static_cast<int>(index) + 1;
+        const ExchangeResult answer = CommandExchange(
+            context, WritePageCommand(page, HexFormOf(row.text, dialog.displayFormat)));
+        PutAnswerRecord(context, answer);
+        acknowledged = IsAcknowledged(answer.kept);
+        SetPageFieldColour(dialog, index, acknowledged ? kColourGreen : kColourRed);
+        // Pages 1 and 2 hold the carrier ID, whose field is reset when either is written.
+        if (page <= kSecondCarrierIdPage)
+            dialog.carrierIdField.SetBackgroundColor(kColourWhite, true);
+        dialog.UpdateData(false);
+    }
+}
+
+} // namespace
+
+void COrvaneDlg::WritePages()
+{
+    UpdateData(true);
+    {
+        OperationRun run(*this, ReceiveThread::Busy::Write);
+        SetAllPageFieldColours(*this, kColourWhite);
+        if (run.Connected()) {
+            TimeoutQuery(run.Exchanges(), kWritePagesTimeoutFactor);
+            WriteSelectedPages(*this, run.Exchanges());
+        }
+    }
+    UpdateData(false);
+}
