@@ -17,9 +17,9 @@ constexpr char kDeviceFolderPrefix[] = "/dev/";
 
 bool IsProcessId(const char* name)
 {
-    return *name != '\0' &&
-           std::all_of(name, name + std::strlen(name),
-                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
+    return *name != '\0' && std::all_of(name, name + std::strlen(name), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c)) != 0;
+    });
 }
 
 // Adds the devices behind the open files listed in one process's fd folder. Only files under
@@ -37,7 +37,7 @@ void AddOpenDevices(int fdFolder, std::vector<dev_t>& devices)
         if (length != static_cast<ssize_t>(sizeof target - 1) ||
             std::strcmp(target, kDeviceFolderPrefix) != 0)
             continue;
-        struct stat info{};
+        struct stat info = {};
         if (::fstatat(fdFolder, entry->d_name, &info, 0) == 0 && S_ISCHR(info.st_mode))
             devices.push_back(info.st_rdev);
     }

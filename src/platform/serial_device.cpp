@@ -62,7 +62,7 @@ std::unique_ptr<SerialDevice> SerialDevice::Open(const QString& portName,
     const QByteArray path = devicePath.toLocal8Bit();
     // Checked before the open: opening a port can already disturb its holder (a real port raises
     // DTR and RTS).
-    struct stat node{};
+    struct stat node = {};
     if (::stat(path.constData(), &node) != 0 || !S_ISCHR(node.st_mode) ||
         holders.Holds(node.st_rdev) || IsLockedByAnotherProcess(devicePath))
         return nullptr;

@@ -56,7 +56,8 @@ TEST(SerialDevice, UucpLockOfAnotherLiveProcessKeepsThePortClosed)
 {
     PtyPair pty;
     ASSERT_TRUE(pty.IsValid());
-    const QString lockPath = QStringLiteral("/run/lock/LCK..") + QFileInfo(pty.SlavePath()).fileName();
+    const QString lockPath =
+        QStringLiteral("/run/lock/LCK..") + QFileInfo(pty.SlavePath()).fileName();
     const int parent = static_cast<int>(::getppid());
     const struct
     {
@@ -142,7 +143,7 @@ TEST(SerialDevice, DriverRateWithinTwoPercentOfTheRequestIsCloseEnough)
         std::uint32_t actual;
         bool closeEnough;
     } cases[] = {
-        {115200, 117504, true}, {115200, 117505, false}, {4000000, 3920000, true},
+        {115200, 117504, true},    {115200, 117505, false}, {4000000, 3920000, true},
         {4000000, 3919999, false}, {14400, 0, false},
     };
     for (const auto& c : cases) {

@@ -46,7 +46,7 @@ TEST(PortDiscovery, ListsOpenableTerminalsAndIdentityLinksInNaturalOrder)
     EXPECT_EQ(otherProgram.Read(waiting.size()), waiting);
     std::unique_ptr<SerialDevice> firstPort = SerialDevice::Open(first.SlavePath());
     ASSERT_NE(firstPort, nullptr);
-    EXPECT_TRUE(WaitUntil([&] { 
+    EXPECT_TRUE(WaitUntil([&] {
         return firstPort->BytesWaiting().value_or(0) == static_cast<std::uint32_t>(waiting.size());
     }));
 
