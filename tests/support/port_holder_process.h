@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QProcess>
 #include <QString>
+#include <sys/types.h>
 
 // Another program that holds a port open without any lock or exclusive mode, as a logging script
 // or a terminal program does: a shell that opens the device and reads from it only when told.
@@ -22,6 +22,10 @@ public:
     QByteArray Read(qsizetype count);
 
 private:
-    QProcess process;
+    QByteArray ReadOutput(qsizetype count);
+
+    pid_t process = -1;
+    int toHolder = -1;
+    int fromHolder = -1;
     bool holding = false;
 };
