@@ -50,8 +50,8 @@ inline constexpr std::uint8_t kStopBitsTwo = 2;
 // RTS inactive, raw bytes with NUL delivered, 115200 bits per second.
 LineSettings MakeReaderLineSettings();
 
-// Writes the settings into a termios record (raw mode, reads that return at once with what is
-// waiting). Returns false, leaving the record in an unspecified state, for a baud rate termios has
-// no constant for, a byte size outside 5..8, an unknown parity or 1.5 stop bits, or a handshake
-// that termios cannot express.
+// Writes the settings but the baud rate (see ApplyTerminalMode) into a termios record: raw mode
+// with breaks ignored, reads that return at once with what is waiting. Returns false, leaving the
+// record in an unspecified state, for a byte size outside 5..8, an unknown parity or 1.5 stop
+// bits, or a handshake that termios cannot express.
 bool ApplyToTermios(const LineSettings& settings, termios& attributes);

@@ -40,9 +40,10 @@ bool ProfileFile::Save() const
     if (info.exists() && !info.isWritable())
         return false;
     QSaveFile file(filePath);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray bytes = EncodeProfileText(contents.Text());
+    const QByteArray bytes = EncodeProfileText(contents.Text(), encoding);
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;
@@ -61,6 +62,8 @@ ProfileFile::LoadState ProfileFile::Load()
     const QByteArray bytes = file.read(kMaxFileBytes + 1);
     if (bytes.size() > kMaxFileBytes || file.error() != QFileDevice::NoError)
         return LoadState::Unreadable;
-    contents = ProfileFileContents(DecodeProfileText(bytes));
+    DecodedProfileText decoded = DecodeProfileText(bytes);
+    contents = ProfileFileContents(decoded.text);
+    encoding = decoded.encoding;
     return LoadState::Loaded;
 }

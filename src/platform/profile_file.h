@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/profile_file_contents.h"
+#include "platform/profile_file_encoding.h"
 
 #include <QString>
 
@@ -9,8 +10,10 @@
 //
 // Section and key names match without regard to case; the first of duplicate sections or keys
 // wins. A file larger than kMaxFileBytes, or one that cannot be read, reads as empty and is never
-// overwritten. Writes go to a temporary file in the same folder that is then renamed over the
-// file, so a crash never leaves half a file behind.
+// overwritten. The file is written back in the encoding it was read in (see DecodeProfileText).
+// Writes go to a temporary file in the same folder that is then renamed over the file, so a crash
+// never leaves half a file behind; where the folder takes no new file, the file is written in
+// place.
 class ProfileFile
 {
 public:
@@ -37,7 +40,7 @@ public:
     bool Write(const QString& section, const QString& key, const QString& value);
 
     // Writes the whole text to the file. Returns false, leaving the file as it was, when the file
-    // existed but could not be read, is read-only, or the folder cannot take the new file.
+    // existed but could not be read or is read-only, or is missing and the folder cannot take it.
     bool Save() const;
 
 private:
@@ -51,5 +54,6 @@ private:
 
     QString filePath;
     ProfileFileContents contents;
+    ProfileEncoding encoding = ProfileEncoding::Utf8;
     LoadState loadState;
 };

@@ -9,7 +9,11 @@ constexpr QChar kSectionOpen('[');
 constexpr QChar kSectionClose(']');
 constexpr QChar kKeySeparator('=');
 constexpr QChar kCommentMark(';');
+constexpr QChar kQuote('"');
 constexpr auto kDefaultLineEnding = u"\n";
+constexpr auto kLoneCarriageReturn = u"\r";
+constexpr auto kLineFeed = u"\n";
+constexpr auto kCarriageReturnLineFeed = u"\r\n";
 
 bool IsBlank(QChar c)
 {
@@ -63,11 +67,16 @@ bool SameName(QStringView a, QStringView b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+bool IsQuoted(QStringView value)
+{
+    return value.size() >= 2 && value.front() == value.back() &&
+           (value.front() == u'"' || value.front() == u'\'');
+}
+
 QString CleanValue(QStringView raw)
 {
     QStringView value = TrimBlanks(raw);
-    if (value.size() >= 2 && value.front() == value.back() &&
-        (value.front() == u'"' || value.front() == u'\''))
+    if (IsQuoted(value))
         value = value.sliced(1, value.size() - 2);
     if (value.size() > ProfileFileContents::kMaxValueLength) {
         qsizetype cut = ProfileFileContents::kMaxValueLength;
@@ -77,6 +86,15 @@ QString CleanValue(QStringView raw)
         value = value.first(cut);
     }
     return value.toString();
+}
+
+// Returns `value` as it must stand in the file to read back unchanged: in quotes when reading would
+// otherwise trim its blanks or strip its own quotes.
+QString StoredValue(const QString& value)
+{
+    if (TrimBlanks(value).size() == value.size() && !IsQuoted(value))
+        return value;
+    return kQuote + value + kQuote;
 }
 
 bool HasLineBreakOrNul(QStringView text)
@@ -141,10 +159,10 @@ bool ProfileFileContents::SetValue(const QString& section, const QString& key, c
     if (const std::optional<qsizetype> index = FindKeyLine(section, key)) {
         Line& line = lines[*index];
         // Keep the key as it was spelled, and everything before the '='.
-        line.text = line.text.first(ParseKeyLine(line.text)->separator + 1) + value;
+        line.text = line.text.first(ParseKeyLine(line.text)->separator + 1) + StoredValue(value);
         return true;
     }
-    const QString keyLine = key + kKeySeparator + value;
+    const QString keyLine = key + kKeySeparator + StoredValue(value);
     if (const std::optional<qsizetype> header = FindSectionHeader(section)) {
         InsertLine(EndOfSectionBody(*header), keyLine);
         return true;
@@ -218,7 +236,11 @@ QString ProfileFileContents::PreferredLineEnding() const
 
 void ProfileFileContents::InsertLine(qsizetype index, const QString& text)
 {
-    const QString ending = PreferredLineEnding();
+    QString ending = PreferredLineEnding();
+    // A lone CR before a line that is only an LF would read back as one CR LF, losing that line.
+    if (ending == kLoneCarriageReturn && index < lines.size() && lines[index].text.isEmpty() &&
+        lines[index].ending == kLineFeed)
+        ending = QString::fromUtf16(kCarriageReturnLineFeed);
     if (index > 0 && lines[index - 1].ending.isEmpty())
         lines[index - 1].ending = ending;
     lines.insert(index, Line{text, ending});

@@ -1,12 +1,16 @@
 #include "platform/serial_device.h"
 
+#include "platform/line_speed.h"
 #include "platform/serial_error_mask.h"
+#include "platform/uucp_lock.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -26,6 +30,19 @@ void SetModemLine(int descriptor, int line, std::uint8_t control)
     ::ioctl(descriptor, request, &line);
 }
 
+TerminalMode ModeOf(const termios& attributes)
+{
+    static_assert(TerminalMode::kControlCharCount <= NCCS);
+    TerminalMode mode;
+    mode.inputFlags = attributes.c_iflag;
+    mode.outputFlags = attributes.c_oflag;
+    mode.controlFlags = attributes.c_cflag;
+    mode.localFlags = attributes.c_lflag;
+    mode.lineDiscipline = attributes.c_line;
+    std::copy_n(attributes.c_cc, mode.controlChars.size(), mode.controlChars.begin());
+    return mode;
+}
+
 } // namespace
 
 QString SerialDevice::DevicePath(const QString& portName)
@@ -35,7 +52,20 @@ QString SerialDevice::DevicePath(const QString& portName)
 
 std::unique_ptr<SerialDevice> SerialDevice::Open(const QString& portName)
 {
-    const QByteArray path = DevicePath(portName).toLocal8Bit();
+    return Open(portName, DeviceHolders::Scan());
+}
+
+std::unique_ptr<SerialDevice> SerialDevice::Open(const QString& portName,
+                                                 const DeviceHolders& holders)
+{
+    const QString devicePath = DevicePath(portName);
+    const QByteArray path = devicePath.toLocal8Bit();
+    // Checked before the open: opening a port can already disturb its holder (a real port raises
+    // DTR and RTS).
+    struct stat node = {};
+    if (::stat(path.constData(), &node) != 0 || !S_ISCHR(node.st_mode) ||
+        holders.Holds(node.st_rdev) || IsLockedByAnotherProcess(devicePath))
+        return nullptr;
     const int descriptor = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
         return nullptr;
@@ -73,7 +103,7 @@ bool SerialDevice::ApplyLineSettings(const LineSettings& settings)
         return false;
     if (!ApplyToTermios(settings, attributes))
         return false;
-    if (::tcsetattr(descriptor, TCSANOW, &attributes) != 0)
+    if (!ApplyTerminalMode(descriptor, ModeOf(attributes), settings.baudRate))
         return false;
     SetModemLine(descriptor, TIOCM_DTR, settings.dtrControl);
     SetModemLine(descriptor, TIOCM_RTS, settings.rtsControl);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/device_holders.h"
 #include "platform/line_settings.h"
 
 #include <QString>
@@ -30,17 +31,23 @@ public:
     // "/..." is a device path; any other name means /dev/NAME (an empty name gives "/dev/").
     static QString DevicePath(const QString& portName);
 
-    // Opens the device exclusively: a device another program holds (or this process holds through
-    // another SerialDevice) fails. Returns null when the device is absent, not a terminal, or held.
+    // Opens the device exclusively: a device that another process holds open (as far as `holders`
+    // shows), that a UUCP lock file of a live process names, or whose lock another program or this
+    // process (through another SerialDevice) holds fails, without the device being opened at all.
+    // Returns null when the device is absent, not a terminal, or held.
+    static std::unique_ptr<SerialDevice> Open(const QString& portName,
+                                              const DeviceHolders& holders);
+    // As above, with the holders scanned now.
     static std::unique_ptr<SerialDevice> Open(const QString& portName);
 
     ~SerialDevice();
     SerialDevice(const SerialDevice&) = delete;
     SerialDevice& operator=(const SerialDevice&) = delete;
 
-    // Puts the settings into force, DTR and RTS as they say where the device has modem lines.
-    // Returns false for settings the device or termios refuses; the device's settings then stay as
-    // they were.
+    // Puts the settings into force, DTR and RTS as they say where the device has modem lines. Any
+    // baud rate above 0 is asked for; a driver that puts a rate more than 2 % away into force
+    // refuses it. Returns false for settings the device or termios refuses; the device's settings
+    // then stay as they were.
     bool ApplyLineSettings(const LineSettings& settings);
 
     // Discards everything pending in the input and the output queue. Returns false on failure.

@@ -9,8 +9,9 @@
 QStringList DiscoverOpenablePorts(const PortDiscoveryRoots& roots)
 {
     QStringList names;
+    const DeviceHolders holders = DeviceHolders::Scan();
     for (const PortCandidate& candidate : ListPortCandidates(roots)) {
-        if (!names.contains(candidate.name) && ProbePort(candidate.devicePath))
+        if (!names.contains(candidate.name) && ProbePort(candidate.devicePath, holders))
             names.append(candidate.name);
     }
     std::sort(names.begin(), names.end(), NaturalLess);

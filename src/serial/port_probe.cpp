@@ -2,12 +2,8 @@
 
 #include "platform/serial_device.h"
 
-bool ProbePort(const QString& devicePath)
+bool ProbePort(const QString& devicePath, const DeviceHolders& holders)
 {
-    std::unique_ptr<SerialDevice> device = SerialDevice::Open(devicePath);
-    if (!device)
-        return false;
-    device->Purge();
-    device->Close();
-    return true;
+    std::unique_ptr<SerialDevice> device = SerialDevice::Open(devicePath, holders);
+    return device != nullptr;
 }

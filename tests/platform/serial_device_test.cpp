@@ -1,11 +1,12 @@
 #include "platform/serial_device.h"
 
+#include "platform/line_speed.h"
 #include "platform/serial_error_mask.h"
 #include "support/pty_pair.h"
 #include "support/wait_until.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <termios.h>
 #include <unistd.h>
@@ -51,6 +52,36 @@ TEST(SerialDevice, SecondOpenOfAHeldPortFailsUntilTheFirstCloses)
     EXPECT_NE(SerialDevice::Open(pty.SlavePath()), nullptr);
 }
 
+TEST(SerialDevice, UucpLockOfAnotherLiveProcessKeepsThePortClosed)
+{
+    PtyPair pty;
+    ASSERT_TRUE(pty.IsValid());
+    const QString lockPath =
+        QStringLiteral("/run/lock/LCK..") + QFileInfo(pty.SlavePath()).fileName();
+    const int parent = static_cast<int>(::getppid());
+    const struct
+    {
+        const char* name;
+        QByteArray contents;
+        bool opens;
+    } cases[] = {
+        {"ascii, live", QByteArray::number(parent).rightJustified(10) + '\n', false},
+        {"binary, live", QByteArray(reinterpret_cast<const char*>(&parent), sizeof parent), false},
+        {"ascii, process gone", "2147483647\n", true},
+        {"this process", QByteArray::number(::getpid()) + '\n', true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile lock(lockPath);
+        if (!lock.open(QIODevice::WriteOnly))
+            GTEST_SKIP() << "no UUCP lock folder to write to";
+        lock.write(c.contents);
+        lock.close();
+        EXPECT_EQ(SerialDevice::Open(pty.SlavePath()) != nullptr, c.opens);
+        lock.remove();
+    }
+}
+
 TEST(SerialDevice, BytesTravelBothWaysIncludingNulAndHighBytesAndReadsNeverBlock)
 {
     PtyPair pty;
@@ -86,25 +117,39 @@ TEST(SerialDevice, PurgeDiscardsWaitingInput)
     EXPECT_EQ(device->ReadByte(), std::nullopt);
 }
 
-TEST(SerialDevice, AppliedSettingsAreInForceOnTheDevice)
+TEST(SerialDevice, AppliedSettingsAreInForceOnTheDeviceAndRefusedOnesChangeNothing)
 {
     PtyPair pty;
     std::unique_ptr<SerialDevice> device = SerialDevice::Open(pty.SlavePath());
     ASSERT_NE(device, nullptr);
     LineSettings settings = MakeReaderLineSettings();
-    settings.baudRate = 9600;
+    settings.baudRate = 14400;
     ASSERT_TRUE(device->ApplyLineSettings(settings));
     settings.baudRate = 0;
     EXPECT_FALSE(device->ApplyLineSettings(settings));
 
-    // The refused settings left the earlier ones in force.
-    const int descriptor = ::open(pty.SlavePath().toLocal8Bit().constData(), O_RDONLY | O_NOCTTY);
-    ASSERT_GE(descriptor, 0);
     termios attributes{};
-    ASSERT_EQ(::tcgetattr(descriptor, &attributes), 0);
-    ::close(descriptor);
-    EXPECT_EQ(cfgetospeed(&attributes), static_cast<speed_t>(B9600));
+    ASSERT_EQ(::tcgetattr(pty.Master(), &attributes), 0);
+    EXPECT_EQ(ReadLineSpeed(pty.Master()), 14400u);
     EXPECT_EQ(attributes.c_lflag & (ICANON | ECHO), 0u);
+    EXPECT_EQ(attributes.c_iflag & (IGNBRK | BRKINT), static_cast<tcflag_t>(IGNBRK));
+}
+
+TEST(SerialDevice, DriverRateWithinTwoPercentOfTheRequestIsCloseEnough)
+{
+    const struct
+    {
+        std::uint32_t requested;
+        std::uint32_t actual;
+        bool closeEnough;
+    } cases[] = {
+        {115200, 117504, true},    {115200, 117505, false}, {4000000, 3920000, true},
+        {4000000, 3919999, false}, {14400, 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.requested << " " << c.actual);
+        EXPECT_EQ(IsCloseEnoughLineSpeed(c.requested, c.actual), c.closeEnough);
+    }
 }
 
 TEST(SerialDevice, VanishedDeviceReportsHangUpAndFailedWrites)

@@ -1,12 +1,13 @@
 #include "platform/profile_file.h"
 
+#include "support/bound_by_file_modes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 #include <vector>
 
@@ -16,6 +17,11 @@ QByteArray ReadBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QByteArray Utf16(const char16_t* text, QStringConverter::Encoding order)
+{
+    return QStringEncoder(order).encode(QStringView(text));
 }
 
 void WriteBytes(const QString& path, const QByteArray& bytes)
@@ -60,6 +66,9 @@ TEST_F(ProfileFileTest, ReadsValuesByTheClassicRules)
          QString(258, u'a')},
         {"utf-8 byte-order mark", "\xEF\xBB\xBF[Data]\nP1=1\n", "P1", "1"},
         {"windows-1252 file", "[Data]\nP1=Gr\xFC\xDF\x65 \x80\n", "P1", QStringLiteral("Grüße €")},
+        {"utf-16 little-endian", Utf16(u"\uFEFF[Data]\r\nP1=\u00E4\r\n", QStringConverter::Utf16LE),
+         "P1", QStringLiteral("ä")},
+        {"utf-16 big-endian", Utf16(u"\uFEFF[Data]\nP1=1\n", QStringConverter::Utf16BE), "P1", "1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -110,10 +119,27 @@ TEST_F(ProfileFileTest, WritesChangeOnlyTheirLineWhetherOneByOneOrSavedAtOnce)
          QByteArray("\xEF\xBB\xBF[Data]\n\x01\0\nP1=a\n", 18),
          {{"Data", "P1", "b"}},
          QByteArray("\xEF\xBB\xBF[Data]\n\x01\0\nP1=b\n", 18)},
-        {"windows-1252 file comes back as utf-8",
+        {"windows-1252 file, even one that is utf-8 but for one byte, stays windows-1252",
+         "; Gr\xFC\xDF\x65 \xC3\xA4\n[Data]\nP1=a\n",
+         {{"Data", "P1", QStringLiteral("é€")}},
+         "; Gr\xFC\xDF\x65 \xC3\xA4\n[Data]\nP1=\xE9\x80\n"},
+        {"value beyond windows-1252 makes the file utf-8",
          "; Gr\xFC\xDF\x65\n[Data]\nP1=a\n",
-         {{"Data", "P1", QStringLiteral("ä")}},
-         "; Grüße\n[Data]\nP1=ä\n"},
+         {{"Data", "P1", QStringLiteral("\u4E2D")}},
+         "; Grüße\n[Data]\nP1=\u4E2D\n"},
+        {"utf-16 file stays utf-16 with its mark",
+         Utf16(u"\uFEFF[Interface]\r\nPort=ttyS0\r\n", QStringConverter::Utf16LE),
+         {{"Interface", "Port", "ttyUSB0"}, {"Data", "P1", QStringLiteral("ä")}},
+         Utf16(u"\uFEFF[Interface]\r\nPort=ttyUSB0\r\n[Data]\r\nP1=\u00E4\r\n",
+               QStringConverter::Utf16LE)},
+        {"blanks or quotes around a value are kept by quoting it",
+         "[Data]\nP1=a\n",
+         {{"Data", "P1", "  ABCD  "}, {"Data", "P2", "'x'"}},
+         "[Data]\nP1=\"  ABCD  \"\nP2=\"'x'\"\n"},
+        {"lone CR line ends never swallow an empty LF line",
+         "[Data]\rP1=a\r\n\n[Terminal]\r",
+         {{"Data", "P2", "b"}},
+         "[Data]\rP1=a\r\nP2=b\r\n\n[Terminal]\r"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -198,22 +224,22 @@ TEST_F(ProfileFileTest, OversizedFileOrFolderIsNeitherReadNorReplaced)
     EXPECT_TRUE(QFileInfo(IniPath()).isDir());
 }
 
-TEST_F(ProfileFileTest, UnwritablePlacesFailTheWriteAndLeaveTheFileAlone)
+TEST_F(ProfileFileTest, UnwritableFileFailsTheWriteButAFileInAReadOnlyFolderIsWrittenInPlace)
 {
     EXPECT_FALSE(ProfileFile::WriteString(folder.filePath("missing/Orvane.ini"), "Data", "P", "b"));
     // Not even the superuser can create a file at the top of /proc.
     EXPECT_FALSE(ProfileFile::WriteString("/proc/orvane-test.ini", "Data", "P1", "b"));
-    if (geteuid() == 0)
-        return; // file modes do not bind the superuser
-    const QByteArray before = "[Data]\nP1=a\n";
-    WriteBytes(IniPath(), before);
-    QFile::setPermissions(IniPath(), QFile::ReadOwner);
-    EXPECT_FALSE(ProfileFile::WriteString(IniPath(), "Data", "P1", "b"));
-    QFile::setPermissions(IniPath(), QFile::ReadOwner | QFile::WriteOwner);
-    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
-    EXPECT_FALSE(ProfileFile::WriteString(IniPath(), "Data", "P1", "b"));
-    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(ReadBytes(IniPath()), before);
+    WriteBytes(IniPath(), "[Data]\nP1=a\n");
+    RunBoundByFileModes([&] {
+        QFile::setPermissions(IniPath(), QFile::ReadOwner);
+        EXPECT_FALSE(ProfileFile::WriteString(IniPath(), "Data", "P1", "b"));
+        QFile::setPermissions(IniPath(), QFile::ReadOwner | QFile::WriteOwner);
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+        EXPECT_TRUE(ProfileFile::WriteString(IniPath(), "Data", "P1", "c"));
+        QFile::setPermissions(folder.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    });
+    EXPECT_EQ(ReadBytes(IniPath()), "[Data]\nP1=c\n");
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 
 #include "platform/serial_device.h"
 #include "support/fake_port_folder.h"
+#include "support/port_holder_process.h"
 #include "support/pty_pair.h"
+#include "support/wait_until.h"
 
 #include <gtest/gtest.h>
 
@@ -12,19 +14,27 @@ TEST(PortDiscovery, ListsOpenableTerminalsAndIdentityLinksInNaturalOrder)
     PtyPair first;
     PtyPair second;
     PtyPair held;
-    ASSERT_TRUE(folder.IsValid() && first.IsValid() && second.IsValid() && held.IsValid());
+    PtyPair heldElsewhere;
+    ASSERT_TRUE(folder.IsValid() && first.IsValid() && second.IsValid() && held.IsValid() &&
+                heldElsewhere.IsValid());
     ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS10"), first.SlavePath()));
     ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS2"), second.SlavePath()));
     ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS3"), QString()));            // no node
     ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS4"), QStringLiteral("/x"))); // dangling
     ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS5"), QStringLiteral("/dev/null")));
     ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS6"), held.SlavePath()));
+    ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS7"), heldElsewhere.SlavePath()));
     ASSERT_TRUE(folder.AddTerminal(QStringLiteral("tty1"), first.SlavePath(), false));
     ASSERT_TRUE(folder.AddIdentityLink(QStringLiteral("usb-B-if00"), second.SlavePath()));
     ASSERT_TRUE(folder.AddIdentityLink(QStringLiteral("usb-gone-if00"), QStringLiteral("/x")));
     PortDiscoveryRoots roots = folder.Roots();
     std::unique_ptr<SerialDevice> holder = SerialDevice::Open(held.SlavePath());
     ASSERT_NE(holder, nullptr);
+    PortHolderProcess otherProgram(heldElsewhere.SlavePath());
+    ASSERT_TRUE(otherProgram.IsHolding());
+    // Bytes wait in a free port and in the one the other program holds; probing takes none.
+    const QByteArray waiting = "waiting for their reader";
+    ASSERT_TRUE(first.Write(waiting) && heldElsewhere.Write(waiting));
 
     // ttyS2 and the link are one device: the second probe finds it only if the first let go.
     const QStringList expected{roots.serialById + QStringLiteral("/usb-B-if00"),
@@ -33,6 +43,12 @@ TEST(PortDiscovery, ListsOpenableTerminalsAndIdentityLinksInNaturalOrder)
     EXPECT_NE(SerialDevice::Open(second.SlavePath()), nullptr);
     holder.reset();
     EXPECT_EQ(DiscoverOpenablePorts(roots).size(), 4);
+    EXPECT_EQ(otherProgram.Read(waiting.size()), waiting);
+    std::unique_ptr<SerialDevice> firstPort = SerialDevice::Open(first.SlavePath());
+    ASSERT_NE(firstPort, nullptr);
+    EXPECT_TRUE(WaitUntil([&] {
+        return firstPort->BytesWaiting().value_or(0) == static_cast<std::uint32_t>(waiting.size());
+    }));
 
     roots.ttyClass += QStringLiteral("/absent");
     roots.serialById += QStringLiteral("/absent");

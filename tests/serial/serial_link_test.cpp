@@ -1,7 +1,10 @@
 #include "serial/serial_link.h"
 
+#include "platform/number_parsing.h"
 #include "platform/serial_error_mask.h"
+#include "resources/interface_dialog_template.h"
 #include "support/link_exchange.h"
+#include "support/port_holder_process.h"
 #include "support/pty_reader_fixture.h"
 #include "support/recording_link_error_reporter.h"
 #include "support/wait_until.h"
@@ -57,9 +60,21 @@ TEST_F(SerialLinkTest, PortsThatCannotBeOpenedAreReportedAndLeaveNoPort)
     }
 }
 
+TEST_F(SerialLinkTest, PortAnotherProgramHoldsWithoutALockIsNotOpenedAndKeepsItsWaitingBytes)
+{
+    PortHolderProcess holder(SlavePath());
+    ASSERT_TRUE(holder.IsHolding());
+    const QByteArray waiting = "0123456789ABCDEF\rwaiting";
+    ASSERT_TRUE(reader->SendRaw(waiting));
+    link.ConnectPort(reporter);
+    EXPECT_EQ(link.connected, 0);
+    EXPECT_EQ(reporter.shown, QStringList{SlavePath() + QStringLiteral(" could not be opened!")});
+    EXPECT_EQ(holder.Read(waiting.size()), waiting);
+}
+
 TEST_F(SerialLinkTest, RefusedLineSettingsCloseThePortAndReportItNotOpened)
 {
-    for (std::int32_t rate : {0, -9600, 12345}) {
+    for (std::int32_t rate : {0, -9600}) {
         SCOPED_TRACE(rate);
         reporter.shown.clear();
         link.baudRate = rate;
@@ -130,15 +145,20 @@ TEST_F(SerialLinkTest, ClosedLinkSendsNothingAndReopensWithTheNewRate)
     EXPECT_EQ(link.portHandle, nullptr);
     EXPECT_FALSE(link.receiveThread.IsRunning());
     EXPECT_EQ(link.WriteText(QStringLiteral("TOR\r")), SerialLink::kNoPort);
-    std::this_thread::sleep_for(20ms);
-    EXPECT_TRUE(reader->ReceivedBytes().isEmpty());
 
-    link.connected = 0;
-    link.baudRate = 9600;
-    link.ConnectPort(reporter);
-    ASSERT_EQ(link.connected, 1);
-    EXPECT_EQ(link.lineSettings.baudRate, 9600u);
-    EXPECT_EQ(Exchange(QStringLiteral("RD 2\r")), "1011121314151617\r\n");
+    // Every rate the Interface dialog offers is put into force exactly.
+    for (const QString& entry : InterfaceBaudRateEntries()) {
+        SCOPED_TRACE(entry.toStdString());
+        link.baudRate = ParseLeadingInt32(entry);
+        link.ConnectPort(reporter);
+        ASSERT_EQ(link.connected, 1);
+        EXPECT_EQ(reader->ClientLineSpeed(), static_cast<std::uint32_t>(link.baudRate));
+        EXPECT_EQ(Exchange(QStringLiteral("RD 2\r")), "1011121314151617\r\n");
+        link.ClosePort(reporter);
+    }
+    // Only the exchanges reached the reader, nothing written while the port was closed.
+    const QByteArray exchange = "RD 2\r";
+    EXPECT_EQ(reader->ReceivedBytes(), exchange.repeated(InterfaceBaudRateEntries().size()));
     EXPECT_TRUE(reporter.shown.isEmpty());
 }
 

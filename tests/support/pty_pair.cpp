@@ -17,14 +17,13 @@ PtyPair::PtyPair()
         return;
     }
     slavePath = QString::fromLocal8Bit(name);
-    slaveKeeper = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
     termios attributes{};
-    if (slaveKeeper < 0 || ::tcgetattr(slaveKeeper, &attributes) != 0) {
+    if (::tcgetattr(master, &attributes) != 0) {
         Vanish();
         return;
     }
     cfmakeraw(&attributes);
-    ::tcsetattr(slaveKeeper, TCSANOW, &attributes);
+    ::tcsetattr(master, TCSANOW, &attributes);
 }
 
 PtyPair::~PtyPair()
@@ -83,10 +82,7 @@ QByteArray PtyPair::ReadUntilQuiet(std::chrono::milliseconds quiet)
 
 void PtyPair::Vanish()
 {
-    if (slaveKeeper >= 0)
-        ::close(slaveKeeper);
     if (master >= 0)
         ::close(master);
-    slaveKeeper = -1;
     master = -1;
 }

@@ -4,8 +4,8 @@
 #include <QString>
 #include <chrono>
 
-// A raw pseudo-terminal whose master end the test drives by hand. The pair keeps its own slave
-// descriptor open, so a client's close does not hang up the line.
+// A raw pseudo-terminal whose master end the test drives by hand. Only the master is held here, as
+// a reader would: the client's side is open only while a client has it open.
 class PtyPair
 {
 public:
@@ -16,6 +16,8 @@ public:
 
     bool IsValid() const { return master >= 0; }
     const QString& SlavePath() const { return slavePath; }
+    // The master's descriptor: termios calls on it read and set the client's line settings.
+    int Master() const { return master; }
 
     // Writes bytes to the master end (the client reads them). Returns false on failure or when
     // the client's input queue stayed full for bound.
@@ -27,11 +29,10 @@ public:
     // Reads whatever arrives within quiet of the last byte.
     QByteArray ReadUntilQuiet(std::chrono::milliseconds quiet);
 
-    // Closes both ends held here: the client sees its device vanish.
+    // Closes the master: the client sees its device vanish.
     void Vanish();
 
 private:
     int master = -1;
-    int slaveKeeper = -1;
     QString slavePath;
 };

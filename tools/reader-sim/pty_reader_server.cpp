@@ -1,5 +1,7 @@
 #include "reader-sim/pty_reader_server.h"
 
+#include "platform/line_speed.h"
+
 #include <QFile>
 #include <cerrno>
 #include <cstdlib>
@@ -40,15 +42,16 @@ bool PtyReaderServer::Start()
         return false;
     }
     slavePath = QString::fromLocal8Bit(name);
-    slaveKeeper = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
+    // Raw from the start, so nothing is echoed or translated before a client sets its own mode.
+    // Set through the master: the server holds no descriptor of the client's side, so a program
+    // that opens the port sees no other holder.
     termios attributes{};
-    if (slaveKeeper < 0 || ::tcgetattr(slaveKeeper, &attributes) != 0) {
+    if (::tcgetattr(master, &attributes) != 0) {
         Stop();
         return false;
     }
-    // Raw from the start, so nothing is echoed or translated before a client sets its own mode.
     cfmakeraw(&attributes);
-    if (::tcsetattr(slaveKeeper, TCSANOW, &attributes) != 0) {
+    if (::tcsetattr(master, TCSANOW, &attributes) != 0) {
         Stop();
         return false;
     }
@@ -77,11 +80,8 @@ void PtyReaderServer::Stop()
     if (!options.linkPath.isEmpty() && !slavePath.isEmpty())
         QFile::remove(options.linkPath);
     std::lock_guard lock(writeMutex);
-    if (slaveKeeper >= 0)
-        ::close(slaveKeeper);
     if (master >= 0)
         ::close(master);
-    slaveKeeper = -1;
     master = -1;
 }
 
@@ -101,6 +101,12 @@ void PtyReaderServer::ClearReceivedBytes()
 {
     std::lock_guard lock(emulatorMutex);
     emulator.ClearReceivedBytes();
+}
+
+std::optional<std::uint32_t> PtyReaderServer::ClientLineSpeed()
+{
+    std::lock_guard lock(writeMutex);
+    return master < 0 ? std::nullopt : ReadLineSpeed(master);
 }
 
 bool PtyReaderServer::SendRaw(const QByteArray& bytes)
@@ -127,8 +133,9 @@ void PtyReaderServer::Serve()
         pollfd entry{master, POLLIN, 0};
         const int ready = ::poll(&entry, 1, static_cast<int>(kServePollPeriod.count()));
         if (ready <= 0 || (entry.revents & POLLIN) == 0) {
+            // While no client has the port open the master reports a hang-up at once: do not spin.
             if (ready > 0)
-                SleepUnlessStopping(kServePollPeriod); // hang-up: do not spin
+                SleepUnlessStopping(kServePollPeriod);
             continue;
         }
         const ssize_t count = ::read(master, buffer, sizeof buffer);

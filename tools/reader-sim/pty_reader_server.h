@@ -8,6 +8,7 @@
 #include <chrono>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 // How the server shapes its answers in time, and where it announces itself.
@@ -19,8 +20,9 @@ struct PtyServerOptions
 };
 
 // Serves a ReaderEmulator on a pseudo-terminal from its own thread. Clients open SlavePath() like a
-// serial port; the server keeps the slave open itself, so one client's close does not hang up the
-// line for the next. All member functions may be called from any thread.
+// serial port; the server holds only the master, as a reader holds only its end of the cable, and
+// bytes it sends while no client has the port open wait for the next one. All member functions
+// may be called from any thread.
 class PtyReaderServer
 {
 public:
@@ -49,6 +51,9 @@ public:
     QByteArray ReceivedBytes() const;
     void ClearReceivedBytes();
 
+    // The line speed the client set; nothing before Start or when the query fails.
+    std::optional<std::uint32_t> ClientLineSpeed();
+
     // Sends bytes to the client at once, as a reader that speaks unasked.
     bool SendRaw(const QByteArray& bytes);
 
@@ -62,7 +67,6 @@ private:
     mutable std::mutex emulatorMutex;
     std::mutex writeMutex;
     int master = -1;
-    int slaveKeeper = -1;
     QString slavePath;
     std::atomic<bool> stopping{false};
     std::thread server;

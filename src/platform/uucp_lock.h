@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// Whether a live process other than this one locked the device at `devicePath` the UUCP way: a
+// file "LCK..<device name>" in /var/lock or /run/lock that holds the process id, as ten ASCII
+// digits or as a binary int. A lock of a process that is gone, or one that cannot be read, locks
+// nothing.
+bool IsLockedByAnotherProcess(const QString& devicePath);
