@@ -98,7 +98,7 @@ TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
         {{"read", "1-2"}, NoTransponder, 1, "P1 No Read failed\nP2 not read\n", "TOR\rRD 1\r"},
         {{"write", "P3=00112233445566aa", "--verify"}, {}, 0, "P3 00112233445566AA verified\n",
          "TOR\rWD 3 00112233445566AA\rRD 3\r"},
-        {{"write", "P4=ABCDEFGH", "P3=0011223344556677"},
+        {{"write", "P4=8899AABBCCDDEEFF", "P3=0011223344556677"},
          [](ReaderEmulator& emulator) { emulator.SetLocked(3, true); }, 1,
          "P3 NAK refused\nP4 not written\n", "TOR\rWD 3 0011223344556677\r"},
         {{"write", "P3=0011223344556677", "P4=00112233445566"}, {}, 2, "", ""},
