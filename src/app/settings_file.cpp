@@ -1,5 +1,5 @@
 #include "app/corvane_dlg.h"
-#include "app/settings_keys.h"
+#include "transponder/settings_keys.h"
 #include "platform/number_parsing.h"
 #include "platform/profile_file.h"
 #include "transponder/page_row_table.h"

@@ -1,9 +1,7 @@
 #include "app/corvane_dlg.h"
 #include "app/operations/operation_run.h"
 #include "app/operations/page_field_colours.h"
-#include "transponder/answer_judging.h"
-#include "transponder/command_exchange.h"
-#include "transponder/reader_command.h"
+#include "transponder/page_runs.h"
 #include "transponder/timeout_query.h"
 
 namespace {
@@ -12,17 +10,15 @@ namespace {
 // fields keep their colours.
 void LockSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
 {
-    bool acknowledged = true;
-    for (std::size_t index = 0; index < dialog.pageRows.rows.size() && acknowledged; ++index) {
-        if (!dialog.pageRows.rows[index].selected)
-            continue;
-        SetPageFieldColour(dialog, index, kColourWhite);
-        const ExchangeResult answer =
-            CommandExchange(context, LockPageCommand(static_cast<int>(index) + 1));
-        acknowledged = IsAcknowledged(answer.kept);
-        SetPageFieldColour(dialog, index, acknowledged ? kColourGreen : kColourRed);
-        PutAnswerRecord(context, answer);
-    }
+    PageSelection selected{};
+    for (std::size_t index = 0; index < selected.size(); ++index)
+        selected[index] = dialog.pageRows.rows[index].selected;
+    PageRunHooks hooks;
+    hooks.starting = [&](int page) { SetPageFieldColour(dialog, page - 1, kColourWhite); };
+    hooks.finished = [&](const ReaderStep& step) {
+        SetPageFieldColour(dialog, step.page - 1, step.good ? kColourGreen : kColourRed);
+    };
+    LockPageRun(context, selected, hooks);
 }
 
 } // namespace

@@ -1,9 +1,7 @@
 #include "app/corvane_dlg.h"
 #include "app/operations/operation_run.h"
 #include "app/operations/page_field_colours.h"
-#include "transponder/answer_judging.h"
-#include "transponder/command_exchange.h"
-#include "transponder/reader_command.h"
+#include "transponder/page_runs.h"
 #include "transponder/timeout_query.h"
 
 namespace {
@@ -21,25 +19,20 @@ void PrepareFields(COrvaneDlg& dialog)
 // Reads the selected pages in page order until an answer shorter than a page ends the run.
 void ReadSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
 {
-    int lastAnswerLength = kPageHexDigits;
-    for (std::size_t index = 0; index < dialog.pageRows.rows.size(); ++index) {
-        PageRow& row = dialog.pageRows.rows[index];
-        if (!row.selected)
-            continue;
-        if (!ReadRunContinues(lastAnswerLength))
-            break;
-        SetPageFieldColour(dialog, index, kColourWhite);
-        const ExchangeResult answer =
-            CommandExchange(context, ReadPageCommand(static_cast<int>(index) + 1));
-        lastAnswerLength = answer.answerLength;
-        const bool read = IsGoodPageAnswer(answer.kept);
-        if (read)
-            row.text = PresentHex(answer.kept, dialog.displayFormat);
-        PutAnswerRecord(context, answer);
+    PageSelection selected{};
+    for (std::size_t index = 0; index < selected.size(); ++index)
+        selected[index] = dialog.pageRows.rows[index].selected;
+    PageRunHooks hooks;
+    hooks.starting = [&](int page) { SetPageFieldColour(dialog, page - 1, kColourWhite); };
+    hooks.finished = [&](const ReaderStep& step) {
+        const std::size_t index = static_cast<std::size_t>(step.page - 1);
+        if (step.good)
+            dialog.pageRows.rows[index].text = PresentHex(step.answer.kept, dialog.displayFormat);
         dialog.UpdateData(false);
         FocusPageField(dialog, index);
-        SetPageFieldColour(dialog, index, read ? kColourGreen : kColourRed);
-    }
+        SetPageFieldColour(dialog, index, step.good ? kColourGreen : kColourRed);
+    };
+    ReadPageRun(context, selected, hooks);
 }
 
 } // namespace

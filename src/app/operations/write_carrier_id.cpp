@@ -2,11 +2,9 @@
 #include "app/operations/operation_run.h"
 #include "app/operations/page_field_colours.h"
 #include "framework/message_boxes.h"
-#include "transponder/carrier_id_composition.h"
 #include "transponder/carrier_id_length.h"
-#include "transponder/command_exchange.h"
+#include "transponder/carrier_id_runs.h"
 #include "transponder/page_text_validation.h"
-#include "transponder/reader_command.h"
 #include "transponder/timeout_query.h"
 #include "transponder/validation_messages.h"
 
@@ -19,21 +17,15 @@ void WhitenCarrierIdFields(COrvaneDlg& dialog)
     dialog.carrierIdField.SetBackgroundColor(kColourWhite, true);
 }
 
-// Writes one page of the area, reads it back and shows what the reader returned in the page's
-// row, green when it equals what was written. Returns whether it did.
-bool WriteAndCheckPage(COrvaneDlg& dialog, ExchangeContext& context, int page,
-                       const QString& pageHex)
+// Shows what the reader returned for a page of the area in the page's row, green when it equals
+// what was written.
+void ShowCheckedPage(COrvaneDlg& dialog, const ReaderStep& check)
 {
-    PutAnswerRecord(context, CommandExchange(context, WritePageCommand(page, pageHex)));
-    const ExchangeResult check = CommandExchange(context, ReadPageCommand(page));
-    PutAnswerRecord(context, check);
-    const bool good = check.kept == pageHex;
-    const std::size_t index = static_cast<std::size_t>(page - 1);
-    SetPageFieldColour(dialog, index, good ? kColourGreen : kColourRed);
-    dialog.pageRows.rows[index].text = PresentHex(check.kept, dialog.displayFormat);
+    const std::size_t index = static_cast<std::size_t>(check.page - 1);
+    SetPageFieldColour(dialog, index, check.good ? kColourGreen : kColourRed);
+    dialog.pageRows.rows[index].text = PresentHex(check.answer.kept, dialog.displayFormat);
     dialog.UpdateData(false);
     FocusPageField(dialog, index);
-    return good;
 }
 
 // Checks the carrier ID text against the display format and the carrier ID length before it is
@@ -60,8 +52,7 @@ bool ValidateCarrierId(COrvaneDlg& dialog)
 
 // Reads pages 1 and 2, puts the carrier ID over their first L bytes and writes both back, page 2
 // only after page 1 checked good. Nothing is written when the carrier ID is not valid or when
-// either read did not return a whole page of hexadecimal digits: a page composed from an error
-// answer would overwrite the transponder's other data.
+// either read did not return a whole page of hexadecimal digits.
 void WriteCarrierIdPages(COrvaneDlg& dialog, ExchangeContext& context)
 {
     const int length = dialog.carrierIdLength;
@@ -69,21 +60,13 @@ void WriteCarrierIdPages(COrvaneDlg& dialog, ExchangeContext& context)
         AfxMessageBox(CarrierIdFaultMessage(length, dialog.displayFormat));
         return;
     }
-    const ExchangeResult old1 = CommandExchange(context, ReadPageCommand(kFirstCarrierIdPage));
-    PutAnswerRecord(context, old1);
-    const ExchangeResult old2 = CommandExchange(context, ReadPageCommand(kSecondCarrierIdPage));
-    const std::optional<CarrierIdPages> pages = ComposeCarrierIdPages(
-        HexFormOf(dialog.carrierIdText, dialog.displayFormat), old1.kept, old2.kept, length);
-    if (!pages) {
-        // Show both answers, so that the operator sees why nothing was written.
-        PutAnswerRecord(context, old2);
-        dialog.carrierIdField.SetBackgroundColor(kColourRed, true);
-        return;
-    }
-    if (!WriteAndCheckPage(dialog, context, kFirstCarrierIdPage, pages->page1))
-        return;
-    const bool good = WriteAndCheckPage(dialog, context, kSecondCarrierIdPage, pages->page2);
-    dialog.carrierIdField.SetBackgroundColor(good ? kColourGreen : kColourRed, true);
+    const CarrierIdWriting writing =
+        WriteCarrierIdRun(context, HexFormOf(dialog.carrierIdText, dialog.displayFormat), length,
+                          [&](const ReaderStep& check) { ShowCheckedPage(dialog, check); });
+    // After a page 1 mismatch the field stays white: the carrier ID was not written at all.
+    if (writing.outcome != CarrierIdWriteOutcome::Page1Mismatch)
+        dialog.carrierIdField.SetBackgroundColor(
+            writing.outcome == CarrierIdWriteOutcome::Written ? kColourGreen : kColourRed, true);
 }
 
 } // namespace

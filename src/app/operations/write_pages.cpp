@@ -2,12 +2,10 @@
 #include "app/operations/operation_run.h"
 #include "app/operations/page_field_colours.h"
 #include "framework/message_boxes.h"
-#include "transponder/answer_judging.h"
 #include "transponder/carrier_id_length.h"
-#include "transponder/command_exchange.h"
 #include "transponder/page_row_table.h"
+#include "transponder/page_runs.h"
 #include "transponder/page_text_validation.h"
-#include "transponder/reader_command.h"
 #include "transponder/timeout_query.h"
 #include "transponder/validation_messages.h"
 
@@ -36,26 +34,26 @@ bool ValidatePageText(COrvaneDlg& dialog, std::size_t index)
 // page is reported and skipped; the run goes on.
 void WriteSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
 {
-    bool acknowledged = true;
-    for (std::size_t index = 0; index < dialog.pageRows.rows.size() && acknowledged; ++index) {
+    const auto dataFor = [&](int page) -> std::optional<QString> {
+        const std::size_t index = static_cast<std::size_t>(page - 1);
         const PageRow& row = dialog.pageRows.rows[index];
         if (!row.selected || row.text.isEmpty())
-            continue;
+            return std::nullopt;
         if (!ValidatePageText(dialog, index)) {
             AfxMessageBox(PageTextFaultMessage(kPageRows[index].pageLabel, dialog.displayFormat));
-            continue;
+            return std::nullopt;
         }
-        const int page = static_cast<int>(index) + 1;
-        const ExchangeResult answer = CommandExchange(
-            context, WritePageCommand(page, HexFormOf(row.text, dialog.displayFormat)));
-        PutAnswerRecord(context, answer);
-        acknowledged = IsAcknowledged(answer.kept);
-        SetPageFieldColour(dialog, index, acknowledged ? kColourGreen : kColourRed);
+        return HexFormOf(row.text, dialog.displayFormat);
+    };
+    PageRunHooks hooks;
+    hooks.finished = [&](const ReaderStep& step) {
+        SetPageFieldColour(dialog, step.page - 1, step.good ? kColourGreen : kColourRed);
         // Pages 1 and 2 hold the carrier ID, whose field is reset when either is written.
-        if (page <= kSecondCarrierIdPage)
+        if (step.page <= kSecondCarrierIdPage)
             dialog.carrierIdField.SetBackgroundColor(kColourWhite, true);
         dialog.UpdateData(false);
-    }
+    };
+    WritePageRun(context, dataFor, hooks);
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include <QLatin1StringView>
 
 // The settings file's name, sections and keys (the page rows' keys are in
-// transponder/page_row_table.h).
+// page_row_table.h).
 namespace SettingsKey {
 
 inline constexpr QLatin1StringView kFileName{"Orvane.ini"};

@@ -1,0 +1,148 @@
+#include "cli/cli_arguments.h"
+
+#include "cli/page_list.h"
+#include "transponder/carrier_id_length.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace {
+
+constexpr std::array<std::pair<QLatin1StringView, CliCommand>, 5> kCommands{{
+    {QLatin1StringView("read"), CliCommand::Read},
+    {QLatin1StringView("write"), CliCommand::Write},
+    {QLatin1StringView("lock"), CliCommand::Lock},
+    {QLatin1StringView("uid"), CliCommand::Uid},
+    {QLatin1StringView("carrier-id"), CliCommand::CarrierId},
+}};
+
+constexpr std::array<QLatin1StringView, 6> kValueOptions{
+    QLatin1StringView("--port"),   QLatin1StringView("--baud"),  QLatin1StringView("--from"),
+    QLatin1StringView("--length"), QLatin1StringView("--write"), QLatin1StringView("--out")};
+
+std::optional<int> PositiveNumber(const QString& text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok && value > 0 && !text.startsWith(u'+') ? std::optional<int>(value) : std::nullopt;
+}
+
+// Applies one option; returns an error line or an empty text.
+QString ApplyOption(CliRequest& request, bool& help, const QString& name, const QString& value)
+{
+    if (name == QLatin1StringView("--help"))
+        help = true;
+    else if (name == QLatin1StringView("--ascii"))
+        request.format = DisplayFormat::Ascii;
+    else if (name == QLatin1StringView("--json"))
+        request.json = true;
+    else if (name == QLatin1StringView("--selected"))
+        request.selectedOnly = true;
+    else if (name == QLatin1StringView("--verify"))
+        request.verify = true;
+    else if (name == QLatin1StringView("--yes"))
+        request.confirmed = true;
+    else if (name == QLatin1StringView("--port"))
+        request.port = value;
+    else if (name == QLatin1StringView("--from"))
+        request.fromFile = value;
+    else if (name == QLatin1StringView("--out"))
+        request.outFile = value;
+    else if (name == QLatin1StringView("--write"))
+        request.carrierIdToWrite = value;
+    else if (name == QLatin1StringView("--baud")) {
+        request.baudRate = PositiveNumber(value);
+        if (!request.baudRate)
+            return QStringLiteral("--baud needs a positive number, not \"%1\"").arg(value);
+    } else if (name == QLatin1StringView("--length")) {
+        const std::optional<int> length = PositiveNumber(value);
+        if (!length || *length > kMaxCarrierIdLength)
+            return QStringLiteral("--length needs a number from 1 to 16, not \"%1\"").arg(value);
+        request.carrierIdLength = length;
+    } else
+        return QStringLiteral("unknown option %1").arg(name);
+    return {};
+}
+
+// Takes the command's own arguments: PAGES for read and lock, Pn=DATA for write.
+QString ApplyOperands(CliRequest& request, const QStringList& operands)
+{
+    const bool takesPages =
+        request.command == CliCommand::Read || request.command == CliCommand::Lock;
+    if (request.command == CliCommand::Write) {
+        request.assignments = operands;
+        return {};
+    }
+    if (!takesPages && !operands.isEmpty())
+        return QStringLiteral("unexpected argument \"%1\"").arg(operands.front());
+    if (operands.size() > 1)
+        return QStringLiteral("unexpected argument \"%1\"").arg(operands[1]);
+    if (request.command == CliCommand::Lock && operands.isEmpty())
+        return QStringLiteral("lock needs the pages to lock");
+    const std::optional<PageSelection> pages =
+        ParsePageList(operands.isEmpty() ? QStringLiteral("all") : operands.front());
+    if (!pages)
+        return QStringLiteral("\"%1\" names no pages (use 3, 1-4, 1,3,17 or all)")
+            .arg(operands.front());
+    request.pages = *pages;
+    return {};
+}
+
+} // namespace
+
+ParsedArguments ParseCliArguments(const QStringList& arguments)
+{
+    ParsedArguments parsed;
+    CliRequest request;
+    std::optional<CliCommand> command;
+    QString commandName;
+    QStringList operands;
+    for (qsizetype index = 0; index < arguments.size(); ++index) {
+        const QString& argument = arguments[index];
+        if (!argument.startsWith(QLatin1StringView("--"))) {
+            if (command) {
+                operands.append(argument);
+                continue;
+            }
+            for (const auto& [name, value] : kCommands) {
+                if (argument == name)
+                    command = value;
+            }
+            commandName = argument;
+            if (!command) {
+                parsed.error = QStringLiteral("unknown command \"%1\"").arg(argument);
+                return parsed;
+            }
+            continue;
+        }
+        QString name = argument.section(u'=', 0, 0);
+        QString value;
+        const bool takesValue = std::find(kValueOptions.begin(), kValueOptions.end(), name) !=
+                                kValueOptions.end();
+        if (argument.contains(u'=')) {
+            value = argument.section(u'=', 1);
+        } else if (takesValue) {
+            if (++index >= arguments.size()) {
+                parsed.error = QStringLiteral("%1 needs a value").arg(name);
+                return parsed;
+            }
+            value = arguments[index];
+        }
+        parsed.error = ApplyOption(request, parsed.help, name, value);
+        if (!parsed.error.isEmpty())
+            return parsed;
+    }
+    if (parsed.help)
+        return parsed;
+    if (!command) {
+        parsed.error = QStringLiteral("no command given");
+        return parsed;
+    }
+    request.command = *command;
+    request.commandName = commandName;
+    parsed.error = ApplyOperands(request, operands);
+    if (parsed.error.isEmpty())
+        parsed.request = request;
+    return parsed;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "transponder/display_format.h"
+#include "transponder/page_runs.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+enum class CliCommand { Read, Write, Lock, Uid, CarrierId };
+
+// One run of orvane-cli as its arguments ask for it, before anything is checked against a file
+// or sent.
+struct CliRequest
+{
+    CliCommand command = CliCommand::Read;
+    QString commandName;            // as typed: "read", "carrier-id" ...
+    PageSelection pages{};          // read and lock
+    QStringList assignments;        // write: "P3=0123456789ABCDEF" ...
+    QString fromFile;               // write --from
+    bool selectedOnly = false;      // write --selected
+    bool verify = false;            // write --verify
+    bool confirmed = false;         // lock --yes
+    std::optional<int> carrierIdLength;
+    std::optional<QString> carrierIdToWrite;
+    DisplayFormat format = DisplayFormat::Hex; // --ascii
+    bool json = false;
+    QString outFile;                // read --out
+    std::optional<QString> port;
+    std::optional<int> baudRate;
+};

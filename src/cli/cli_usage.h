@@ -1,0 +1,4 @@
+#pragma once
+
+// The text of orvane-cli --help.
+extern const char* const kCliUsage;

@@ -1,0 +1,171 @@
+#include "cli/reader_commands.h"
+
+#include "serial/serial_link.h"
+#include "transponder/carrier_id_runs.h"
+#include "transponder/exchange_context.h"
+#include "transponder/reader_command.h"
+#include "transponder/timeout_query.h"
+#include "transponder/uid_run.h"
+
+namespace {
+
+// One operation's hold on the link: busy flag, its own records and the timeout unit, as the
+// window's operations start with (the window starts with the same unit and the same TOR).
+class Operation
+{
+public:
+    Operation(SerialLink& link, ReceiveThread::Busy busy, int timeoutFactor, CliReport& report)
+        : busyScope(link.receiveThread, busy), context{link, records, timeoutUnit}, report(report)
+    {
+        report.sent.append(TimeoutQueryCommand().line.chopped(kCommandEnd.size()));
+        TimeoutQuery(context, timeoutFactor);
+    }
+
+    ExchangeContext& Exchanges() { return context; }
+
+    // Notes the commands of steps and whether they all succeeded.
+    void Note(const std::vector<ReaderStep>& steps)
+    {
+        for (const ReaderStep& step : steps) {
+            report.sent.append(step.command);
+            report.ok = report.ok && step.good;
+        }
+    }
+
+private:
+    QString records;
+    int timeoutUnit = kInitialTimeoutUnit;
+    ReceiveThread::BusyScope busyScope;
+    ExchangeContext context;
+    CliReport& report;
+};
+
+QString WithoutLineEnds(QString text)
+{
+    return text.remove(u'\r').remove(u'\n');
+}
+
+PageRunHooks ProgressHooks(const Progress& progress)
+{
+    PageRunHooks hooks;
+    hooks.starting = progress;
+    return hooks;
+}
+
+// Outcomes of the pages a run tried, then "untried" for the selected pages it never reached.
+void NotePages(const std::vector<ReaderStep>& steps, const PageSelection& selected,
+               const QString& good, const QString& bad, const QString& untried,
+               const std::function<QString(const ReaderStep&)>& dataOf, CliReport& report)
+{
+    std::size_t next = 0;
+    for (int page = 1; page <= kPageCount; ++page) {
+        if (!selected[page - 1])
+            continue;
+        if (next < steps.size() && steps[next].page == page) {
+            const ReaderStep& step = steps[next++];
+            report.pages.push_back({page, step.good ? dataOf(step) : QString(),
+                                    WithoutLineEnds(step.answer.kept), step.good ? good : bad});
+        } else {
+            report.pages.push_back({page, {}, {}, untried});
+            report.ok = false;
+        }
+    }
+}
+
+} // namespace
+
+void RunRead(SerialLink& link, const CliRequest& request, const Progress& progress,
+             CliReport& report)
+{
+    Operation operation(link, ReceiveThread::Busy::Read, kReadPagesTimeoutFactor, report);
+    const std::vector<ReaderStep> steps =
+        ReadPageRun(operation.Exchanges(), request.pages, ProgressHooks(progress));
+    operation.Note(steps);
+    NotePages(steps, request.pages, QStringLiteral("read"), QStringLiteral("failed"),
+              QStringLiteral("not read"),
+              [&](const ReaderStep& step) { return PresentHex(step.answer.kept, request.format); },
+              report);
+}
+
+void RunWrite(SerialLink& link, const std::vector<PageText>& pagesHex, bool verify,
+              DisplayFormat format, const Progress& progress, CliReport& report)
+{
+    Operation operation(link, ReceiveThread::Busy::Write, kWritePagesTimeoutFactor, report);
+    std::array<QString, kPageCount> data;
+    PageSelection selected{};
+    for (const PageText& page : pagesHex) {
+        data[page.page - 1] = page.text;
+        selected[page.page - 1] = true;
+    }
+    const auto dataFor = [&](int page) -> std::optional<QString> {
+        return selected[page - 1] ? std::optional<QString>(data[page - 1]) : std::nullopt;
+    };
+    const std::vector<ReaderStep> steps =
+        WritePageRun(operation.Exchanges(), dataFor, ProgressHooks(progress));
+    operation.Note(steps);
+    const auto shown = [&](const ReaderStep& step) { return PresentHex(data[step.page - 1], format); };
+    if (!verify || !report.ok) {
+        NotePages(steps, selected, QStringLiteral("written"), QStringLiteral("refused"),
+                  QStringLiteral("not written"), shown, report);
+        return;
+    }
+    // Every page was acknowledged: each is read back, in the same run, and must equal what went out.
+    std::vector<ReaderStep> checks =
+        ReadPageRun(operation.Exchanges(), selected, ProgressHooks(progress));
+    for (ReaderStep& check : checks)
+        check.good = check.answer.kept == data[check.page - 1];
+    operation.Note(checks);
+    NotePages(checks, selected, QStringLiteral("verified"), QStringLiteral("mismatch"),
+              QStringLiteral("not verified"), shown, report);
+}
+
+void RunLock(SerialLink& link, const PageSelection& pages, const Progress& progress,
+             CliReport& report)
+{
+    Operation operation(link, ReceiveThread::Busy::Read, kLockPagesTimeoutFactor, report);
+    const std::vector<ReaderStep> steps =
+        LockPageRun(operation.Exchanges(), pages, ProgressHooks(progress));
+    operation.Note(steps);
+    NotePages(steps, pages, QStringLiteral("locked"), QStringLiteral("refused"),
+              QStringLiteral("not locked"), [](const ReaderStep&) { return QString(); }, report);
+}
+
+void RunReadUid(SerialLink& link, CliReport& report)
+{
+    Operation operation(link, ReceiveThread::Busy::Read, kReadUidTimeoutFactor, report);
+    const ReaderStep step = ReadUidRun(operation.Exchanges());
+    operation.Note({step});
+    report.uid = WithoutLineEnds(step.answer.kept);
+}
+
+void RunReadCarrierId(SerialLink& link, int length, DisplayFormat format, CliReport& report)
+{
+    Operation operation(link, ReceiveThread::Busy::Read, kReadCarrierIdTimeoutFactor, report);
+    const CarrierIdReading reading = ReadCarrierIdRun(operation.Exchanges(), length);
+    operation.Note(reading.steps);
+    report.carrierId = reading.good ? PresentHex(reading.hex, format) : WithoutLineEnds(reading.hex);
+    report.carrierIdResult = reading.good ? QStringLiteral("read") : QStringLiteral("failed");
+}
+
+void RunWriteCarrierId(SerialLink& link, const QString& carrierIdHex, int length,
+                       DisplayFormat format, CliReport& report)
+{
+    Operation operation(link, ReceiveThread::Busy::Write, kWriteCarrierIdTimeoutFactor, report);
+    const CarrierIdWriting writing = WriteCarrierIdRun(operation.Exchanges(), carrierIdHex, length);
+    for (const ReaderStep& step : writing.steps)
+        report.sent.append(step.command);
+    report.ok = writing.outcome == CarrierIdWriteOutcome::Written;
+    report.carrierId = PresentHex(carrierIdHex, format);
+    switch (writing.outcome) {
+    case CarrierIdWriteOutcome::AreaNotRead:
+        report.carrierIdResult = QStringLiteral("not written");
+        break;
+    case CarrierIdWriteOutcome::Page1Mismatch:
+    case CarrierIdWriteOutcome::Page2Mismatch:
+        report.carrierIdResult = QStringLiteral("mismatch");
+        break;
+    case CarrierIdWriteOutcome::Written:
+        report.carrierIdResult = QStringLiteral("written");
+        break;
+    }
+}

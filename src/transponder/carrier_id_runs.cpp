@@ -1,0 +1,86 @@
+#include "transponder/carrier_id_runs.h"
+
+#include "transponder/answer_judging.h"
+#include "transponder/carrier_id_composition.h"
+#include "transponder/carrier_id_length.h"
+#include "transponder/command_exchange.h"
+#include "transponder/reader_command.h"
+#include "transponder/reader_protocol.h"
+
+#include <optional>
+
+namespace {
+
+ReaderStep Exchange(ExchangeContext& context, int page, const ReaderCommand& command)
+{
+    return {page, command.line.chopped(kCommandEnd.size()), CommandExchange(context, command),
+            false};
+}
+
+ReaderStep ReadPage(ExchangeContext& context, int page)
+{
+    ReaderStep step = Exchange(context, page, ReadPageCommand(page));
+    step.good = IsGoodPageAnswer(step.answer.kept);
+    return step;
+}
+
+// Writes one page of the area and reads it back; good when it reads as written.
+bool WriteAndCheckPage(ExchangeContext& context, int page, const QString& pageHex,
+                       CarrierIdWriting& writing,
+                       const std::function<void(const ReaderStep&)>& checked)
+{
+    ReaderStep write = Exchange(context, page, WritePageCommand(page, pageHex));
+    write.good = IsAcknowledged(write.answer.kept);
+    PutAnswerRecord(context, write.answer);
+    writing.steps.push_back(write);
+    ReaderStep check = Exchange(context, page, ReadPageCommand(page));
+    check.good = check.answer.kept == pageHex;
+    PutAnswerRecord(context, check.answer);
+    writing.steps.push_back(check);
+    if (checked)
+        checked(check);
+    return check.good;
+}
+
+} // namespace
+
+CarrierIdReading ReadCarrierIdRun(ExchangeContext& context, int length)
+{
+    CarrierIdReading reading;
+    reading.steps.push_back(ReadPage(context, kFirstCarrierIdPage));
+    PutAnswerRecord(context, reading.steps.back().answer);
+    if (CarrierIdSpansTwoPages(length))
+        reading.steps.push_back(ReadPage(context, kSecondCarrierIdPage));
+    // A failed page 1 under a good page 2 would otherwise pass its error text as a carrier ID.
+    reading.good = true;
+    for (const ReaderStep& step : reading.steps)
+        reading.good = reading.good && step.good;
+    const QString page2 = reading.steps.size() > 1 ? reading.steps[1].answer.kept : QString();
+    reading.hex = CarrierIdFromPages(reading.steps[0].answer.kept, page2, length);
+    return reading;
+}
+
+CarrierIdWriting WriteCarrierIdRun(ExchangeContext& context, const QString& carrierIdHex,
+                                   int length,
+                                   const std::function<void(const ReaderStep&)>& checked)
+{
+    CarrierIdWriting writing;
+    const ReaderStep old1 = ReadPage(context, kFirstCarrierIdPage);
+    PutAnswerRecord(context, old1.answer);
+    const ReaderStep old2 = ReadPage(context, kSecondCarrierIdPage);
+    writing.steps = {old1, old2};
+    const std::optional<CarrierIdPages> pages =
+        ComposeCarrierIdPages(carrierIdHex, old1.answer.kept, old2.answer.kept, length);
+    if (!pages) {
+        // Both answers are recorded, so that the terminal shows why nothing was written.
+        PutAnswerRecord(context, old2.answer);
+        return writing;
+    }
+    writing.outcome = CarrierIdWriteOutcome::Page1Mismatch;
+    if (!WriteAndCheckPage(context, kFirstCarrierIdPage, pages->page1, writing, checked))
+        return writing;
+    const bool good =
+        WriteAndCheckPage(context, kSecondCarrierIdPage, pages->page2, writing, checked);
+    writing.outcome = good ? CarrierIdWriteOutcome::Written : CarrierIdWriteOutcome::Page2Mismatch;
+    return writing;
+}

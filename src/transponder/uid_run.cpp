@@ -1,0 +1,16 @@
+#include "transponder/uid_run.h"
+
+#include "transponder/answer_judging.h"
+#include "transponder/command_exchange.h"
+#include "transponder/reader_command.h"
+#include "transponder/reader_protocol.h"
+
+ReaderStep ReadUidRun(ExchangeContext& context)
+{
+    const ReaderCommand command = ReadUidCommand();
+    ReaderStep step{0, command.line.chopped(kCommandEnd.size()), CommandExchange(context, command),
+                    false};
+    step.good = IsGoodUidAnswer(step.answer.kept);
+    PutAnswerRecord(context, step.answer);
+    return step;
+}

@@ -1,0 +1,182 @@
+#include "cli/cli_run.h"
+#include "platform/serial_device.h"
+#include "support/pty_reader_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <functional>
+
+namespace {
+
+// orvane-cli run in this process, in a fresh folder whose Orvane.ini names the emulated reader.
+class CliTest : public PtyReaderFixture
+{
+protected:
+    struct Outcome
+    {
+        int status = -1;
+        QString out;
+        QString err;
+    };
+
+    void SetUp() override
+    {
+        PtyReaderFixture::SetUp();
+        previousFolder = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(folder.path()));
+        WriteFile("Orvane.ini", "[Interface]\nPort=" + SlavePath().toUtf8() + "\nBaudrate=9600\n");
+    }
+
+    void TearDown() override
+    {
+        QDir::setCurrent(previousFolder);
+        PtyReaderFixture::TearDown();
+    }
+
+    static void WriteFile(const QString& name, const QByteArray& text)
+    {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    static QByteArray ReadFile(const QString& name)
+    {
+        QFile file(name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    Outcome Run(const QStringList& arguments)
+    {
+        Outcome outcome;
+        QTextStream out(&outcome.out);
+        QTextStream err(&outcome.err);
+        outcome.status = RunCli(arguments, out, err, false);
+        return outcome;
+    }
+
+    // A fresh emulated reader, changed by setup, that has received nothing yet.
+    void ResetReader(const std::function<void(ReaderEmulator&)>& setup = {})
+    {
+        reader->Configure([&](ReaderEmulator& emulator) {
+            emulator = ReaderEmulator();
+            if (setup)
+                setup(emulator);
+        });
+        reader->ClearReceivedBytes();
+    }
+
+    QTemporaryDir folder;
+    QString previousFolder;
+};
+
+void NoTransponder(ReaderEmulator& emulator)
+{
+    ReaderFaults faults;
+    faults.noTransponder = true;
+    emulator.SetFaults(faults);
+}
+
+TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
+{
+    struct Case
+    {
+        QStringList arguments;
+        std::function<void(ReaderEmulator&)> setup;
+        int status;
+        QString out;
+        QByteArray sent;
+    };
+    const std::vector<Case> cases = {
+        {{"read", "1,3"}, {}, 0, "P1 08090A0B0C0D0E0F\nP3 18191A1B1C1D1E1F\n", "TOR\rRD 1\rRD 3\r"},
+        {{"--ascii", "read", "6"}, {}, 0, "P6 01234567\n", "TOR\rRD 6\r"},
+        {{"read", "1-2"}, NoTransponder, 1, "P1 No Read failed\nP2 not read\n", "TOR\rRD 1\r"},
+        {{"write", "P3=00112233445566aa", "--verify"}, {}, 0, "P3 00112233445566AA verified\n",
+         "TOR\rWD 3 00112233445566AA\rRD 3\r"},
+        {{"write", "P4=8899AABBCCDDEEFF", "P3=0011223344556677"},
+         [](ReaderEmulator& emulator) { emulator.SetLocked(3, true); }, 1,
+         "P3 NAK refused\nP4 not written\n", "TOR\rWD 3 0011223344556677\r"},
+        {{"write", "P3=0011223344556677", "P4=00112233445566"}, {}, 2, "", ""},
+        {{"lock", "3"}, {}, 2, "", ""},
+        {{"lock", "3", "--yes"}, {}, 0, "P3 locked\n", "TOR\rLD 3\r"},
+        {{"uid"}, {}, 0, "E0040150\n", "TOR\rRUID\r"},
+        {{"uid"},
+         [](ReaderEmulator& emulator) {
+             ReaderFaults faults;
+             faults.silent = true;
+             emulator.SetFaults(faults);
+         },
+         1, "failed\n", "TOR\rRUID\r"},
+        {{"carrier-id", "--length", "4"}, {}, 0, "08090A0B\n", "TOR\rRD 1\r"},
+        {{"carrier-id", "--write", "0a0b0c", "--length", "3"}, {}, 0, "0A0B0C written\n",
+         "TOR\rRD 1\rRD 2\rWD 1 0A0B0C0B0C0D0E0F\rRD 1\rWD 2 1011121314151617\rRD 2\r"},
+        {{"carrier-id", "--write", "0A0B0C", "--length", "3"}, NoTransponder, 1,
+         "0A0B0C not written\n", "TOR\rRD 1\rRD 2\r"},
+        {{"carrier-id", "--write", "0A0B", "--length", "3"}, {}, 2, "", ""},
+        {{"read", "18"}, {}, 2, "", ""},
+        {{"erase"}, {}, 2, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        ResetReader(c.setup);
+
+        const Outcome outcome = Run(c.arguments);
+
+        EXPECT_EQ(outcome.status, c.status) << outcome.err.toStdString();
+        EXPECT_EQ(outcome.out, c.out);
+        EXPECT_EQ(reader->ReceivedBytes(), c.sent);
+        EXPECT_EQ(outcome.err.count(u'\n'), c.status >= 2 ? 1 : 0) << "errors: one line each";
+    }
+}
+
+TEST_F(CliTest, APortHeldByAnotherProgramIsNotOpenedAndNothingIsSent)
+{
+    const std::unique_ptr<SerialDevice> holder = SerialDevice::Open(SlavePath());
+    ASSERT_NE(holder, nullptr);
+
+    const Outcome outcome = Run({"read", "--port", SlavePath()});
+
+    EXPECT_EQ(outcome.status, 3);
+    EXPECT_EQ(outcome.err, "orvane-cli: " + SlavePath() + " could not be opened!\n");
+    EXPECT_EQ(reader->ReceivedBytes(), QByteArray());
+}
+
+TEST_F(CliTest, ReadJsonHoldsEveryPageTheReaderHolds)
+{
+    const Outcome outcome = Run({"read", "--json"});
+
+    ASSERT_EQ(outcome.status, 0);
+    const QJsonObject root = QJsonDocument::fromJson(outcome.out.toUtf8()).object();
+    const QJsonArray pages = root["pages"].toArray();
+    ASSERT_EQ(pages.size(), 17);
+    QStringList sent{"TOR"};
+    for (int page = 1; page <= 17; ++page) {
+        QString hex;
+        for (int index = 0; index < 8; ++index)
+            hex += QStringLiteral("%1").arg(page * 8 + index, 2, 16, QChar(u'0')).toUpper();
+        EXPECT_EQ(pages[page - 1].toObject()["data"].toString(), hex);
+        sent.append(QStringLiteral("RD %1").arg(page));
+    }
+    EXPECT_EQ(root["sent"].toVariant().toStringList(), sent);
+    EXPECT_TRUE(root["ok"].toBool());
+}
+
+TEST_F(CliTest, AnImageReadIntoAFileIsWrittenBackFromIt)
+{
+    WriteFile("image.ini", "; line 7\n[Data]\nSelectP3=1\nFormat=1\nP5=ABCDEFGH\n");
+
+    ASSERT_EQ(Run({"read", "3", "--out", "image.ini"}).status, 0);
+    EXPECT_EQ(ReadFile("image.ini"), "; line 7\n[Data]\nSelectP3=1\nFormat=0\n"
+                                     "P5=4142434445464748\nP3=18191A1B1C1D1E1F\n");
+
+    reader->ClearReceivedBytes();
+    ASSERT_EQ(Run({"write", "--from", "image.ini", "--selected"}).status, 0);
+    EXPECT_EQ(reader->ReceivedBytes(), "TOR\rWD 3 18191A1B1C1D1E1F\r");
+}
+
+} // namespace
