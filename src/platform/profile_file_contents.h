@@ -25,8 +25,9 @@ public:
 
     // Replaces the value of the first `key` in `section`, or adds the key at the end of the first
     // such section, or adds the section at the end of the text. Returns false, changing nothing,
-    // when a name or the value could not be read back as written (line breaks, NUL, '=' in a key,
-    // ']' in a section name, blanks around a name, an empty name).
+    // when a name or the value could not be read back as written (line breaks, NUL, a value longer
+    // than kMaxValueLength, '=' in a key, ']' in a section name, blanks around a name, an empty
+    // name).
     bool SetValue(const QString& section, const QString& key, const QString& value);
 
     // Returns the whole text: unchanged lines exactly as they were read.
