@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the demo need. Safe to run again.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
-    xvfb xauth fonts-dejavu-core fonts-urw-base35
+    xvfb xauth xdotool fonts-dejavu-core fonts-urw-base35 clang libclang-rt-14-dev
     file dpkg-dev desktop-file-utils appstream groff-base) # the Debian package and its checks
 missing=()
 for p in "${packages[@]}"; do

@@ -153,7 +153,8 @@ QString ProfileFileContents::Value(const QString& section, const QString& key) c
 
 bool ProfileFileContents::SetValue(const QString& section, const QString& key, const QString& value)
 {
-    if (!IsStorableSection(section) || !IsStorableKey(key) || HasLineBreakOrNul(value))
+    if (!IsStorableSection(section) || !IsStorableKey(key) || HasLineBreakOrNul(value) ||
+        value.size() > kMaxValueLength)
         return false;
 
     if (const std::optional<qsizetype> index = FindKeyLine(section, key)) {

@@ -27,7 +27,8 @@ public:
     // such section, or adds the section at the end of the text. A value with blanks around it or
     // in a pair of matching quotes is stored in double quotes, so it reads back unchanged. Returns
     // false, changing nothing, when a name or the value could not be read back as written (line
-    // breaks, NUL, '=' in a key, ']' in a section name, blanks around a name, an empty name).
+    // breaks, NUL, a value longer than kMaxValueLength, '=' in a key, ']' in a section name,
+    // blanks around a name, an empty name).
     bool SetValue(const QString& section, const QString& key, const QString& value);
 
     // Returns the whole text: unchanged lines exactly as they were read.

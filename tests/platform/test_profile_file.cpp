@@ -181,6 +181,7 @@ TEST_F(ProfileFileTest, RefusesWhatCouldNotBeReadBackAndKeepsTheFile)
         {"Data", "P1", "two\nlines"}, {"Data", "P1", QString(1, QChar(0))},
         {"Data", "P=1", "x"},         {"Data", "", "x"},
         {"Data", ";P1", "x"},         {"Da]ta", "P1", "x"},
+        {"Data", "P1", QString(260, u'v')},
     };
     WriteBytes(IniPath(), before);
     for (const Write& w : refused) {

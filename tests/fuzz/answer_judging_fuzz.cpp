@@ -1,0 +1,42 @@
+// Arbitrary reader lines through keeping and judging: no page answer is good unless its 16 kept
+// characters are HEX digits without an error mark, no UID answer unless its 8 kept characters hold
+// neither a control character nor an error mark, and only "ACK" acknowledges.
+#include "fuzz_check.h"
+#include "transponder/answer_judging.h"
+#include "transponder/exchange_result.h"
+#include "transponder/page_text_validation.h"
+#include "transponder/reader_protocol.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+bool HasControlCharacter(const QString& text)
+{
+    return std::any_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QString answer =
+        AnswerTextFromLine(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+
+    const QString page = KeepAnswer(answer, kReadPageKeptChars).kept;
+    if (IsGoodPageAnswer(page))
+        Require(IsHexDigits(page, kReadPageKeptChars) && !ContainsErrorMark(page),
+                "good page answer is 16 HEX digits without an error mark");
+
+    const QString uid = KeepAnswer(answer, kReadUidKeptChars).kept;
+    if (IsGoodUidAnswer(uid))
+        Require(uid.size() == kReadUidKeptChars && !HasControlCharacter(uid) &&
+                    !ContainsErrorMark(uid),
+                "good UID answer is 8 characters without control character or error mark");
+
+    if (IsAcknowledged(KeepAnswer(answer, kAcknowledgeKeptChars).kept))
+        Require(answer.startsWith(kAcknowledge), "acknowledged answer starts with ACK");
+    return 0;
+}

@@ -1,0 +1,64 @@
+// Arbitrary UTF-16 text through the HEX/ASCII conversions and the page and carrier ID validation:
+// the round trips hold, and a text that validates converts to exactly the HEX digits it stands for.
+#include "fuzz_check.h"
+#include "transponder/hex_ascii_conversion.h"
+#include "transponder/page_text_validation.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+bool IsAllHex(const QString& text)
+{
+    return std::all_of(text.cbegin(), text.cend(), IsHexDigit);
+}
+
+void CheckRoundTrips(const QString& text)
+{
+    const bool fitsBytes =
+        std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
+    if (fitsBytes)
+        Require(HexToAscii(AsciiToHex(text)) == text, "ASCII -> HEX -> ASCII");
+    if (IsAllHex(text)) {
+        const QString even = text.size() % 2 == 0 ? text : QLatin1Char('0') + text;
+        Require(AsciiToHex(HexToAscii(text)) == even.toUpper(), "HEX -> ASCII -> HEX");
+    }
+}
+
+// The HEX digits a text that validated in `format` stands for.
+QString HexDigitsOf(const QString& validated, DisplayFormat format)
+{
+    return format == DisplayFormat::Hex ? validated : AsciiToHex(validated);
+}
+
+void CheckValidation(const QString& text, int carrierIdLength)
+{
+    for (const DisplayFormat format : {DisplayFormat::Hex, DisplayFormat::Ascii}) {
+        QString page = text;
+        if (CountPageTextFaults(page, format) == 0)
+            Require(IsHexDigits(HexDigitsOf(page, format), 16), "valid page is 16 HEX digits");
+        Require(page.compare(text, Qt::CaseInsensitive) == 0, "validation changes case only");
+
+        QString carrierId = text;
+        if (CountCarrierIdFaults(carrierId, format, carrierIdLength) == 0)
+            Require(IsHexDigits(HexDigitsOf(carrierId, format), 2 * qsizetype(carrierIdLength)),
+                    "valid carrier ID is twice its length in HEX digits");
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    // The first byte is the carrier ID length (-8..23, around the valid 1..16), the rest UTF-16.
+    const int carrierIdLength = int(data[0] % 32) - 8;
+    QString text;
+    for (std::size_t i = 1; i + 1 < size; i += 2)
+        text += QChar(char16_t(data[i] | data[i + 1] << 8));
+    CheckRoundTrips(text);
+    CheckValidation(text, carrierIdLength);
+    return 0;
+}
