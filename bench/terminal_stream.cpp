@@ -27,6 +27,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <functional>
+#include <map>
 #include <sys/resource.h>
 #include <termios.h>
 #include <thread>
@@ -76,6 +77,35 @@ long ContextSwitches()
         }
     }
     return total;
+}
+
+// CPU seconds of each thread of this process, by thread id.
+std::map<QString, double> ThreadCpu()
+{
+    std::map<QString, double> cpu;
+    const double tick = double(::sysconf(_SC_CLK_TCK));
+    for (const QString& task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs |
+                                                                             QDir::NoDotAndDotDot)) {
+        QFile stat(QStringLiteral("/proc/self/task/%1/stat").arg(task));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray text = stat.readAll();
+        // Fields after the parenthesised name: state is the 3rd, utime the 14th, stime the 15th.
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 12)
+            cpu[task] = (fields[11].toDouble() + fields[12].toDouble()) / tick;
+    }
+    return cpu;
+}
+
+void PrintThreadShares(const std::map<QString, double>& before)
+{
+    for (const auto& [task, seconds] : ThreadCpu()) {
+        const auto earlier = before.find(task);
+        const double spent = seconds - (earlier == before.end() ? 0.0 : earlier->second);
+        if (spent > 0)
+            std::printf("    thread %s: %.2f s\n", task.toLocal8Bit().constData(), spent);
+    }
 }
 
 double Median(std::vector<double> samples)
@@ -295,6 +325,7 @@ bool MeasureWindow(std::chrono::seconds streamSpan)
 
     // Flood.
     std::printf("flood of %d lines \"ACK\\r\" (target <= 0.15 s CPU, all threads):\n", kFloodLines);
+    const std::map<QString, double> threadsBefore = ThreadCpu();
     double start = ProcessCpuSeconds();
     feeder.Start([](Feeder& f) {
         QByteArray flood;
@@ -310,6 +341,7 @@ bool MeasureWindow(std::chrono::seconds streamSpan)
         return false;
     std::printf("  window:            %.3f s CPU\n",
                 ProcessCpuSeconds() - start - feeder.cpuSeconds);
+    PrintThreadShares(threadsBefore);
     MeasureFloodFloor();
 
     // Stream into the full pane.

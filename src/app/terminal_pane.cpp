@@ -4,6 +4,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 
 namespace {
 
@@ -18,12 +19,14 @@ void TerminalPane::PutOnTop(const QString& record)
 
 void TerminalPane::ShowLinesOnTop(const QStringList& oldestFirst)
 {
+    // Each line ends in LF, so lines older than the newest kMaxOutputLines would only be cut again.
+    const auto kept = oldestFirst.crbegin() + std::min<qsizetype>(oldestFirst.size(), kMaxOutputLines);
     qsizetype size = 0;
-    for (const QString& line : oldestFirst)
-        size += line.size();
+    for (auto line = oldestFirst.crbegin(); line != kept; ++line)
+        size += line->size();
     QString newestFirst;
     newestFirst.reserve(size);
-    for (auto line = oldestFirst.crbegin(); line != oldestFirst.crend(); ++line)
+    for (auto line = oldestFirst.crbegin(); line != kept; ++line)
         newestFirst += *line;
 
     if (auto* edit = qobject_cast<QPlainTextEdit*>(outputField.GetSafeWidget())) {
@@ -62,6 +65,9 @@ void InsertAtTop(QPlainTextEdit& edit, const QString& text, int maxLines)
 
     // Two edits, not one block: a single change spanning top and end would lay out every line.
     QTextCursor cursor(&document);
+    // Text that fills the field alone replaces everything, which saves cutting the old lines.
+    if (text.count(QLatin1Char('\n')) >= maxLines)
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
     cursor.beginEditBlock();
     cursor.insertText(text);
     cursor.endEditBlock();
