@@ -26,7 +26,7 @@ COrvaneDlg::COrvaneDlg(QWidget* parent) : CDialogEx(MainDialogTemplate(), parent
     // The receive thread calls this; the queued call takes the whole batch on the GUI thread.
     serialLink.receiveThread.SetTerminalWake([this] {
         QMetaObject::invokeMethod(
-            &terminalWake, [this] { ShowReceivedLines(); }, Qt::QueuedConnection);
+            &terminalWake, [this] { terminalRefresh.Request(); }, Qt::QueuedConnection);
     });
     BuildMessageMap();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/coalesced_call.h"
 #include "app/page_fields.h"
 #include "app/selection_boxes.h"
 #include "app/window_labels.h"
@@ -106,6 +107,8 @@ protected:
 private:
     // Receives the queued calls that hand received lines to the GUI thread.
     QObject terminalWake;
+    // Shows received lines at most about 20 times a second while they stream in.
+    CoalescedCall terminalRefresh{std::chrono::milliseconds(50), [this] { ShowReceivedLines(); }};
 
     void BuildMessageMap();
     void OnSysCommand(UINT command);

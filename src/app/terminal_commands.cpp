@@ -67,8 +67,5 @@ void COrvaneDlg::ShowReceivedLines()
         return;
     if (!terminal.outputField.IsAttached())
         return;
-    // Start from what the output shows, so text typed there since the last take-over stays.
-    terminal.outputText = terminal.outputField.GetWindowText();
-    terminal.PutLinesOnTop(lines);
-    terminal.outputField.SetWindowText(terminal.outputText);
+    terminal.ShowLinesOnTop(lines);
 }

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <cstdint>
 
+class QPlainTextEdit;
+
 // The main window's terminal column: the send field and the text it sends, the output and its text,
 // and whether the column is shown. GUI thread only.
 //
@@ -31,9 +33,12 @@ struct TerminalPane
 
     // Puts record in front of outputText, then drops lines beyond the bound.
     void PutOnTop(const QString& record);
-    // Puts lines (oldest first, each ending CR LF) in front of outputText, newest first, with one
-    // change of the text; then drops lines beyond the bound.
-    void PutLinesOnTop(const QStringList& oldestFirst);
+    // Puts lines (oldest first, each ending CR LF) on top of the output field, newest first, in one
+    // edit that leaves no undo history, and in front of outputText; then drops lines beyond the
+    // bound from the end of both. The work grows with the lines, not with the output already
+    // shown, so outputText keeps following the field without reading it back. Needs outputField
+    // attached.
+    void ShowLinesOnTop(const QStringList& oldestFirst);
 
     // The client size (below the menu bar) that shows the column when shown, hides it else.
     QSize ClientSize() const;
@@ -42,3 +47,7 @@ struct TerminalPane
 // Returns text up to and including its maxLines-th line end (LF); text with fewer line ends comes
 // back whole. maxLines below 1 gives "".
 QString KeepFirstLines(const QString& text, int maxLines);
+
+// Inserts text (lines separated by LF) at the start of edit's document in one edit that leaves no
+// undo history, then drops what follows its maxLines-th line end.
+void InsertAtTop(QPlainTextEdit& edit, const QString& text, int maxLines);

@@ -3,6 +3,7 @@
 #include "platform/line_speed.h"
 #include "platform/serial_error_mask.h"
 #include "platform/uucp_lock.h"
+#include "platform/wake_signal.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -147,6 +148,29 @@ std::optional<std::uint8_t> SerialDevice::ReadByte()
         NoteError(kSerialErrorRead | kSerialErrorHangUp);
     else
         NoteError(kSerialErrorRead);
+    return std::nullopt;
+}
+
+InputState SerialDevice::WaitForInputOrWake(const WakeSignal& wake) const
+{
+    pollfd entries[] = {{descriptor, POLLIN, 0}, {wake.Descriptor(), POLLIN, 0}};
+    if (::poll(entries, 2, -1) < 0)
+        return errno == EINTR ? InputState::Idle : InputState::HungUp;
+    if ((entries[1].revents & POLLIN) != 0)
+        return InputState::Woken;
+    if ((entries[0].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0)
+        return InputState::HungUp;
+    return InputState::Readable;
+}
+
+std::optional<std::size_t> SerialDevice::ReadWaiting(std::uint8_t* buffer, std::size_t capacity)
+{
+    const ssize_t count = ::read(descriptor, buffer, capacity);
+    if (count >= 0)
+        return static_cast<std::size_t>(count);
+    if (errno == EINTR || errno == EAGAIN)
+        return 0;
+    NoteError(IsHangUpError(errno) ? kSerialErrorRead | kSerialErrorHangUp : kSerialErrorRead);
     return std::nullopt;
 }
 

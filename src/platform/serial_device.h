@@ -10,6 +10,8 @@
 #include <memory>
 #include <optional>
 
+class WakeSignal;
+
 // What ClearError found: the error mask (kSerialError* bits) and the bytes waiting to be read.
 // When the query itself failed, ok is false and systemError holds the errno.
 struct SerialErrorStatus
@@ -21,7 +23,7 @@ struct SerialErrorStatus
 };
 
 // What a wait for input saw.
-enum class InputState { Readable, Idle, HungUp };
+enum class InputState { Readable, Idle, HungUp, Woken };
 
 // One serial device opened exclusively for reading and writing on termios. Byte reads and writes
 // are safe from two threads at once (one reader, one writer); opening and closing are not.
@@ -63,6 +65,16 @@ public:
     // Reads one byte if one is waiting; nothing (and kSerialErrorRead noted) when none could be
     // read.
     std::optional<std::uint8_t> ReadByte();
+
+    // Blocks until input waits (Readable), the device hangs up or fails (HungUp), wake is
+    // signalled (Woken; the signal stays pending for its owner to clear) or a signal handler
+    // interrupts the wait (Idle).
+    InputState WaitForInputOrWake(const WakeSignal& wake) const;
+
+    // Reads the bytes waiting, at most capacity of them, and returns how many (0 when none). On
+    // failure notes kSerialErrorRead (and kSerialErrorHangUp when the device is gone) and returns
+    // nothing.
+    std::optional<std::size_t> ReadWaiting(std::uint8_t* buffer, std::size_t capacity);
 
     // Writes one byte and returns when the driver has taken it. On failure notes kSerialErrorWrite
     // (and kSerialErrorHangUp when the device is gone) and returns false.

@@ -3,6 +3,8 @@
 #include "platform/serial_device.h"
 #include "serial/thread_event_names.h"
 
+#include <array>
+
 ReceiveThread::ReceiveThread()
     : pauseEvent(ThreadEventNames::kPause), exitEvent(ThreadEventNames::kExit),
       lineEvent(ThreadEventNames::kLine)
@@ -77,9 +79,11 @@ void ReceiveThread::Stop()
     if (!worker.joinable())
         return;
     pauseFlag = 1;
+    requestSignal.Signal();
     pauseEvent.Wait(ManualResetEvent::kInfinite);
     pauseEvent.Reset();
     exitFlag = 1;
+    requestSignal.Signal();
     exitEvent.Wait(ManualResetEvent::kInfinite);
     exitEvent.Reset();
     worker.join();
@@ -91,32 +95,53 @@ void ReceiveThread::Stop()
 void ReceiveThread::Run(SerialDevice* device)
 {
     receiveLine.count = 0;
+    bool deviceUp = true;
     while (exitFlag == 0) {
         if (pauseFlag != 0) {
             pauseEvent.Set();
-            std::this_thread::sleep_for(kPollPeriod);
-        } else if (device == nullptr || !device->IsOpen()) {
-            std::this_thread::sleep_for(kPollPeriod);
+            requestSignal.Wait();
+        } else if (!deviceUp || device == nullptr || !device->IsOpen()) {
+            // A hung-up device polls ready for ever; only a request can change anything now.
+            requestSignal.Wait();
         } else {
-            PollOnce(*device);
+            deviceUp = ReceiveOnce(*device);
         }
     }
     exitEvent.Set();
 }
 
-void ReceiveThread::PollOnce(SerialDevice& device)
+bool ReceiveThread::ReceiveOnce(SerialDevice& device)
 {
-    const SerialErrorStatus status = device.ClearError();
-    if (status.ok && status.bytesWaiting > 0) {
-        // No pause after a read: a burst is drained at full speed.
-        if (const std::optional<std::uint8_t> byte = device.ReadByte())
-            HandleByte(*byte);
-        return;
+    switch (device.WaitForInputOrWake(requestSignal)) {
+    case InputState::Woken:
+        // Cleared before the flags are looked at again, so a request sent after this still wakes.
+        requestSignal.Clear();
+        return true;
+    case InputState::Readable:
+        if (!ReadWaiting(device))
+            device.ClearError();
+        return true;
+    case InputState::HungUp:
+        // Bytes that arrived before the hang-up still count.
+        while (ReadWaiting(device)) {
+        }
+        device.ClearError();
+        return false;
+    case InputState::Idle:
+        return true;
     }
-    // Wait on the device rather than sleep blind, so an arriving byte is taken at once; a device
-    // that hung up reports ready for ever, so then sleep out the period instead of spinning.
-    if (!status.ok || device.WaitForInput(kPollPeriod) == InputState::HungUp)
-        std::this_thread::sleep_for(kPollPeriod);
+    return true;
+}
+
+bool ReceiveThread::ReadWaiting(SerialDevice& device)
+{
+    std::array<std::uint8_t, kReadChunk> chunk;
+    const std::optional<std::size_t> count = device.ReadWaiting(chunk.data(), chunk.size());
+    if (!count || *count == 0)
+        return false;
+    for (std::size_t i = 0; i < *count; ++i)
+        HandleByte(chunk[i]);
+    return true;
 }
 
 void ReceiveThread::HandleByte(std::uint8_t byte)

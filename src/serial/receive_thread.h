@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/manual_reset_event.h"
+#include "platform/wake_signal.h"
 #include "serial/published_line.h"
 #include "serial/receive_line.h"
 #include "serial/terminal_line_queue.h"
@@ -16,17 +17,19 @@
 
 class SerialDevice;
 
-// The worker that polls an open port, assembles CR-ended lines and announces each one.
+// The worker that waits on an open port, assembles CR-ended lines and announces each one.
 //
 // Ownership: the GUI thread starts and stops it, holds the busy flags (through BusyScope) and
 // waits for answers. The worker alone touches the line being assembled while it runs. A completed
 // line reaches other threads as a copy taken under a lock (AwaitLine) and, while no operation is
 // busy, through the terminal hand-off. The worker never waits for the GUI thread, so Stop always
-// returns.
+// returns. While nothing arrives the worker sleeps in one blocking wait that Stop's requests
+// interrupt, so an idle port costs no wake-ups.
 class ReceiveThread
 {
 public:
-    static constexpr std::chrono::milliseconds kPollPeriod{5};
+    // The most bytes taken from the device in one read.
+    static constexpr std::size_t kReadChunk = 4096;
 
     // Which operation owns the terminal: a reading or a writing one.
     enum class Busy { Read, Write };
@@ -50,7 +53,7 @@ public:
     ReceiveThread(const ReceiveThread&) = delete;
     ReceiveThread& operator=(const ReceiveThread&) = delete;
 
-    // Starts polling device, which must stay open until Stop returns. A running worker is kept.
+    // Starts receiving from device, which must stay open until Stop returns. A running worker is kept.
     void Start(SerialDevice* device);
 
     // Pause handshake, then exit handshake, then join. Returns at once when no worker runs.
@@ -84,7 +87,10 @@ public:
 
 private:
     void Run(SerialDevice* device);
-    void PollOnce(SerialDevice& device);
+    // Waits for input or a request; returns false once the device has hung up.
+    bool ReceiveOnce(SerialDevice& device);
+    // Reads what is waiting and assembles it; returns false when the read failed.
+    bool ReadWaiting(SerialDevice& device);
     void HandleByte(std::uint8_t byte);
 
     std::atomic<std::uint8_t> exitFlag{1};
@@ -95,6 +101,7 @@ private:
     ManualResetEvent pauseEvent;
     ManualResetEvent exitEvent;
     ManualResetEvent lineEvent;
+    WakeSignal requestSignal; // signalled after each change of pauseFlag or exitFlag
 
     ReceiveLine receiveLine;
     PublishedLine publishedLine;

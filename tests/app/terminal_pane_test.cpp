@@ -1,5 +1,8 @@
 #include "app/terminal_pane.h"
 
+#include "framework/multi_line_edit.h"
+
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,6 +28,32 @@ TEST(TerminalPaneTest, KeepFirstLinesCutsAfterTheLastKeptLineEnd)
         EXPECT_EQ(KeepFirstLines(QString::fromLatin1(c.text), c.maxLines),
                   QString::fromLatin1(c.kept));
     }
+}
+
+TEST(TerminalPaneTest, BatchesGoOnTopNewestFirstAndTheFieldAndTextStayBoundedAlike)
+{
+    TerminalPane pane;
+    MultiLineEdit field(true);
+    ASSERT_TRUE(pane.outputField.Attach(&field, 1));
+    pane.outputText = QStringLiteral("old\r\n");
+    field.setPlainText(QStringLiteral("old\n"));
+
+    constexpr int kBatches = 7;
+    const int batchLines = TerminalPane::kMaxOutputLines / 3;
+    int next = 0;
+    for (int batch = 0; batch < kBatches; ++batch) {
+        QStringList lines;
+        for (int i = 0; i < batchLines; ++i)
+            lines.append(QStringLiteral("L%1\r\n").arg(next++));
+        pane.ShowLinesOnTop(lines);
+    }
+
+    const QStringList kept = pane.outputText.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(kept.size(), TerminalPane::kMaxOutputLines + 1);
+    for (int i = 0; i < TerminalPane::kMaxOutputLines; ++i)
+        ASSERT_EQ(kept[i], QStringLiteral("L%1").arg(next - 1 - i));
+    EXPECT_EQ(field.toPlainText(), QString(pane.outputText).replace(QStringLiteral("\r\n"), "\n"));
+    EXPECT_FALSE(field.document()->isUndoAvailable());
 }
 
 } // namespace

@@ -1,0 +1,390 @@
+// The terminal under a stream of reader lines, each figure beside a plain QPlainTextEdit that
+// appends the same lines one by one (capped by maximumBlockCount) in the same run:
+//   - one small batch into a full pane: GUI-thread CPU per batch, painting included;
+//   - a flood of 100,000 lines through the window: CPU of all threads;
+//   - 240 lines a second (9600 baud) into a full pane through the window: share of one core;
+//   - connected and idle: context switches per second of all threads.
+// The window reads a bare pseudo-terminal that this program feeds from a thread of its own, whose
+// CPU is subtracted. Usage: bench_terminal_stream [stream seconds, default 10]
+
+#include "app/corvane_dlg.h"
+#include "app/terminal_pane.h"
+#include "framework/multi_line_edit.h"
+#include "framework/widget_text.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <functional>
+#include <map>
+#include <sys/resource.h>
+#include <termios.h>
+#include <thread>
+#include <time.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int kFull = TerminalPane::kMaxOutputLines;
+constexpr int kBatchLines = 4;
+constexpr int kBatchRounds = 300;
+constexpr int kRebuildRounds = 10;
+constexpr int kFloodLines = 100000;
+constexpr int kStreamRate = 240;
+constexpr auto kIdleSpan = 5s;
+
+double ThreadCpuSeconds()
+{
+    timespec now{};
+    ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+double ProcessCpuSeconds()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Voluntary and involuntary context switches of every thread of this process.
+long ContextSwitches()
+{
+    long total = 0;
+    for (const QString& task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs |
+                                                                             QDir::NoDotAndDotDot)) {
+        QFile status(QStringLiteral("/proc/self/task/%1/status").arg(task));
+        if (!status.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.contains("ctxt_switches:"))
+                total += line.mid(line.indexOf(':') + 1).trimmed().toLong();
+        }
+    }
+    return total;
+}
+
+// CPU seconds of each thread of this process, by thread id.
+std::map<QString, double> ThreadCpu()
+{
+    std::map<QString, double> cpu;
+    const double tick = double(::sysconf(_SC_CLK_TCK));
+    for (const QString& task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs |
+                                                                             QDir::NoDotAndDotDot)) {
+        QFile stat(QStringLiteral("/proc/self/task/%1/stat").arg(task));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray text = stat.readAll();
+        // Fields after the parenthesised name: state is the 3rd, utime the 14th, stime the 15th.
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 12)
+            cpu[task] = (fields[11].toDouble() + fields[12].toDouble()) / tick;
+    }
+    return cpu;
+}
+
+void PrintThreadShares(const std::map<QString, double>& before)
+{
+    for (const auto& [task, seconds] : ThreadCpu()) {
+        const auto earlier = before.find(task);
+        const double spent = seconds - (earlier == before.end() ? 0.0 : earlier->second);
+        if (spent > 0)
+            std::printf("    thread %s: %.2f s\n", task.toLocal8Bit().constData(), spent);
+    }
+}
+
+double Median(std::vector<double> samples)
+{
+    std::sort(samples.begin(), samples.end());
+    return samples.empty() ? 0.0 : samples[samples.size() / 2];
+}
+
+double Percentile99(std::vector<double> samples)
+{
+    std::sort(samples.begin(), samples.end());
+    return samples.empty() ? 0.0 : samples[samples.size() * 99 / 100];
+}
+
+QString Line(int number)
+{
+    return QStringLiteral("L%1\r\n").arg(number, 6, 10, QLatin1Char('0'));
+}
+
+void RunEventsFor(std::chrono::milliseconds span)
+{
+    QEventLoop loop;
+    QTimer::singleShot(span, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool RunEventsUntil(const std::function<bool()>& done, std::chrono::seconds bound = 120s)
+{
+    const auto end = std::chrono::steady_clock::now() + bound;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+// --- One small batch into a full pane, GUI thread only. ---
+
+void MeasureBatch()
+{
+    QWidget holder;
+    holder.resize(300, 400);
+    TerminalPane pane;
+    auto* field = new MultiLineEdit(true, &holder);
+    field->setGeometry(0, 0, 200, 360);
+    pane.outputField.Attach(field, 1);
+    auto* plain = new QPlainTextEdit(&holder);
+    plain->setGeometry(0, 0, 200, 360);
+    plain->setMaximumBlockCount(kFull);
+    plain->setUndoRedoEnabled(false);
+    holder.show();
+
+    QStringList fill;
+    for (int i = 0; i < kFull; ++i)
+        fill.append(Line(i));
+    pane.ShowLinesOnTop(fill);
+    for (const QString& line : fill)
+        plain->appendPlainText(line.chopped(2));
+    QCoreApplication::processEvents();
+
+    std::vector<double> paneSamples, plainSamples, rebuildSamples;
+    int next = kFull;
+    for (int round = 0; round < kBatchRounds; ++round) {
+        QStringList batch;
+        for (int i = 0; i < kBatchLines; ++i)
+            batch.append(Line(next++));
+        plain->hide();
+        field->show();
+        QCoreApplication::processEvents();
+        double start = ThreadCpuSeconds();
+        pane.ShowLinesOnTop(batch);
+        QCoreApplication::processEvents();
+        paneSamples.push_back((ThreadCpuSeconds() - start) * 1e3);
+
+        field->hide();
+        plain->show();
+        QCoreApplication::processEvents();
+        start = ThreadCpuSeconds();
+        for (const QString& line : batch)
+            plain->appendPlainText(line.chopped(2));
+        QCoreApplication::processEvents();
+        plainSamples.push_back((ThreadCpuSeconds() - start) * 1e3);
+    }
+    // The whole-text rebuild the pane did before, for reference.
+    plain->hide();
+    field->show();
+    for (int round = 0; round < kRebuildRounds; ++round) {
+        const double start = ThreadCpuSeconds();
+        QString text = WidgetText(field);
+        text = KeepFirstLines(Line(next++) + text, kFull);
+        SetWidgetText(field, text);
+        QCoreApplication::processEvents();
+        rebuildSamples.push_back((ThreadCpuSeconds() - start) * 1e3);
+    }
+    std::printf("batch of %d lines into a full pane, GUI CPU per batch (target <= 1.5 ms):\n"
+                "  pane         median %7.3f ms  p99 %7.3f ms\n"
+                "  plain append median %7.3f ms  p99 %7.3f ms\n"
+                "  old rebuild  median %7.3f ms\n",
+                kBatchLines, Median(paneSamples), Percentile99(paneSamples), Median(plainSamples),
+                Percentile99(plainSamples), Median(rebuildSamples));
+}
+
+// --- Through the window, fed by a bare pseudo-terminal. ---
+
+class Feeder
+{
+public:
+    bool Open()
+    {
+        master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        return master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0;
+    }
+    ~Feeder()
+    {
+        if (master >= 0)
+            ::close(master);
+    }
+    QString SlavePath() const { return QString::fromLocal8Bit(::ptsname(master)); }
+
+    // Writes bytes on a thread of its own; the thread's CPU is kept to be subtracted.
+    void Start(std::function<void(Feeder&)> feed)
+    {
+        worker = std::thread([this, feed] {
+            const double start = ThreadCpuSeconds();
+            feed(*this);
+            cpuSeconds = ThreadCpuSeconds() - start;
+        });
+    }
+    void Join() { worker.join(); }
+    bool Write(const QByteArray& bytes)
+    {
+        qsizetype sent = 0;
+        while (sent < bytes.size()) {
+            const ssize_t count = ::write(master, bytes.constData() + sent, bytes.size() - sent);
+            if (count <= 0)
+                return false;
+            sent += count;
+        }
+        return true;
+    }
+
+    std::atomic<double> cpuSeconds{0};
+
+private:
+    int master = -1;
+    std::thread worker;
+};
+
+bool WriteSettings(const QString& port)
+{
+    QFile settings(QDir::current().filePath(QStringLiteral("Orvane.ini")));
+    if (!settings.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    settings.write("[Interface]\r\nPort=" + port.toUtf8() + "\r\nBaudrate=9600\r\n");
+    return true;
+}
+
+void MeasureFloodFloor()
+{
+    QPlainTextEdit plain;
+    plain.resize(200, 360);
+    plain.setMaximumBlockCount(kFull);
+    plain.setUndoRedoEnabled(false);
+    plain.show();
+    QCoreApplication::processEvents();
+    const double start = ProcessCpuSeconds();
+    for (int i = 0; i < kFloodLines; ++i)
+        plain.appendPlainText(QStringLiteral("ACK"));
+    QCoreApplication::processEvents();
+    std::printf("  plain append loop: %.3f s CPU\n", ProcessCpuSeconds() - start);
+}
+
+void MeasureStreamFloor(std::chrono::seconds span)
+{
+    QPlainTextEdit plain;
+    plain.resize(200, 360);
+    plain.setMaximumBlockCount(kFull);
+    plain.setUndoRedoEnabled(false);
+    for (int i = 0; i < kFull; ++i)
+        plain.appendPlainText(QStringLiteral("ACK"));
+    plain.show();
+    QCoreApplication::processEvents();
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    tick.setInterval(1000 / kStreamRate);
+    QObject::connect(&tick, &QTimer::timeout, [&] { plain.appendPlainText(QStringLiteral("ACK")); });
+    const double start = ProcessCpuSeconds();
+    tick.start();
+    RunEventsFor(span);
+    tick.stop();
+    const double cpu = ProcessCpuSeconds() - start;
+    std::printf("  plain append loop (timer):  %5.2f %% of a core\n",
+                100.0 * cpu / std::chrono::duration<double>(span).count());
+}
+
+bool MeasureWindow(std::chrono::seconds streamSpan)
+{
+    Feeder feeder;
+    if (!feeder.Open() || !WriteSettings(feeder.SlavePath()))
+        return false;
+    COrvaneDlg window;
+    if (!window.Create() || !window.serialLink.connected)
+        return false;
+    window.ToggleTerminal();
+    window.GetSafeWidget()->show();
+    RunEventsFor(200ms);
+
+    // Idle, connected.
+    const long switchesBefore = ContextSwitches();
+    const auto idleStart = std::chrono::steady_clock::now();
+    RunEventsFor(std::chrono::duration_cast<std::chrono::milliseconds>(kIdleSpan));
+    const double idleSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - idleStart).count();
+    std::printf("connected and idle: %.1f wake-ups per second, all threads (target <= 5)\n",
+                double(ContextSwitches() - switchesBefore) / idleSeconds);
+
+    // Flood.
+    std::printf("flood of %d lines \"ACK\\r\" (target <= 0.15 s CPU, all threads):\n", kFloodLines);
+    const std::map<QString, double> threadsBefore = ThreadCpu();
+    double start = ProcessCpuSeconds();
+    feeder.Start([](Feeder& f) {
+        QByteArray flood;
+        for (int i = 0; i < kFloodLines; ++i)
+            flood += "ACK\r";
+        f.Write(flood + "END\r");
+    });
+    const bool flooded = RunEventsUntil(
+        [&] { return window.terminal.outputText.startsWith(QStringLiteral("END\r\n")); });
+    feeder.Join();
+    RunEventsFor(100ms);
+    if (!flooded)
+        return false;
+    std::printf("  window:            %.3f s CPU\n",
+                ProcessCpuSeconds() - start - feeder.cpuSeconds);
+    PrintThreadShares(threadsBefore);
+    MeasureFloodFloor();
+
+    // Stream into the full pane.
+    std::printf("%d lines/s into a full pane for %lld s (target <= 5 %% of a core):\n", kStreamRate,
+                static_cast<long long>(streamSpan.count()));
+    std::atomic<bool> streaming{true};
+    start = ProcessCpuSeconds();
+    const auto wallStart = std::chrono::steady_clock::now();
+    feeder.Start([&streaming](Feeder& f) {
+        auto due = std::chrono::steady_clock::now();
+        while (streaming) {
+            due += std::chrono::microseconds(1'000'000 / kStreamRate);
+            std::this_thread::sleep_until(due);
+            f.Write("ACK\r");
+        }
+    });
+    RunEventsFor(streamSpan);
+    streaming = false;
+    feeder.Join();
+    const double wall =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+    std::printf("  window:                     %5.2f %% of a core\n",
+                100.0 * (ProcessCpuSeconds() - start - feeder.cpuSeconds) / wall);
+    MeasureStreamFloor(streamSpan);
+    window.DestroyWindow();
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const std::chrono::seconds streamSpan(argc > 1 ? std::atoi(argv[1]) : 10);
+    QTemporaryDir folder;
+    if (!folder.isValid() || !QDir::setCurrent(folder.path()))
+        return 1;
+    MeasureBatch();
+    if (!MeasureWindow(streamSpan)) {
+        std::fprintf(stderr, "the window did not connect or the flood did not arrive\n");
+        return 1;
+    }
+    return 0;
+}
