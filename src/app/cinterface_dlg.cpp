@@ -3,8 +3,8 @@
 #include "framework/ddx.h"
 #include "resources/interface_dialog_ids.h"
 #include "resources/interface_dialog_template.h"
-#include "serial/port_discovery.h"
 #include "serial/open_failure_text.h"
+#include "serial/port_discovery.h"
 
 CInterfaceDlg::CInterfaceDlg(QWidget* parent, PortDiscoveryRoots roots)
     : CDialogEx(InterfaceDialogTemplate(), parent), discoveryRoots(std::move(roots))

@@ -24,8 +24,7 @@ bool IsProcessId(const char* name)
 
 // Adds the devices behind the open files listed in one process's fd folder. Only files under
 // /dev are looked at, so a file on a stalled network or user-space file system is never touched.
-template <typename AddDevice>
-void AddOpenDevices(int fdFolder, AddDevice addDevice)
+template <typename AddDevice> void AddOpenDevices(int fdFolder, AddDevice addDevice)
 {
     DIR* listing = ::fdopendir(fdFolder);
     if (listing == nullptr) {

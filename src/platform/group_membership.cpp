@@ -15,8 +15,8 @@ bool InSession(gid_t group)
         return true;
     std::vector<gid_t> groups(static_cast<std::size_t>(std::max(::getgroups(0, nullptr), 0)));
     const int count = ::getgroups(static_cast<int>(groups.size()), groups.data());
-    return count > 0 && std::find(groups.begin(), groups.begin() + count, group) !=
-                            groups.begin() + count;
+    return count > 0 &&
+           std::find(groups.begin(), groups.begin() + count, group) != groups.begin() + count;
 }
 
 bool ListedInDatabase(gid_t group)

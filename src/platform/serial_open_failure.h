@@ -5,11 +5,11 @@
 
 // Why a serial device did not open.
 enum class SerialOpenReason {
-    NoSuchDevice,    // nothing at the path, or a link that leads nowhere
-    NotATerminal,    // something that is not a serial device (an empty port name names /dev/)
+    NoSuchDevice, // nothing at the path, or a link that leads nowhere
+    NotATerminal, // something that is not a serial device (an empty port name names /dev/)
     PermissionDenied,
-    Held,            // another program, or another open in this process, has the device
-    NoHardware,      // the driver reports an input/output error: a port entry with no chip behind it
+    Held,       // another program, or another open in this process, has the device
+    NoHardware, // the driver reports an input/output error: a port entry with no chip behind it
     BaudRateRefused, // the device opened but refused the line speed
     Failed,          // any other refusal; systemError says which
 };
@@ -26,8 +26,8 @@ struct SerialOpenFailure
 {
     SerialOpenReason reason = SerialOpenReason::Failed;
     int systemError = 0;
-    pid_t holderProcess = 0;    // Held: the holder, 0 when it is not visible
-    QString holderProgram;      // Held: the holder's program name, empty when not visible
-    QString groupName;          // PermissionDenied: the group that owns the device
+    pid_t holderProcess = 0; // Held: the holder, 0 when it is not visible
+    QString holderProgram;   // Held: the holder's program name, empty when not visible
+    QString groupName;       // PermissionDenied: the group that owns the device
     GroupMembership membership = GroupMembership::NotMember; // PermissionDenied
 };

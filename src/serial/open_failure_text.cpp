@@ -61,9 +61,9 @@ QString OpenFailureExplanation(const SerialOpenFailure& failure, std::int32_t ba
         return PermissionDenied(failure);
     case SerialOpenReason::Held: {
         const QString holder = Holder(failure);
-        return holder.isEmpty() ? QStringLiteral("Another program is using the device.")
-                                : QStringLiteral("Another program is using the device: %1.")
-                                      .arg(holder);
+        return holder.isEmpty()
+                   ? QStringLiteral("Another program is using the device.")
+                   : QStringLiteral("Another program is using the device: %1.").arg(holder);
     }
     case SerialOpenReason::BaudRateRefused:
         return baudRate <= 0
@@ -108,8 +108,9 @@ QString UnopenablePortsLine(const PortSurvey& survey)
     QStringList reasons;
     for (const UnopenablePort& port : survey.unopenable)
         reasons.append(port.name + QStringLiteral(": ") + OpenFailureBrief(port.failure));
-    const QString count = survey.unopenable.size() == 1
-                              ? QStringLiteral("1 serial device cannot")
-                              : QStringLiteral("%1 serial devices cannot").arg(survey.unopenable.size());
+    const QString count =
+        survey.unopenable.size() == 1
+            ? QStringLiteral("1 serial device cannot")
+            : QStringLiteral("%1 serial devices cannot").arg(survey.unopenable.size());
     return count + QStringLiteral(" be opened now: ") + reasons.join(QStringLiteral("; "));
 }

@@ -62,9 +62,9 @@ TEST(InterfaceDialog, OpensWithTheBaudListTheGivenTextsAndThePortsThatOpen)
     const QString unopenable = QStringLiteral("1 serial device cannot be opened now: ttyS1: in use "
                                               "by sh (%1)")
                                    .arg(otherProgram.ProcessId());
-    EXPECT_EQ(Captions(dialog.GetSafeWidget()),
-              (QStringList{unopenable, "Baudrate:", "COM Port Settings", "COM Port:", "Cancel",
-                           "OK"}));
+    EXPECT_EQ(
+        Captions(dialog.GetSafeWidget()),
+        (QStringList{unopenable, "Baudrate:", "COM Port Settings", "COM Port:", "Cancel", "OK"}));
     const QWidget* line = dialog.GetDlgItem(InterfaceDialogId::kUnopenablePortsText);
     const QWidget* group = dialog.GetSafeWidget()->findChild<QGroupBox*>();
     ASSERT_TRUE(line && group);
