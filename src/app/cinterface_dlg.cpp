@@ -3,6 +3,7 @@
 #include "framework/ddx.h"
 #include "resources/interface_dialog_ids.h"
 #include "resources/interface_dialog_template.h"
+#include "serial/open_failure_text.h"
 #include "serial/port_discovery.h"
 
 CInterfaceDlg::CInterfaceDlg(QWidget* parent, PortDiscoveryRoots roots)
@@ -24,7 +25,7 @@ bool CInterfaceDlg::OnInitDialog()
     FillBaudRateList();
     CDialogEx::OnInitDialog();
     // Built after the transfer: the port text stays in the edit field whatever the list holds.
-    FillPortList();
+    SurveyPortList();
     return true;
 }
 
@@ -38,8 +39,13 @@ void CInterfaceDlg::FillBaudRateList()
         baudRateList.AddString(entry);
 }
 
-void CInterfaceDlg::FillPortList()
+void CInterfaceDlg::SurveyPortList()
 {
-    for (const QString& name : DiscoverOpenablePorts(discoveryRoots))
+    const PortSurvey survey = SurveyPorts(discoveryRoots);
+    for (const QString& name : survey.openable)
         portList.AddString(name);
+    CWnd line;
+    if (line.Attach(GetDlgItem(InterfaceDialogId::kUnopenablePortsText),
+                    InterfaceDialogId::kUnopenablePortsText))
+        line.SetWindowText(UnopenablePortsLine(survey));
 }

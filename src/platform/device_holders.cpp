@@ -24,7 +24,7 @@ bool IsProcessId(const char* name)
 
 // Adds the devices behind the open files listed in one process's fd folder. Only files under
 // /dev are looked at, so a file on a stalled network or user-space file system is never touched.
-void AddOpenDevices(int fdFolder, std::vector<dev_t>& devices)
+template <typename AddDevice> void AddOpenDevices(int fdFolder, AddDevice addDevice)
 {
     DIR* listing = ::fdopendir(fdFolder);
     if (listing == nullptr) {
@@ -39,7 +39,7 @@ void AddOpenDevices(int fdFolder, std::vector<dev_t>& devices)
             continue;
         struct stat info = {};
         if (::fstatat(fdFolder, entry->d_name, &info, 0) == 0 && S_ISCHR(info.st_mode))
-            devices.push_back(info.st_rdev);
+            addDevice(info.st_rdev);
     }
     ::closedir(listing);
 }
@@ -58,14 +58,19 @@ DeviceHolders DeviceHolders::Scan()
             continue;
         const std::string fdFolder = std::string(kProcessFolder) + '/' + entry->d_name + "/fd";
         const int folder = ::open(fdFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        const pid_t process = static_cast<pid_t>(std::stol(entry->d_name));
         if (folder >= 0)
-            AddOpenDevices(folder, holders.heldDevices);
+            AddOpenDevices(folder, [&holders, process](dev_t device) {
+                holders.heldDevices.push_back({device, process});
+            });
     }
     ::closedir(processes);
     return holders;
 }
 
-bool DeviceHolders::Holds(dev_t device) const
+pid_t DeviceHolders::HolderOf(dev_t device) const
 {
-    return std::find(heldDevices.begin(), heldDevices.end(), device) != heldDevices.end();
+    const auto held = std::find_if(heldDevices.begin(), heldDevices.end(),
+                                   [device](const HeldDevice& h) { return h.device == device; });
+    return held != heldDevices.end() ? held->holder : 0;
 }

@@ -14,8 +14,16 @@ public:
     static DeviceHolders Scan();
 
     // Whether another process holds the device with this device number open.
-    bool Holds(dev_t device) const;
+    bool Holds(dev_t device) const { return HolderOf(device) != 0; }
+
+    // The process that holds the device open, or 0 when none does.
+    pid_t HolderOf(dev_t device) const;
 
 private:
-    std::vector<dev_t> heldDevices;
+    struct HeldDevice
+    {
+        dev_t device;
+        pid_t holder;
+    };
+    std::vector<HeldDevice> heldDevices;
 };

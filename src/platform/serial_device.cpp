@@ -1,6 +1,8 @@
 #include "platform/serial_device.h"
 
+#include "platform/group_membership.h"
 #include "platform/line_speed.h"
+#include "platform/process_name.h"
 #include "platform/serial_error_mask.h"
 #include "platform/uucp_lock.h"
 #include "platform/wake_signal.h"
@@ -44,6 +46,46 @@ TerminalMode ModeOf(const termios& attributes)
     return mode;
 }
 
+SerialOpenResult Failure(SerialOpenReason reason, int systemError = errno)
+{
+    SerialOpenResult result;
+    result.failure.reason = reason;
+    result.failure.systemError = systemError;
+    return result;
+}
+
+SerialOpenResult HeldBy(pid_t holder)
+{
+    SerialOpenResult result = Failure(SerialOpenReason::Held, EBUSY);
+    result.failure.holderProcess = holder;
+    result.failure.holderProgram = ProcessName(holder);
+    return result;
+}
+
+SerialOpenResult OpenRefused(int error, const struct stat& node)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM: {
+        SerialOpenResult result = Failure(SerialOpenReason::PermissionDenied, error);
+        result.failure.groupName = GroupName(node.st_gid);
+        result.failure.membership = MembershipOf(node.st_gid);
+        return result;
+    }
+    case EBUSY:
+        // Another program set the exclusive mode.
+        return Failure(SerialOpenReason::Held, error);
+    case EIO:
+        return Failure(SerialOpenReason::NoHardware, error);
+    case ENOENT:
+    case ENODEV:
+    case ENXIO:
+        return Failure(SerialOpenReason::NoSuchDevice, error);
+    default:
+        return Failure(SerialOpenReason::Failed, error);
+    }
+}
+
 } // namespace
 
 QString SerialDevice::DevicePath(const QString& portName)
@@ -53,40 +95,58 @@ QString SerialDevice::DevicePath(const QString& portName)
 
 std::unique_ptr<SerialDevice> SerialDevice::Open(const QString& portName)
 {
-    return Open(portName, DeviceHolders::Scan());
+    return TryOpen(portName).device;
 }
 
 std::unique_ptr<SerialDevice> SerialDevice::Open(const QString& portName,
                                                  const DeviceHolders& holders)
+{
+    return TryOpen(portName, holders).device;
+}
+
+SerialOpenResult SerialDevice::TryOpen(const QString& portName)
+{
+    return TryOpen(portName, DeviceHolders::Scan());
+}
+
+SerialOpenResult SerialDevice::TryOpen(const QString& portName, const DeviceHolders& holders)
 {
     const QString devicePath = DevicePath(portName);
     const QByteArray path = devicePath.toLocal8Bit();
     // Checked before the open: opening a port can already disturb its holder (a real port raises
     // DTR and RTS).
     struct stat node = {};
-    if (::stat(path.constData(), &node) != 0 || !S_ISCHR(node.st_mode) ||
-        holders.Holds(node.st_rdev) || IsLockedByAnotherProcess(devicePath))
-        return nullptr;
+    if (::stat(path.constData(), &node) != 0)
+        return Failure(errno == ENOENT || errno == ENOTDIR ? SerialOpenReason::NoSuchDevice
+                                                           : SerialOpenReason::Failed);
+    if (!S_ISCHR(node.st_mode))
+        return Failure(SerialOpenReason::NotATerminal);
+    const pid_t holder = holders.HolderOf(node.st_rdev);
+    if (holder != 0)
+        return HeldBy(holder);
+    const pid_t locker = OtherLockHolder(devicePath);
+    if (locker != 0)
+        return HeldBy(locker);
     const int descriptor = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0)
-        return nullptr;
-    auto refuse = [descriptor] {
+        return OpenRefused(errno, node);
+    auto refuse = [descriptor](SerialOpenReason reason) {
         ::close(descriptor);
-        return nullptr;
+        return Failure(reason);
     };
     if (!::isatty(descriptor))
-        return refuse();
+        return refuse(SerialOpenReason::NotATerminal);
     if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0)
-        return refuse();
+        return refuse(SerialOpenReason::Held);
     if (::ioctl(descriptor, TIOCEXCL) != 0)
-        return refuse();
+        return refuse(SerialOpenReason::Failed);
     // Writes block until the driver takes the byte; reads return at once (VMIN 0, VTIME 0).
     const int flags = ::fcntl(descriptor, F_GETFL);
     if (flags < 0 || ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0) {
         ::ioctl(descriptor, TIOCNXCL);
-        return refuse();
+        return refuse(SerialOpenReason::Failed);
     }
-    return std::unique_ptr<SerialDevice>(new SerialDevice(descriptor));
+    return {std::unique_ptr<SerialDevice>(new SerialDevice(descriptor)), {}};
 }
 
 SerialDevice::~SerialDevice()

@@ -2,6 +2,7 @@
 
 #include "platform/device_holders.h"
 #include "platform/line_settings.h"
+#include "platform/serial_open_failure.h"
 
 #include <QString>
 #include <atomic>
@@ -25,6 +26,15 @@ struct SerialErrorStatus
 // What a wait for input saw.
 enum class InputState { Readable, Idle, HungUp, Woken };
 
+class SerialDevice;
+
+// An open device, or why there is none.
+struct SerialOpenResult
+{
+    std::unique_ptr<SerialDevice> device; // null: see failure
+    SerialOpenFailure failure;
+};
+
 // One serial device opened exclusively for reading and writing on termios. Byte reads and writes
 // are safe from two threads at once (one reader, one writer); opening and closing are not.
 class SerialDevice
@@ -41,6 +51,11 @@ public:
                                               const DeviceHolders& holders);
     // As above, with the holders scanned now.
     static std::unique_ptr<SerialDevice> Open(const QString& portName);
+
+    // Open with the reason of a failure: for a held device the holder where /proc or its lock
+    // file shows it, for a refused permission the group that owns the device.
+    static SerialOpenResult TryOpen(const QString& portName, const DeviceHolders& holders);
+    static SerialOpenResult TryOpen(const QString& portName);
 
     ~SerialDevice();
     SerialDevice(const SerialDevice&) = delete;

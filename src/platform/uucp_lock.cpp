@@ -44,12 +44,17 @@ bool IsAlive(pid_t process)
 
 bool IsLockedByAnotherProcess(const QString& devicePath)
 {
+    return OtherLockHolder(devicePath) != 0;
+}
+
+pid_t OtherLockHolder(const QString& devicePath)
+{
     const QString canonical = QFileInfo(devicePath).canonicalFilePath();
     const QString deviceName = QFileInfo(canonical.isEmpty() ? devicePath : canonical).fileName();
     for (const QString& folder : kLockFolders) {
         const pid_t owner = LockOwner(folder + kLockPrefix + deviceName);
         if (owner > 0 && owner != ::getpid() && IsAlive(owner))
-            return true;
+            return owner;
     }
-    return false;
+    return 0;
 }

@@ -27,7 +27,7 @@ DialogTemplate InterfaceDialogTemplate()
     DialogTemplate t;
     t.templateId = ResourceId::kInterfaceDialog;
     t.caption = QStringLiteral("Interface");
-    t.sizeInDialogUnits = QSize(176, 83);
+    t.sizeInDialogUnits = QSize(176, 95);
     t.style = WS_SYSMENU;
     t.fontName = kInterfaceFontName;
     t.fontPointSize = kInterfaceFontPointSize;
@@ -59,6 +59,11 @@ DialogTemplate InterfaceDialogTemplate()
          QString(),
          {57, 34, 104, 173},
          combo},
+        {InterfaceDialogId::kUnopenablePortsText,
+         ControlKind::StaticText,
+         QString(),
+         {7, 80, 162, 8},
+         0},
     };
     return t;
 }

@@ -1,15 +1,24 @@
 #include "serial/port_candidates.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
 
 const QString kDeviceLink = QStringLiteral("device");
+const QString kChipType = QStringLiteral("type");
+const QByteArray kUnknownChip = "0";
 
 QString Join(const QString& folder, const QString& name)
 {
     return folder + QLatin1Char('/') + name;
+}
+
+bool HasNoChip(const QString& classEntry)
+{
+    QFile type(Join(classEntry, kChipType));
+    return type.open(QIODevice::ReadOnly) && type.readAll().trimmed() == kUnknownChip;
 }
 
 void AddDeviceBackedTerminals(const PortDiscoveryRoots& roots, std::vector<PortCandidate>& out)
@@ -18,9 +27,10 @@ void AddDeviceBackedTerminals(const PortDiscoveryRoots& roots, std::vector<PortC
     const QStringList entries =
         ttyClass.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
     for (const QString& name : entries) {
-        if (!QFileInfo::exists(Join(Join(roots.ttyClass, name), kDeviceLink)))
+        const QString classEntry = Join(roots.ttyClass, name);
+        if (!QFileInfo::exists(Join(classEntry, kDeviceLink)))
             continue;
-        out.push_back({name, Join(roots.deviceDirectory, name)});
+        out.push_back({name, Join(roots.deviceDirectory, name), HasNoChip(classEntry)});
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "serial/link_error_reporter.h"
 #include "serial/link_messages.h"
+#include "serial/open_failure_text.h"
 
 #include "platform/serial_error_mask.h"
 
@@ -11,32 +12,37 @@ SerialLink::~SerialLink()
     receiveThread.Stop();
 }
 
-std::unique_ptr<SerialDevice> SerialLink::OpenPort(const QString& name, std::int32_t rate)
+SerialOpenResult SerialLink::OpenPort(const QString& name, std::int32_t rate)
 {
-    std::unique_ptr<SerialDevice> device = SerialDevice::Open(name);
-    if (!device)
-        return nullptr;
-    device->Purge();
+    SerialOpenResult opened = SerialDevice::TryOpen(name);
+    if (!opened.device)
+        return opened;
+    opened.device->Purge();
     lineSettings.baudRate = static_cast<std::uint32_t>(rate);
     // A port that refuses the settings would send with whatever the device had and never collect
     // an answer; it counts as not opened instead.
-    if (rate <= 0 || !device->ApplyLineSettings(lineSettings)) {
-        device->Close();
-        return nullptr;
+    if (rate <= 0 || !opened.device->ApplyLineSettings(lineSettings)) {
+        opened.device->Close();
+        opened.device.reset();
+        opened.failure.reason = SerialOpenReason::BaudRateRefused;
+        return opened;
     }
-    receiveThread.Start(device.get());
-    return device;
+    receiveThread.Start(opened.device.get());
+    return opened;
 }
 
 void SerialLink::ConnectPort(LinkErrorReporter& reporter)
 {
-    portHandle = OpenPort(portName, baudRate);
+    SerialOpenResult opened = OpenPort(portName, baudRate);
+    portHandle = std::move(opened.device);
     if (portHandle) {
         connected = true;
         return;
     }
     connected = false;
-    reporter.ShowLinkError(portName + LinkMessages::kCouldNotBeOpenedSuffix);
+    const QString explanation = OpenFailureExplanation(opened.failure, baudRate);
+    reporter.ShowLinkError(portName + LinkMessages::kCouldNotBeOpenedSuffix +
+                           (explanation.isEmpty() ? QString() : QLatin1Char('\n') + explanation));
 }
 
 void SerialLink::ClosePort(LinkErrorReporter& reporter)

@@ -30,12 +30,13 @@ struct SerialLink
     SerialLink& operator=(const SerialLink&) = delete;
 
     // Opens the port exclusively, purges both queues, applies the line settings with baudRate and
-    // starts the receive thread. Returns null when the port cannot be opened or refuses the
-    // settings (the port is then closed again and no thread runs).
-    std::unique_ptr<SerialDevice> OpenPort(const QString& name, std::int32_t rate);
+    // starts the receive thread. Returns no device and the reason when the port cannot be opened
+    // or refuses the settings (the port is then closed again and no thread runs).
+    SerialOpenResult OpenPort(const QString& name, std::int32_t rate);
 
-    // OpenPort with portName and baudRate, keeping the result as portHandle: connected becomes true,
-    // or false with portName + " could not be opened!" shown through reporter.
+    // OpenPort with portName and baudRate, keeping the device as portHandle: connected becomes
+    // true, or false with portName + " could not be opened!" shown through reporter, followed on a
+    // second line by the reason when the operator can act on it.
     void ConnectPort(LinkErrorReporter& reporter);
 
     // Stops the receive thread, purges and closes the port. No port: nothing happens. A failed

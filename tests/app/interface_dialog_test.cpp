@@ -3,6 +3,7 @@
 #include "framework/dialog_ids.h"
 #include "resources/interface_dialog_ids.h"
 #include "support/fake_port_folder.h"
+#include "support/port_holder_process.h"
 #include "support/pty_pair.h"
 
 #include <QApplication>
@@ -44,6 +45,10 @@ TEST(InterfaceDialog, OpensWithTheBaudListTheGivenTextsAndThePortsThatOpen)
     PtyPair port;
     ASSERT_TRUE(folder.IsValid() && port.IsValid());
     ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS0"), port.SlavePath()));
+    PtyPair heldPort;
+    PortHolderProcess otherProgram(heldPort.SlavePath());
+    ASSERT_TRUE(otherProgram.IsHolding());
+    ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS1"), heldPort.SlavePath()));
     CInterfaceDlg dialog(nullptr, folder.Roots());
     dialog.portText = QStringLiteral("ttyUSB7");
     dialog.baudRateText = QStringLiteral("110");
@@ -54,14 +59,35 @@ TEST(InterfaceDialog, OpensWithTheBaudListTheGivenTextsAndThePortsThatOpen)
     ASSERT_TRUE(portCombo && baudCombo && portCombo->isEditable() && baudCombo->isEditable());
 
     EXPECT_EQ(dialog.GetSafeWidget()->windowTitle(), QStringLiteral("Interface"));
-    EXPECT_EQ(Captions(dialog.GetSafeWidget()),
-              (QStringList{"Baudrate:", "COM Port Settings", "COM Port:", "Cancel", "OK"}));
+    const QString unopenable = QStringLiteral("1 serial device cannot be opened now: ttyS1: in use "
+                                              "by sh (%1)")
+                                   .arg(otherProgram.ProcessId());
+    EXPECT_EQ(
+        Captions(dialog.GetSafeWidget()),
+        (QStringList{unopenable, "Baudrate:", "COM Port Settings", "COM Port:", "Cancel", "OK"}));
+    const QWidget* line = dialog.GetDlgItem(InterfaceDialogId::kUnopenablePortsText);
+    const QWidget* group = dialog.GetSafeWidget()->findChild<QGroupBox*>();
+    ASSERT_TRUE(line && group);
+    EXPECT_GT(line->geometry().top(), group->geometry().bottom());
+    EXPECT_LE(line->geometry().bottom(), dialog.GetSafeWidget()->height());
     EXPECT_EQ(Entries(baudCombo), (QStringList{"110", " 300", " 600", " 1200", " 2400", " 4800",
                                                " 9600", " 14400", " 19200", " 38400", " 56000",
                                                " 57600", " 115200", " 128000", " 256000"}));
     EXPECT_EQ(baudCombo->currentIndex(), 0);
     EXPECT_EQ(Entries(portCombo), QStringList{QStringLiteral("ttyS0")});
     EXPECT_EQ(portCombo->currentText(), QStringLiteral("ttyUSB7")); // unlisted: edit text only
+}
+
+TEST(InterfaceDialog, SaysSoWhenThereIsNoSerialDeviceAtAll)
+{
+    FakePortFolder folder;
+    ASSERT_TRUE(folder.IsValid());
+    CInterfaceDlg dialog(nullptr, folder.Roots());
+    ASSERT_TRUE(dialog.Create());
+    const auto* line =
+        qobject_cast<QLabel*>(dialog.GetDlgItem(InterfaceDialogId::kUnopenablePortsText));
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->text(), QStringLiteral("No serial device found."));
 }
 
 TEST(InterfaceDialog, OkButtonHasTheFocusWhenTheDialogOpens)

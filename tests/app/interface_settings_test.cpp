@@ -116,7 +116,9 @@ TEST_F(InterfaceSettingsTest, BaudRateTextIsReadAsItsLeadingNumber)
         } else {
             ASSERT_EQ(presenter.shown.size(), 1u);
             EXPECT_EQ(presenter.shown[0].text,
-                      SlavePath() + QStringLiteral(" could not be opened!"));
+                      SlavePath() + QStringLiteral(" could not be opened!\nThe baud rate ") +
+                          QString::number(c.baudRate) +
+                          QStringLiteral(" is not valid: it must be above 0."));
             EXPECT_EQ(presenter.shown[0].title, QStringLiteral("Error"));
         }
     }

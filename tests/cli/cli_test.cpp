@@ -142,7 +142,8 @@ TEST_F(CliTest, APortHeldByAnotherProgramIsNotOpenedAndNothingIsSent)
     const Outcome outcome = Run({"read", "--port", SlavePath()});
 
     EXPECT_EQ(outcome.status, 3);
-    EXPECT_EQ(outcome.err, "orvane-cli: " + SlavePath() + " could not be opened!\n");
+    EXPECT_EQ(outcome.err, "orvane-cli: " + SlavePath() +
+                               " could not be opened!\nAnother program is using the device.\n");
     EXPECT_EQ(reader->ReceivedBytes(), QByteArray());
 }
 

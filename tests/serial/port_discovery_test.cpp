@@ -6,6 +6,7 @@
 #include "support/pty_pair.h"
 #include "support/wait_until.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 TEST(PortDiscovery, ListsOpenableTerminalsAndIdentityLinksInNaturalOrder)
@@ -25,6 +26,12 @@ TEST(PortDiscovery, ListsOpenableTerminalsAndIdentityLinksInNaturalOrder)
     ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS6"), held.SlavePath()));
     ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS7"), heldElsewhere.SlavePath()));
     ASSERT_TRUE(folder.AddTerminal(QStringLiteral("tty1"), first.SlavePath(), false));
+    PtyPair noChip; // a legacy port entry whose driver found no chip: never offered nor counted
+    ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS8"), noChip.SlavePath()));
+    QFile chipType(folder.Roots().ttyClass + QStringLiteral("/ttyS8/type"));
+    ASSERT_TRUE(chipType.open(QIODevice::WriteOnly) && chipType.write("0\n") == 2);
+    chipType.close();
+    ASSERT_TRUE(folder.AddIdentityLink(QStringLiteral("usb-C-if00"), heldElsewhere.SlavePath()));
     ASSERT_TRUE(folder.AddIdentityLink(QStringLiteral("usb-B-if00"), second.SlavePath()));
     ASSERT_TRUE(folder.AddIdentityLink(QStringLiteral("usb-gone-if00"), QStringLiteral("/x")));
     PortDiscoveryRoots roots = folder.Roots();
@@ -39,10 +46,21 @@ TEST(PortDiscovery, ListsOpenableTerminalsAndIdentityLinksInNaturalOrder)
     // ttyS2 and the link are one device: the second probe finds it only if the first let go.
     const QStringList expected{roots.serialById + QStringLiteral("/usb-B-if00"),
                                QStringLiteral("ttyS2"), QStringLiteral("ttyS10")};
+    const PortSurvey survey = SurveyPorts(roots);
+    EXPECT_EQ(survey.openable, expected);
+    // The held devices are told once each, whatever number of names lead to them (/dev/null is
+    // held by other programs too).
+    QStringList unopenable;
+    for (const UnopenablePort& port : survey.unopenable)
+        unopenable.append(port.name);
+    EXPECT_EQ(unopenable, (QStringList{"ttyS5", "ttyS6", "ttyS7"}));
+    ASSERT_EQ(survey.unopenable.size(), 3u);
+    EXPECT_EQ(survey.unopenable[2].failure.holderProcess, otherProgram.ProcessId());
     EXPECT_EQ(DiscoverOpenablePorts(roots), expected);
     EXPECT_NE(SerialDevice::Open(second.SlavePath()), nullptr);
     holder.reset();
     EXPECT_EQ(DiscoverOpenablePorts(roots).size(), 4);
+    EXPECT_EQ(SurveyPorts(roots).unopenable.size(), 2u);
     EXPECT_EQ(otherProgram.Read(waiting.size()), waiting);
     std::unique_ptr<SerialDevice> firstPort = SerialDevice::Open(first.SlavePath());
     ASSERT_NE(firstPort, nullptr);

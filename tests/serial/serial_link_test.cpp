@@ -9,11 +9,18 @@
 #include "support/recording_link_error_reporter.h"
 #include "support/wait_until.h"
 
+#include "support/pty_pair.h"
+
+#include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace std::chrono_literals;
 
 namespace {
+
+constexpr uid_t kNobody = 65534;
 
 class SerialLinkTest : public PtyReaderFixture
 {
@@ -37,26 +44,73 @@ QString Repeat(QChar c, int count)
     return QString(count, c);
 }
 
+// Runs ConnectPort in a child process that has become the user nobody, and returns the text it
+// showed.
+QString ConnectAsNobody(SerialLink& link)
+{
+    int output[2];
+    if (::pipe(output) != 0)
+        return QString();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(output[0]);
+        RecordingLinkErrorReporter childReporter;
+        if (::setgroups(0, nullptr) == 0 && ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0)
+            link.ConnectPort(childReporter);
+        const QByteArray text = childReporter.shown.join(QLatin1Char('|')).toUtf8();
+        const bool written = ::write(output[1], text.constData(), text.size()) == text.size();
+        ::_exit(written ? 0 : 1);
+    }
+    ::close(output[1]);
+    QByteArray text;
+    char buffer[512];
+    ssize_t got = 0;
+    while ((got = ::read(output[0], buffer, sizeof buffer)) > 0)
+        text.append(buffer, got);
+    ::close(output[0]);
+    ::waitpid(child, nullptr, 0);
+    return QString::fromUtf8(text);
+}
+
 } // namespace
 
-TEST_F(SerialLinkTest, PortsThatCannotBeOpenedAreReportedAndLeaveNoPort)
+TEST_F(SerialLinkTest, PortsThatCannotBeOpenedAreReportedWithTheReasonAndLeaveNoPort)
 {
     SerialLink holder; // a port held by another open cannot be opened either
     holder.portName = SlavePath();
     holder.ConnectPort(reporter);
     ASSERT_EQ(holder.connected, 1);
-    reporter.shown.clear();
-    const QString cases[] = {QStringLiteral("ttyOrvaneMissing7"), QString(), SlavePath()};
-    for (const QString& name : cases) {
-        SCOPED_TRACE(name.toStdString());
+    PtyPair otherPort;
+    PortHolderProcess otherProgram(otherPort.SlavePath());
+    ASSERT_TRUE(otherProgram.IsHolding());
+    const struct
+    {
+        QString name;
+        std::int32_t rate;
+        QString reason; // the second line, or how it begins; empty: no second line
+    } cases[] = {
+        {QStringLiteral("ttyOrvaneMissing7"), 9600, QStringLiteral("There is no such device")},
+        {QString(), 9600, QString()},
+        {SlavePath(), 9600, QStringLiteral("Another program is using the device.")},
+        {otherPort.SlavePath(), 9600,
+         QStringLiteral("Another program is using the device: sh (%1).")
+             .arg(otherProgram.ProcessId())},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
         reporter.shown.clear();
-        link.portName = name;
+        link.portName = c.name;
+        link.baudRate = c.rate;
         link.connected = 1;
         link.ConnectPort(reporter);
         EXPECT_EQ(link.connected, 0);
         EXPECT_EQ(link.portHandle, nullptr);
         EXPECT_FALSE(link.receiveThread.IsRunning());
-        EXPECT_EQ(reporter.shown, QStringList{name + QStringLiteral(" could not be opened!")});
+        ASSERT_EQ(reporter.shown.size(), 1);
+        const QStringList lines = reporter.shown[0].split(QLatin1Char('\n'));
+        EXPECT_EQ(lines[0], c.name + QStringLiteral(" could not be opened!"));
+        EXPECT_EQ(lines.size(), c.reason.isEmpty() ? 1 : 2);
+        EXPECT_TRUE(lines.last().startsWith(c.reason)) << lines.last().toStdString();
     }
 }
 
@@ -68,7 +122,7 @@ TEST_F(SerialLinkTest, PortAnotherProgramHoldsWithoutALockIsNotOpenedAndKeepsIts
     ASSERT_TRUE(reader->SendRaw(waiting));
     link.ConnectPort(reporter);
     EXPECT_EQ(link.connected, 0);
-    EXPECT_EQ(reporter.shown, QStringList{SlavePath() + QStringLiteral(" could not be opened!")});
+    EXPECT_EQ(reporter.shown.size(), 1);
     EXPECT_EQ(holder.Read(waiting.size()), waiting);
 }
 
@@ -83,7 +137,10 @@ TEST_F(SerialLinkTest, RefusedLineSettingsCloseThePortAndReportItNotOpened)
         EXPECT_EQ(link.portHandle, nullptr);
         EXPECT_FALSE(link.receiveThread.IsRunning());
         EXPECT_EQ(reporter.shown,
-                  QStringList{SlavePath() + QStringLiteral(" could not be opened!")});
+                  QStringList{SlavePath() +
+                              QStringLiteral(" could not be opened!\nThe baud rate %1 is not "
+                                             "valid: it must be above 0.")
+                                  .arg(rate)});
         link.ClosePort(reporter);
         EXPECT_EQ(reporter.shown.size(), 1) << "closing without a port shows nothing";
     }
@@ -91,6 +148,23 @@ TEST_F(SerialLinkTest, RefusedLineSettingsCloseThePortAndReportItNotOpened)
     link.baudRate = 9600;
     link.ConnectPort(reporter);
     EXPECT_EQ(link.connected, 1);
+}
+
+TEST_F(SerialLinkTest, PortWhoseModeKeepsTheUserOutNamesItsGroup)
+{
+    const group* dialout = ::getgrnam("dialout");
+    if (::geteuid() != 0 || dialout == nullptr)
+        GTEST_SKIP() << "needs root to become nobody, and a group 'dialout'";
+    const QByteArray slave = SlavePath().toLocal8Bit();
+    ASSERT_EQ(::chown(slave.constData(), static_cast<uid_t>(-1), dialout->gr_gid), 0);
+    ASSERT_EQ(::chmod(slave.constData(), 0), 0);
+
+    const QString shown = ConnectAsNobody(link);
+
+    EXPECT_EQ(shown, SlavePath() + QStringLiteral(" could not be opened!\nPermission denied: the "
+                                                  "device belongs to the group 'dialout' and you "
+                                                  "are not in it; add yourself to the group "
+                                                  "'dialout' and log in again."));
 }
 
 TEST_F(SerialLinkTest, EachCodeUnitGoesOutAsItsLowByte)

@@ -16,6 +16,7 @@ public:
     PortHolderProcess& operator=(const PortHolderProcess&) = delete;
 
     bool IsHolding() const { return holding; }
+    pid_t ProcessId() const { return process; }
 
     // Lets the holder read count bytes from the device and returns them; fewer when they did not
     // all come within the generous bound.
