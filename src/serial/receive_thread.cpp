@@ -38,9 +38,24 @@ void ReceiveThread::Stop()
     pauseEvent.Reset();
 }
 
+void ReceiveThread::DiscardReceived(SerialDevice* device)
+{
+    std::lock_guard lock(receiveMutex);
+    if (device != nullptr && device->IsOpen()) {
+        for (std::uint32_t waiting = device->BytesWaiting().value_or(0); waiting > 0; --waiting)
+            device->ReadByte();
+    }
+    receiveLine.DiscardCurrentLine();
+    publishedLine.Drop();
+    lineEvent.Reset();
+}
+
 void ReceiveThread::Run(SerialDevice* device)
 {
-    receiveLine.count = 0;
+    {
+        std::lock_guard lock(receiveMutex);
+        receiveLine.DiscardCurrentLine();
+    }
     while (exitFlag == 0) {
         if (pauseFlag != 0) {
             pauseEvent.Set();
@@ -56,16 +71,21 @@ void ReceiveThread::Run(SerialDevice* device)
 
 void ReceiveThread::PollOnce(SerialDevice& device)
 {
-    const SerialErrorStatus status = device.ClearError();
-    if (status.ok && status.bytesWaiting > 0) {
-        // No pause after a read: a burst is drained at full speed.
-        if (const std::optional<std::uint8_t> byte = device.ReadByte())
-            HandleByte(*byte);
-        return;
+    bool ok = false;
+    {
+        std::lock_guard lock(receiveMutex);
+        const SerialErrorStatus status = device.ClearError();
+        if (status.ok && status.bytesWaiting > 0) {
+            // No pause after a read: a burst is drained at full speed.
+            if (const std::optional<std::uint8_t> byte = device.ReadByte())
+                HandleByte(*byte);
+            return;
+        }
+        ok = status.ok;
     }
     // Wait on the device rather than sleep blind, so an arriving byte is taken at once; a device
     // that hung up reports ready for ever, so then sleep out the period instead of spinning.
-    if (!status.ok || device.WaitForInput(kPollPeriod) == InputState::HungUp)
+    if (!ok || device.WaitForInput(kPollPeriod) == InputState::HungUp)
         std::this_thread::sleep_for(kPollPeriod);
 }
 
@@ -76,6 +96,6 @@ void ReceiveThread::HandleByte(std::uint8_t byte)
         return;
     if (readBusy == 0 && writeBusy == 0)
         terminalLines.Push(QString::fromLatin1(*line));
-    publishedLine.Publish(*line);
+    publishedLine.Publish({*line, receiveLine.lastLineCut});
     lineEvent.Set();
 }

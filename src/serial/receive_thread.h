@@ -8,16 +8,19 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <mutex>
 #include <thread>
 
 class SerialDevice;
 
 // The worker that polls an open port, assembles CR-ended lines and announces each one.
 //
-// Ownership: the GUI thread starts and stops it and owns the busy flags; the worker alone touches
-// receiveLine while it runs (read it only while stopped). Completed lines reach other threads
-// through publishedLine (then lineEvent is set) and, while neither busy flag is set, through
-// terminalLines. The worker never waits for the GUI thread, so Stop always returns.
+// Ownership: the GUI thread starts and stops it and owns the busy flags. While it runs, the worker
+// reads the device and fills receiveLine under receiveMutex, which DiscardReceived takes as well
+// (read receiveLine directly only while stopped). Completed lines reach other threads through
+// publishedLine (then lineEvent is set) and, while neither busy flag is set, through
+// terminalLines. The worker waits for the GUI thread only for the few reads of a discard, so Stop
+// always returns.
 class ReceiveThread
 {
 public:
@@ -35,6 +38,12 @@ public:
     void Stop();
 
     bool IsRunning() const { return worker.joinable(); }
+
+    // Before a command whose answer is awaited: forgets everything that came before it, the bytes
+    // waiting in device (may be null), the line being assembled, the published line and the line
+    // event, all at once with respect to the worker. A line that completes afterwards is the
+    // command's answer.
+    void DiscardReceived(SerialDevice* device);
 
     std::atomic<std::uint8_t> exitFlag{1};
     std::atomic<std::uint8_t> pauseFlag{0};
@@ -54,5 +63,6 @@ private:
     void PollOnce(SerialDevice& device);
     void HandleByte(std::uint8_t byte);
 
+    std::mutex receiveMutex;
     std::thread worker;
 };

@@ -1,15 +1,22 @@
 #include "transponder/answer_line.h"
 
 #include "serial/receive_thread.h"
+#include "serial/serial_link.h"
 #include "transponder/exchange_result.h"
 
-std::optional<QString> AwaitAnswerLine(ReceiveThread& receiveThread, std::chrono::milliseconds wait)
+void DiscardEarlierLines(SerialLink& link)
+{
+    link.receiveThread.DiscardReceived(link.portHandle.get());
+}
+
+std::optional<CompletedLine> AwaitAnswerLine(ReceiveThread& receiveThread,
+                                             std::chrono::milliseconds wait)
 {
     if (!receiveThread.lineEvent.Wait(wait))
         return std::nullopt;
-    const QByteArray line = receiveThread.publishedLine.TakeLine();
+    const std::optional<CompletedLine> line = receiveThread.publishedLine.Take();
     receiveThread.lineEvent.Reset();
-    return AnswerTextOf(line);
+    return line.value_or(CompletedLine{});
 }
 
 QString AnswerTextOf(const QByteArray& line)

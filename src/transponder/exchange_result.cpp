@@ -17,6 +17,13 @@ ExchangeResult KeepAnswer(const QString& answer, std::optional<int> keptChars)
     return {answer.first(keep), static_cast<int>(answer.size())};
 }
 
+QString WithoutLineEnds(QString text)
+{
+    text.remove(QLatin1Char('\r'));
+    text.remove(QLatin1Char('\n'));
+    return text;
+}
+
 QString AnswerRecord(const QString& kept)
 {
     return kept + kRecordEnd;

@@ -31,8 +31,6 @@ void RunOperation(ExchangeContext& context, const OperationSteps& steps)
     busy = 1;
     RunIfSet(steps.beforeConnectedCheck);
     if (context.link.connected != 0) {
-        // A line that came in since the last operation belongs to nobody.
-        context.link.receiveThread.lineEvent.Reset();
         RunIfSet(steps.beforeTimeoutQuery);
         TimeoutQuery(context, steps.timeoutFactor);
         if (steps.exchanges)

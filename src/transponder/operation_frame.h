@@ -20,13 +20,13 @@ struct OperationSteps
     std::function<void()> takeFields{};           // the window's fields into its members
     std::function<void()> afterFieldsTaken{};     // before the terminal text is cleared
     std::function<void()> beforeConnectedCheck{}; // busy flag already set; runs also without a port
-    std::function<void()> beforeTimeoutQuery{};   // port open, line event just reset
+    std::function<void()> beforeTimeoutQuery{};   // port open, before the TOR is sent
     std::function<void(ExchangeContext&)> exchanges{}; // after the timeout query
     std::function<void()> afterBusyCleared{};          // last, also without a port
 };
 
 // Runs one operation in the common frame: take the fields, clear the context's terminal text, set
-// the busy flag; when the port is open, reset the line event, run the timeout query and the
-// operation's exchanges on context; then clear the busy flag. Without a port nothing is sent and
-// no message is shown.
+// the busy flag; when the port is open, run the timeout query and the operation's exchanges on
+// context (each discards what came before its command); then clear the busy flag. Without a port
+// nothing is sent and no message is shown.
 void RunOperation(ExchangeContext& context, const OperationSteps& steps);

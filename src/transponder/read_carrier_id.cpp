@@ -19,14 +19,15 @@ void ReadCarrierIdPages(CTamblorDlg& dialog, ExchangeContext& context)
     dialog.carrierIdField.SetBackgroundColor(kColourWhite, true);
     const ExchangeResult part1 = CommandExchange(context, ReadPageCommand(kFirstCarrierIdPage));
     PutAnswerRecord(context, part1);
-    bool read = IsGoodPageAnswer(part1.kept);
+    bool read = IsGoodPageAnswer(part1);
     ExchangeResult part2;
     if (CarrierIdSpansTwoPages(dialog.carrierIdLength)) {
         part2 = CommandExchange(context, ReadPageCommand(kSecondCarrierIdPage));
-        read = read && IsGoodPageAnswer(part2.kept);
+        read = read && IsGoodPageAnswer(part2);
     }
     dialog.carrierIdField.SetBackgroundColor(read ? kColourGreen : kColourRed, true);
-    const QString carrierIdHex = CarrierIdFromPages(part1.kept, part2.kept, dialog.carrierIdLength);
+    const QString carrierIdHex = CarrierIdFromPages(
+        WithoutLineEnds(part1.kept), WithoutLineEnds(part2.kept), dialog.carrierIdLength);
     dialog.carrierIdText = PresentHex(carrierIdHex, dialog.displayFormat);
     dialog.UpdateData(false);
     dialog.carrierIdField.SetFocus();

@@ -31,7 +31,7 @@ void ReadSelectedPages(CTamblorDlg& dialog, ExchangeContext& context)
         const ExchangeResult answer =
             CommandExchange(context, ReadPageCommand(static_cast<int>(index) + 1));
         lastAnswerLength = answer.answerLength;
-        const bool read = IsGoodPageAnswer(answer.kept);
+        const bool read = IsGoodPageAnswer(answer);
         if (read)
             row.text = PresentHex(answer.kept, dialog.displayFormat);
         PutAnswerRecord(context, answer);

@@ -11,9 +11,8 @@ void ReadUidAnswer(CTamblorDlg& dialog, ExchangeContext& context)
 {
     const ExchangeResult answer = CommandExchange(context, ReadUidCommand());
     PutAnswerRecord(context, answer);
-    dialog.uidText = answer.kept;
-    dialog.uidField.SetBackgroundColor(IsGoodUidAnswer(answer.kept) ? kColourGreen : kColourRed,
-                                       true);
+    dialog.uidText = WithoutLineEnds(answer.kept);
+    dialog.uidField.SetBackgroundColor(IsGoodUidAnswer(answer) ? kColourGreen : kColourRed, true);
     dialog.UpdateData(false);
     dialog.uidField.SetFocus();
 }

@@ -10,10 +10,11 @@ void TimeoutQuery(ExchangeContext& context, int factor)
 {
     const ReaderCommand query = TimeoutQueryCommand();
     QString answer;
+    DiscardEarlierLines(context.link);
     if (context.link.WriteText(query.line) == 0) {
-        answer = AwaitAnswerLine(context.link.receiveThread,
-                                 AnswerWait(context.timeoutUnit, query.waitFactor))
-                     .value_or(QString());
+        if (const std::optional<CompletedLine> line = AwaitAnswerLine(
+                context.link.receiveThread, AnswerWait(context.timeoutUnit, query.waitFactor)))
+            answer = AnswerTextOf(line->bytes);
     }
     context.timeoutUnit = ScaledTimeoutUnit(context.timeoutUnit, answer, factor);
 }

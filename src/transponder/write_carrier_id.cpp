@@ -1,5 +1,6 @@
 #include "app/ctamblor_dlg.h"
 #include "framework/message_boxes.h"
+#include "transponder/answer_judging.h"
 #include "transponder/carrier_id_composition.h"
 #include "transponder/carrier_id_length.h"
 #include "transponder/command_exchange.h"
@@ -29,10 +30,11 @@ bool WriteAndCheckPage(CTamblorDlg& dialog, ExchangeContext& context, int page,
     PutAnswerRecord(context, CommandExchange(context, WritePageCommand(page, pageHex)));
     const ExchangeResult check = CommandExchange(context, ReadPageCommand(page));
     PutAnswerRecord(context, check);
-    const bool good = check.kept == pageHex;
+    const bool good = IsGoodPageAnswer(check) && check.kept == pageHex;
     const std::size_t index = static_cast<std::size_t>(page - 1);
     SetPageFieldColour(dialog, index, good ? kColourGreen : kColourRed);
-    dialog.pageRows.rows[index].text = PresentHex(check.kept, dialog.displayFormat);
+    dialog.pageRows.rows[index].text =
+        PresentHex(WithoutLineEnds(check.kept), dialog.displayFormat);
     dialog.UpdateData(false);
     FocusPageField(dialog, index);
     return good;
@@ -53,8 +55,11 @@ void WriteCarrierIdPages(CTamblorDlg& dialog, ExchangeContext& context)
     const ExchangeResult old1 = CommandExchange(context, ReadPageCommand(kFirstCarrierIdPage));
     PutAnswerRecord(context, old1);
     const ExchangeResult old2 = CommandExchange(context, ReadPageCommand(kSecondCarrierIdPage));
-    const std::optional<CarrierIdPages> pages = ComposeCarrierIdPages(
-        HexFormOf(dialog.carrierIdText, dialog.displayFormat), old1.kept, old2.kept, length);
+    const std::optional<CarrierIdPages> pages =
+        IsGoodPageAnswer(old1) && IsGoodPageAnswer(old2)
+            ? ComposeCarrierIdPages(HexFormOf(dialog.carrierIdText, dialog.displayFormat),
+                                    old1.kept, old2.kept, length)
+            : std::nullopt;
     if (!pages) {
         // Show both answers, so that the operator sees why nothing was written.
         PutAnswerRecord(context, old2);

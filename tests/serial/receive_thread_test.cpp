@@ -29,10 +29,10 @@ protected:
     // Sends bytes and waits for the line event they cause; returns the published line.
     QByteArray SendLine(const QByteArray& bytes)
     {
-        thread.lineEvent.Reset();
+        thread.DiscardReceived(device.get());
         if (!pty.Write(bytes) || !thread.lineEvent.Wait(kGenerousWait))
             return "<no line event>";
-        return thread.publishedLine.TakeLine();
+        return thread.publishedLine.Take().value_or(CompletedLine{}).bytes;
     }
 
     PtyPair pty;

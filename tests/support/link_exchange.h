@@ -10,10 +10,10 @@
 // "<not sent>" / "<no answer>" within a generous bound.
 inline QByteArray ExchangeOverLink(SerialLink& link, const QString& command)
 {
-    link.receiveThread.lineEvent.Reset();
+    link.receiveThread.DiscardReceived(link.portHandle.get());
     if (link.WriteText(command) != 0)
         return "<not sent>";
     if (!link.receiveThread.lineEvent.Wait(kGenerousWait))
         return "<no answer>";
-    return link.receiveThread.publishedLine.TakeLine();
+    return link.receiveThread.publishedLine.Take().value_or(CompletedLine{}).bytes;
 }
