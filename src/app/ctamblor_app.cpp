@@ -4,7 +4,7 @@
 #include "controls/edit_message_names.h"
 #include "framework/registered_messages.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 
 namespace {
 
@@ -12,13 +12,18 @@ const QString kApplicationTitle = QStringLiteral("Orvane");
 
 } // namespace
 
-int CTamblorApp::Run()
+void CTamblorApp::InitInstance()
 {
-    QGuiApplication::setApplicationDisplayName(kApplicationTitle);
+    // The name, not a display name: Qt would append a display name to every window's title.
+    QCoreApplication::setApplicationName(kApplicationTitle);
     RegisterWindowMessage(kSendFieldMessageName);
     for (int number = kFirstNumberedEdit; number <= kLastNumberedEdit; ++number)
         RegisterWindowMessage(NumberedEditMessageName(number));
+}
 
+int CTamblorApp::Run()
+{
+    InitInstance();
     CTamblorDlg dialog;
     dialog.DoModal();
     // Whatever the result, the run is over: the window is destroyed and nothing else runs.

@@ -49,7 +49,7 @@ void WriteCarrierIdPages(CTamblorDlg& dialog, ExchangeContext& context)
     const int length = dialog.carrierIdLength;
     if (ValidateCarrierId(dialog) > 0) {
         dialog.carrierIdField.SetBackgroundColor(kColourRed, true);
-        AfxMessageBox(CarrierIdFaultMessage(length, dialog.displayFormat));
+        AfxMessageBox(CarrierIdFaultMessage(length, dialog.carrierIdText, dialog.displayFormat));
         return;
     }
     const ExchangeResult old1 = CommandExchange(context, ReadPageCommand(kFirstCarrierIdPage));

@@ -25,7 +25,8 @@ void WriteSelectedPages(CTamblorDlg& dialog, ExchangeContext& context)
             continue;
         if (ValidatePageText(dialog, index) > 0) {
             SetPageFieldColour(dialog, index, kColourRed);
-            AfxMessageBox(PageTextFaultMessage(kPageRows[index].pageLabel, dialog.displayFormat));
+            AfxMessageBox(
+                PageTextFaultMessage(kPageRows[index].pageLabel, row.text, dialog.displayFormat));
             continue;
         }
         const int page = static_cast<int>(index) + 1;

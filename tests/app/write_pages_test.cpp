@@ -53,7 +53,8 @@ TEST_F(WritePagesTest, AsciiPagesGoOutAsTheirCharacterCodes)
     const std::vector<Case> cases = {
         {QStringLiteral("ABCDEFGH"), "WD 1 4142434445464748\r", QString()},
         {QString::fromUtf8("caf\u00E9 a b"), "WD 1 636166E920612062\r", QString()},
-        {QString::fromUtf8("1234567\u20AC"), "", "change P1 to a length of 8 characters"},
+        {QString::fromUtf8("1234567\u20AC"), "",
+         "P1 holds a character that cannot be sent to the transponder"},
         {QStringLiteral("ABCDEFG"), "", "change P1 to a length of 8 characters"},
     };
     CTamblorDlg& window = OpenWithData(SelectLines({1}) + "Format=1\r\n");
