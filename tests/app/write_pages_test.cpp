@@ -1,4 +1,5 @@
 #include "app/reader_operations_fixture.h"
+#include "app/stray_line_after_each_box.h"
 
 #include "resources/control_ids.h"
 #include "transponder/reader_protocol.h"
@@ -27,6 +28,19 @@ TEST_F(WritePagesTest, LowerCaseHexGoesOutAndIsShownUpperCase)
     EXPECT_EQ(TerminalShown(), QStringLiteral("ACK\r\nWD 3 0A0B0C0D0E0F1011// Write page 3\r\n"));
     EXPECT_EQ(window.TimeoutUnit, kShortTimeoutAnswer * kWritePagesTimeoutFactor);
     EXPECT_TRUE(MessagesShown().isEmpty());
+}
+
+TEST_F(WritePagesTest, AStrayLineWhileTheBoxIsUpIsNotTheNextPagesAnswer)
+{
+    OpenWithData(SelectLines({1, 2, 3}) +
+                 "P1=1111111111111111\r\nP2=22\r\nP3=3333333333333333\r\n");
+    reader->Configure([](ReaderEmulator& emulator) { emulator.SetLocked(3, true); });
+    StrayLineAfterEachBox stray(*dialog, *reader);
+
+    Click(kWriteButton);
+
+    EXPECT_EQ(PageFieldColour(1), kColourGreen);
+    EXPECT_EQ(PageFieldColour(3), kColourRed) << "the reader refused page 3";
 }
 
 TEST_F(WritePagesTest, InvalidPageIsReportedAndTheNextPageStillWritten)
