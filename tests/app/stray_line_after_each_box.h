@@ -21,10 +21,11 @@ public:
 
     int Present(const MessageBoxRequest&) override
     {
-        ManualResetEvent& lineEvent = window.serialLink.receiveThread.lineEvent;
-        lineEvent.Reset();
+        // Forgets what came before the box first, so that the line event is set by this line alone.
+        ReceiveThread& receiveThread = window.serialLink.receiveThread;
+        receiveThread.DiscardReceived(window.serialLink.portHandle.get());
         if (reader.SendRaw("ACK\r"))
-            lineEvent.Wait(kGenerousWait);
+            receiveThread.lineEvent.Wait(kGenerousWait);
         return IDOK;
     }
 
