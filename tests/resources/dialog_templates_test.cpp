@@ -30,13 +30,19 @@ int CaptionWidth(const DialogControlSpec& entry, const QWidget* widget)
                                         : 0);
 }
 
-class DialogTemplates : public ::testing::TestWithParam<DialogTemplate (*)()>
+struct NamedTemplate
+{
+    const char* name;
+    DialogTemplate (*make)();
+};
+
+class DialogTemplates : public ::testing::TestWithParam<NamedTemplate>
 {
 };
 
 TEST_P(DialogTemplates, AClickAtTheCentreOfAnInputControlReachesThatControl)
 {
-    const DialogTemplate dialogTemplate = GetParam()();
+    const DialogTemplate dialogTemplate = GetParam().make();
     QWidget client;
     client.resize(DialogUnitsToPixels(QRect(QPoint(), dialogTemplate.sizeInDialogUnits)).size());
     for (const BuiltControl& control : BuildDialogControls(dialogTemplate, &client)) {
@@ -51,7 +57,7 @@ TEST_P(DialogTemplates, AClickAtTheCentreOfAnInputControlReachesThatControl)
 
 TEST_P(DialogTemplates, EveryCaptionFitsItsControlInTheDialogFont)
 {
-    const DialogTemplate dialogTemplate = GetParam()();
+    const DialogTemplate dialogTemplate = GetParam().make();
     const QFontMetrics metrics(DialogFont(dialogTemplate));
     QWidget client;
     for (const BuiltControl& control : BuildDialogControls(dialogTemplate, &client)) {
@@ -65,7 +71,9 @@ TEST_P(DialogTemplates, EveryCaptionFitsItsControlInTheDialogFont)
 }
 
 INSTANTIATE_TEST_SUITE_P(, DialogTemplates,
-                         ::testing::Values(&MainDialogTemplate, &InterfaceDialogTemplate,
-                                           &AboutDialogTemplate));
+                         ::testing::Values(NamedTemplate{"Main", &MainDialogTemplate},
+                                           NamedTemplate{"Interface", &InterfaceDialogTemplate},
+                                           NamedTemplate{"About", &AboutDialogTemplate}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
