@@ -115,14 +115,14 @@ std::vector<double> MeasureExchange()
     std::vector<double> samples;
     for (int round = 0; round < kRounds + kWarmUp; ++round) {
         const auto start = Clock::now();
-        link.receiveThread.DiscardLine();
+        link.receiveThread.DiscardReceived(link.portHandle.get());
         if (link.WriteText(command) != 0)
             break;
-        const std::optional<QByteArray> answer =
+        const std::optional<CompletedLine> answer =
             link.receiveThread.AwaitLine(std::chrono::seconds(5));
         if (!answer)
             break;
-        const QByteArray& line = *answer;
+        const QByteArray& line = answer->bytes;
         if (round >= kWarmUp)
             samples.push_back(Micros(Clock::now() - start).count());
         if (line != kAnswer + '\n') {

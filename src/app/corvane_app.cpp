@@ -5,7 +5,7 @@
 #include "controls/edit_message_names.h"
 #include "framework/registered_messages.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 
 namespace {
 
@@ -13,13 +13,18 @@ const QString kApplicationTitle = QStringLiteral("Orvane");
 
 } // namespace
 
-int COrvaneApp::Run()
+void COrvaneApp::InitInstance()
 {
-    QGuiApplication::setApplicationDisplayName(kApplicationTitle);
+    // The name, not a display name: Qt would append a display name to every window's title.
+    QCoreApplication::setApplicationName(kApplicationTitle);
     RegisterWindowMessage(kSendFieldMessageName);
     for (int number = kFirstNumberedEdit; number <= kLastNumberedEdit; ++number)
         RegisterWindowMessage(NumberedEditMessageName(number));
+}
 
+int COrvaneApp::Run()
+{
+    InitInstance();
     COrvaneDlg dialog;
     const CloseOnStopSignal closeOnStopSignal(dialog);
     dialog.DoModal();

@@ -5,6 +5,10 @@
 class COrvaneApp
 {
 public:
-    // Needs a QApplication. Returns the process exit code (0).
+    // Needs a QApplication. Names the application (the title of its message boxes) and registers
+    // the fields' messages.
+    static void InitInstance();
+
+    // Needs a QApplication. InitInstance, then the main window. Returns the process exit code (0).
     int Run();
 };

@@ -8,17 +8,18 @@
 void COrvaneDlg::OnInterfaceSettings()
 {
     CInterfaceDlg dialog(GetSafeWidget());
-    // A field that fails the take-over keeps the focus and its text, and the port stays as it
-    // is; going on would show the members over the text typed in the later fields.
-    if (!UpdateData(true))
-        return;
+    // A field that fails the take-over keeps the focus and its text; the port can still be
+    // changed, but the members must not be shown over the typed text at the end. The fields cannot
+    // change while the dialog is up, so a failed take-over is not repeated after it.
+    const bool fieldsTaken = UpdateData(true);
 
     serialLink.ClosePort(*this);
     if (serialLink.portHandle != nullptr) {
         // The port that would not close stays in use, so its answers must be collected again.
         if (serialLink.portHandle->IsOpen())
             serialLink.StartReceiveThread();
-        UpdateData(false);
+        if (fieldsTaken)
+            UpdateData(false);
         return;
     }
     serialLink.connected = false;
@@ -26,13 +27,13 @@ void COrvaneDlg::OnInterfaceSettings()
     dialog.portText = serialLink.portName;
     dialog.baudRateText = QString::number(serialLink.baudRate);
     const int result = dialog.DoModal();
-    const bool fieldsTaken = UpdateData(true);
+    const bool fieldsTakenAfter = fieldsTaken && UpdateData(true);
     if (result == IDOK) {
         serialLink.portName = dialog.portText;
         serialLink.baudRate = ParseLeadingInt32(dialog.baudRateText);
     }
     serialLink.ConnectPort(*this);
 
-    if (fieldsTaken)
+    if (fieldsTakenAfter)
         UpdateData(false);
 }

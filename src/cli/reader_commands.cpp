@@ -40,11 +40,6 @@ private:
     CliReport& report;
 };
 
-QString WithoutLineEnds(QString text)
-{
-    return text.remove(u'\r').remove(u'\n');
-}
-
 PageRunHooks ProgressHooks(const Progress& progress)
 {
     PageRunHooks hooks;
@@ -113,7 +108,7 @@ void RunWrite(SerialLink& link, const std::vector<PageText>& pagesHex, bool veri
     std::vector<ReaderStep> checks =
         ReadPageRun(operation.Exchanges(), selected, ProgressHooks(progress));
     for (ReaderStep& check : checks)
-        check.good = check.answer.kept == data[check.page - 1];
+        check.good = check.good && check.answer.kept == data[check.page - 1];
     operation.Note(checks);
     NotePages(checks, selected, QStringLiteral("verified"), QStringLiteral("mismatch"),
               QStringLiteral("not verified"), shown, report);

@@ -57,7 +57,7 @@ WriteData PrepareWriteData(const CliRequest& request)
             return data;
         }
         if (CountPageTextFaults(page.text, image.format) > 0) {
-            data.error = label + QStringLiteral(": ") + PageTextFaultMessage(label, image.format);
+            data.error = label + QStringLiteral(": ") + PageTextFaultMessage(label, page.text, image.format);
             return data;
         }
         data.pagesHex.push_back({page.page, HexFormOf(page.text, image.format)});
@@ -71,6 +71,6 @@ CarrierIdData PrepareCarrierIdData(const QString& text, DisplayFormat format, in
 {
     QString checked = text;
     if (CountCarrierIdFaults(checked, format, length) > 0)
-        return {{}, CarrierIdFaultMessage(length, format)};
+        return {{}, CarrierIdFaultMessage(length, text, format)};
     return {HexFormOf(checked, format), {}};
 }

@@ -93,7 +93,19 @@ QWidget* MakeComboBox(QWidget* parent)
     auto* combo = new QComboBox(parent);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // Takes exactly what is typed: no inline completion from the list.
+    combo->setCompleter(nullptr);
     return combo;
+}
+
+// A group box only frames the controls it surrounds, which may come before it in the template:
+// it lies beneath them and lets every pointer event through to them.
+QWidget* MakeGroupBox(const DialogControlSpec& entry, QWidget* parent)
+{
+    auto* box = new QGroupBox(entry.caption, parent);
+    box->setAttribute(Qt::WA_TransparentForMouseEvents);
+    box->lower();
+    return box;
 }
 
 QWidget* MakeWidget(const DialogControlSpec& entry, QWidget* parent)
@@ -113,7 +125,7 @@ QWidget* MakeWidget(const DialogControlSpec& entry, QWidget* parent)
     case ControlKind::ComboBox:
         return MakeComboBox(parent);
     case ControlKind::GroupBox:
-        return new QGroupBox(entry.caption, parent);
+        return MakeGroupBox(entry, parent);
     }
     return new QWidget(parent);
 }
@@ -166,8 +178,9 @@ QFont DialogFont(const DialogTemplate& dialogTemplate)
     QStringList families;
     if (!dialogTemplate.fontName.isEmpty())
         families << dialogTemplate.fontName;
-    families << QStringLiteral("Nimbus Sans") << QStringLiteral("Liberation Sans")
-             << QStringLiteral("Arial") << QStringLiteral("DejaVu Sans");
+    // At the templates' pixel size the captions fit their rectangles only in a narrow face.
+    families << QStringLiteral("Nimbus Sans Narrow") << QStringLiteral("Liberation Sans Narrow")
+             << QStringLiteral("DejaVu Sans Condensed");
     font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(static_cast<int>(

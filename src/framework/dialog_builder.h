@@ -20,5 +20,5 @@ struct BuiltControl
 std::vector<BuiltControl> BuildDialogControls(const DialogTemplate& dialogTemplate,
                                               QWidget* client);
 
-// The font the template names at its point size, with common sans families as fallbacks.
+// The font the template names at its point size, with narrow sans families as fallbacks.
 QFont DialogFont(const DialogTemplate& dialogTemplate);

@@ -39,7 +39,7 @@ MessagePresenter& CurrentMessagePresenter()
 int AfxMessageBox(const QString& text, unsigned type)
 {
     return CurrentMessagePresenter().Present(
-        {QApplication::activeWindow(), text, QGuiApplication::applicationDisplayName(), type});
+        {QApplication::activeWindow(), text, QCoreApplication::applicationName(), type});
 }
 
 int MessageBox(QWidget* owner, const QString& text, const QString& title, unsigned type)

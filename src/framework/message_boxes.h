@@ -13,7 +13,7 @@ class QWidget;
 MessagePresenter* SetMessagePresenter(MessagePresenter* presenter);
 MessagePresenter& CurrentMessagePresenter();
 
-// A box with the application's title (QGuiApplication::applicationDisplayName) and OK button.
+// A box with the application's title (QCoreApplication::applicationName) and OK button.
 // Returns the id of the button that closed it.
 int AfxMessageBox(const QString& text, unsigned type = MB_OK);
 

@@ -1,16 +1,24 @@
 #include "serial/published_line.h"
 
-void PublishedLine::Publish(const QByteArray& value)
+void PublishedLine::Publish(const CompletedLine& line)
 {
     std::lock_guard lock(mutex);
-    line = value;
-    line.detach(); // the copy must not share storage with the receive thread's data
+    if (waiting)
+        return;
+    waiting = line;
+    waiting->bytes.detach(); // the copy must not share storage with the receive thread's data
 }
 
-QByteArray PublishedLine::TakeLine() const
+std::optional<CompletedLine> PublishedLine::Take()
 {
     std::lock_guard lock(mutex);
-    QByteArray copy = line;
-    copy.detach();
-    return copy;
+    std::optional<CompletedLine> taken = std::move(waiting);
+    waiting.reset();
+    return taken;
+}
+
+void PublishedLine::Drop()
+{
+    std::lock_guard lock(mutex);
+    waiting.reset();
 }

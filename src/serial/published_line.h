@@ -2,19 +2,32 @@
 
 #include <QByteArray>
 #include <mutex>
+#include <optional>
 
-// The last complete line, copied out of the receive thread's buffer under a lock, so a reader on
-// another thread always gets a whole line, never one being overwritten.
+// A completed line as the receive thread hands it over.
+struct CompletedLine
+{
+    QByteArray bytes; // the line's bytes up to the first NUL, then CR LF
+    bool cut = false; // the line was longer than the line buffer and lost bytes
+};
+
+// The line waiting for an exchange, copied out of the receive thread's buffer under a lock, so a
+// reader on another thread always gets a whole line, never one being overwritten. The first line
+// that completes after a Take or Drop waits; later lines do not replace it, so an answer followed
+// at once by a stray line is still the line taken.
 class PublishedLine
 {
 public:
-    // Receive thread: replaces the published line.
-    void Publish(const QByteArray& line);
+    // Receive thread: offers a completed line; kept only when no line is waiting.
+    void Publish(const CompletedLine& line);
 
-    // Any thread: a copy of the last published line (its bytes and CR LF); empty before the first.
-    QByteArray TakeLine() const;
+    // Any thread: takes the waiting line; nothing when none waits.
+    std::optional<CompletedLine> Take();
+
+    // Any thread: forgets the waiting line.
+    void Drop();
 
 private:
-    mutable std::mutex mutex;
-    QByteArray line;
+    std::mutex mutex;
+    std::optional<CompletedLine> waiting;
 };

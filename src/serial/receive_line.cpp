@@ -16,6 +16,8 @@ std::optional<QByteArray> ReceiveLine::AddByte(std::uint8_t byte)
         if (count < kMaxLineBytes) {
             buffer[static_cast<std::size_t>(count)] = byte;
             ++count;
+        } else {
+            cutting = true;
         }
         return std::nullopt;
     }
@@ -23,8 +25,15 @@ std::optional<QByteArray> ReceiveLine::AddByte(std::uint8_t byte)
     buffer[end] = kCarriageReturn;
     buffer[end + 1] = kLineFeed;
     buffer[end + 2] = kNul;
-    count = 0;
+    lastLineCut = cutting;
+    DiscardCurrentLine();
     return Text();
+}
+
+void ReceiveLine::DiscardCurrentLine()
+{
+    count = 0;
+    cutting = false;
 }
 
 QByteArray ReceiveLine::Text() const

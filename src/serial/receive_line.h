@@ -9,14 +9,19 @@
 //
 // A line longer than 127 bytes before its CR keeps its first 127 bytes and drops the rest; the CR
 // still completes it. One answer thus stays one line, so a waiter never takes a fragment of an
-// answer for the whole of it.
+// answer for the whole of it; lastLineCut tells that the line lost bytes.
 struct ReceiveLine
 {
     static constexpr std::size_t kBufferSize = 255;
     static constexpr std::int8_t kMaxLineBytes = INT8_MAX;
 
     std::array<std::uint8_t, kBufferSize> buffer{};
-    std::int8_t count = 0; // bytes stored for the current line; index of the next free byte
+    std::int8_t count = 0;    // bytes stored for the current line; index of the next free byte
+    bool cutting = false;     // the current line has lost bytes past kMaxLineBytes
+    bool lastLineCut = false; // the last completed line had lost bytes
+
+    // Forgets the bytes of the current line; the next byte starts a new one.
+    void DiscardCurrentLine();
 
     // Stores one received byte. At CR returns the completed line (its bytes up to the first NUL,
     // then CR LF) and starts a new line; otherwise returns nothing.

@@ -3,6 +3,7 @@
 #include "platform/serial_device.h"
 #include "serial/thread_event_names.h"
 
+#include <algorithm>
 #include <array>
 
 ReceiveThread::ReceiveThread()
@@ -32,13 +33,13 @@ bool ReceiveThread::IsBusy() const
     return readBusy != 0 || writeBusy != 0;
 }
 
-std::optional<QByteArray> ReceiveThread::AwaitLine(std::chrono::milliseconds wait)
+std::optional<CompletedLine> ReceiveThread::AwaitLine(std::chrono::milliseconds wait)
 {
     if (!lineEvent.Wait(wait))
         return std::nullopt;
-    QByteArray line = publishedLine.TakeLine();
+    const std::optional<CompletedLine> line = publishedLine.Take();
     lineEvent.Reset();
-    return line;
+    return line.value_or(CompletedLine{});
 }
 
 bool ReceiveThread::LineWaiting() const
@@ -46,8 +47,22 @@ bool ReceiveThread::LineWaiting() const
     return lineEvent.IsSet();
 }
 
-void ReceiveThread::DiscardLine()
+void ReceiveThread::DiscardReceived(SerialDevice* device)
 {
+    std::lock_guard lock(receiveMutex);
+    if (device != nullptr && device->IsOpen()) {
+        // Only what is waiting now: a reader that keeps sending cannot hold the discard.
+        std::array<std::uint8_t, kReadChunk> chunk;
+        for (std::size_t waiting = device->BytesWaiting().value_or(0); waiting > 0;) {
+            const std::size_t read =
+                device->ReadWaiting(chunk.data(), std::min(waiting, chunk.size())).value_or(0);
+            if (read == 0)
+                break;
+            waiting -= read;
+        }
+    }
+    receiveLine.DiscardCurrentLine();
+    publishedLine.Drop();
     lineEvent.Reset();
 }
 
@@ -94,7 +109,10 @@ void ReceiveThread::Stop()
 
 void ReceiveThread::Run(SerialDevice* device)
 {
-    receiveLine.count = 0;
+    {
+        std::lock_guard lock(receiveMutex);
+        receiveLine.DiscardCurrentLine();
+    }
     bool deviceUp = true;
     while (exitFlag == 0) {
         if (pauseFlag != 0) {
@@ -136,6 +154,8 @@ bool ReceiveThread::ReceiveOnce(SerialDevice& device)
 bool ReceiveThread::ReadWaiting(SerialDevice& device)
 {
     std::array<std::uint8_t, kReadChunk> chunk;
+    // Under the lock, so a discard never splits a read from the assembly of its bytes.
+    std::lock_guard lock(receiveMutex);
     const std::optional<std::size_t> count = device.ReadWaiting(chunk.data(), chunk.size());
     if (!count || *count == 0)
         return false;
@@ -151,6 +171,6 @@ void ReceiveThread::HandleByte(std::uint8_t byte)
         return;
     if (!IsBusy())
         terminalLines.Push(QString::fromLatin1(*line));
-    publishedLine.Publish(*line);
+    publishedLine.Publish({*line, receiveLine.lastLineCut});
     lineEvent.Set();
 }

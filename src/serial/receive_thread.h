@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -20,10 +21,11 @@ class SerialDevice;
 // The worker that waits on an open port, assembles CR-ended lines and announces each one.
 //
 // Ownership: the GUI thread starts and stops it, holds the busy flags (through BusyScope) and
-// waits for answers. The worker alone touches the line being assembled while it runs. A completed
-// line reaches other threads as a copy taken under a lock (AwaitLine) and, while no operation is
-// busy, through the terminal hand-off. The worker never waits for the GUI thread, so Stop always
-// returns. While nothing arrives the worker sleeps in one blocking wait that Stop's requests
+// waits for answers. While it runs, the worker reads the device and fills the line being assembled
+// under receiveMutex, which DiscardReceived takes as well. A completed line reaches other threads
+// as a copy taken under a lock (AwaitLine) and, while no operation is busy, through the terminal
+// hand-off. The worker waits for the GUI thread only for the few reads of a discard, so Stop
+// always returns. While nothing arrives the worker sleeps in one blocking wait that Stop's requests
 // interrupt, so an idle port costs no wake-ups.
 class ReceiveThread
 {
@@ -64,16 +66,19 @@ public:
     // True while an operation holds a busy flag: the terminal is the operation's.
     bool IsBusy() const;
 
-    // Waits at most `wait` for a completed line. Returns a whole copy of it (its bytes and CR LF)
-    // and re-arms, so the next call waits for the next line; on a timeout returns nothing and
-    // leaves a line that completes later for the next call.
-    std::optional<QByteArray> AwaitLine(std::chrono::milliseconds wait);
+    // Waits at most `wait` for a completed line. Returns a whole copy of the first line that
+    // completed since the last take or discard (later lines do not replace it, so an answer
+    // followed at once by a stray line is still the line taken) and re-arms; on a timeout returns
+    // nothing and leaves a line that completes later for the next call.
+    std::optional<CompletedLine> AwaitLine(std::chrono::milliseconds wait);
 
     // True when a completed line waits to be taken by AwaitLine.
     bool LineWaiting() const;
 
-    // Forgets a completed line that nobody took, so the next AwaitLine waits for a new one.
-    void DiscardLine();
+    // Before a command whose answer is awaited: forgets everything that came before it, the bytes
+    // waiting in device (may be null), the line being assembled and a completed line nobody took,
+    // all at once with respect to the worker. A line that completes afterwards is the answer.
+    void DiscardReceived(SerialDevice* device);
 
     // GUI thread, before Start: called on the worker when received lines start waiting for the
     // terminal; the callee takes them with TakeTerminalLines on its own thread.
@@ -107,5 +112,6 @@ private:
     PublishedLine publishedLine;
     TerminalLineQueue terminalLines;
 
+    std::mutex receiveMutex;
     std::thread worker;
 };

@@ -1,5 +1,6 @@
 #include "transponder/answer_judging.h"
 
+#include "transponder/page_text_validation.h"
 #include "transponder/reader_protocol.h"
 
 #include <algorithm>
@@ -11,14 +12,17 @@ bool ContainsErrorMark(const QString& text)
     });
 }
 
-bool IsGoodPageAnswer(const QString& kept)
+bool IsGoodPageAnswer(const ExchangeResult& answer)
 {
-    return kept.size() == kReadPageKeptChars && !ContainsErrorMark(kept);
+    return !answer.cut && IsHexDigits(answer.kept, kReadPageKeptChars);
 }
 
-bool IsGoodUidAnswer(const QString& kept)
+bool IsGoodUidAnswer(const ExchangeResult& answer)
 {
-    return kept.size() == kReadUidKeptChars && !ContainsErrorMark(kept);
+    const QString& kept = answer.kept;
+    return !answer.cut && kept.size() == kReadUidKeptChars && !ContainsErrorMark(kept) &&
+           std::none_of(kept.cbegin(), kept.cend(),
+                        [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
 bool IsAcknowledged(const QString& kept)

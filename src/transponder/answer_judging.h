@@ -1,5 +1,7 @@
 #pragma once
 
+#include "transponder/exchange_result.h"
+
 #include <QString>
 
 // Rules that decide whether a kept reader answer counts as a success.
@@ -7,12 +9,14 @@
 // True when text holds "No Read", "#09" or "XXXXXXXX" anywhere (case-sensitive).
 bool ContainsErrorMark(const QString& text);
 
-// A page read (RD) succeeded: exactly 16 characters kept and no error mark. A 14- or 15-character
-// line reaches 16 with its line end and counts.
-bool IsGoodPageAnswer(const QString& kept);
+// A page read (RD) succeeded: the 16 kept characters are all hexadecimal digits (so no error mark
+// and no line end of a shorter line) and the line fitted the line buffer. A longer line is judged
+// on its first 16 characters.
+bool IsGoodPageAnswer(const ExchangeResult& answer);
 
-// A UID read (RUID) succeeded: exactly 8 characters kept and no error mark.
-bool IsGoodUidAnswer(const QString& kept);
+// A UID read (RUID) succeeded: 8 characters kept, none a control character (so no line end of a
+// shorter line), no error mark, and the line fitted the line buffer.
+bool IsGoodUidAnswer(const ExchangeResult& answer);
 
 // A write (WD) or lock (LD) was acknowledged: the kept 3 characters are exactly "ACK", so "ACK"
 // followed by more text counts.

@@ -1,20 +1,8 @@
 #include "transponder/answer_line.h"
 
-#include "serial/receive_thread.h"
+#include "serial/serial_link.h"
 
-std::optional<QString> AwaitAnswerLine(ReceiveThread& receiveThread, std::chrono::milliseconds wait)
+void DiscardEarlierLines(SerialLink& link)
 {
-    const std::optional<QByteArray> line = receiveThread.AwaitLine(wait);
-    if (!line)
-        return std::nullopt;
-    return AnswerTextOf(*line);
-}
-
-QString AnswerTextOf(const QByteArray& line)
-{
-    const qsizetype end = line.indexOf('\0');
-    QString text = QString::fromLatin1(end < 0 ? line : line.first(end));
-    if (text.startsWith(QLatin1Char('\n')))
-        text.remove(0, 1);
-    return text;
+    link.receiveThread.DiscardReceived(link.portHandle.get());
 }

@@ -1,19 +1,8 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+struct SerialLink;
 
-#include <chrono>
-#include <optional>
-
-class ReceiveThread;
-
-// Waits at most `wait` for the receive thread's next completed line and returns its answer text.
-// Returns nothing on a timeout.
-std::optional<QString> AwaitAnswerLine(ReceiveThread& receiveThread,
-                                       std::chrono::milliseconds wait);
-
-// The answer text of a published line: its bytes up to the first zero byte, one character per
-// byte. A leading LF is the end of the previous line of a reader that ends lines with CR LF, not
-// part of this answer, and is dropped.
-QString AnswerTextOf(const QByteArray& line);
+// Right before a command is sent: forgets the bytes and lines the reader sent so far and resets
+// the line event, so a stray line that came in since the last answer is not taken for the
+// command's answer.
+void DiscardEarlierLines(SerialLink& link);

@@ -20,7 +20,7 @@ ReaderStep Exchange(ExchangeContext& context, int page, const ReaderCommand& com
 ReaderStep ReadPage(ExchangeContext& context, int page)
 {
     ReaderStep step = Exchange(context, page, ReadPageCommand(page));
-    step.good = IsGoodPageAnswer(step.answer.kept);
+    step.good = IsGoodPageAnswer(step.answer);
     return step;
 }
 
@@ -34,7 +34,7 @@ bool WriteAndCheckPage(ExchangeContext& context, int page, const QString& pageHe
     PutAnswerRecord(context, write.answer);
     writing.steps.push_back(write);
     ReaderStep check = Exchange(context, page, ReadPageCommand(page));
-    check.good = check.answer.kept == pageHex;
+    check.good = IsGoodPageAnswer(check.answer) && check.answer.kept == pageHex;
     PutAnswerRecord(context, check.answer);
     writing.steps.push_back(check);
     if (checked)
@@ -55,8 +55,9 @@ CarrierIdReading ReadCarrierIdRun(ExchangeContext& context, int length)
     reading.good = true;
     for (const ReaderStep& step : reading.steps)
         reading.good = reading.good && step.good;
-    const QString page2 = reading.steps.size() > 1 ? reading.steps[1].answer.kept : QString();
-    reading.hex = CarrierIdFromPages(reading.steps[0].answer.kept, page2, length);
+    const QString page2 =
+        reading.steps.size() > 1 ? WithoutLineEnds(reading.steps[1].answer.kept) : QString();
+    reading.hex = CarrierIdFromPages(WithoutLineEnds(reading.steps[0].answer.kept), page2, length);
     return reading;
 }
 
@@ -70,7 +71,9 @@ CarrierIdWriting WriteCarrierIdRun(ExchangeContext& context, const QString& carr
     const ReaderStep old2 = ReadPage(context, kSecondCarrierIdPage);
     writing.steps = {old1, old2};
     const std::optional<CarrierIdPages> pages =
-        ComposeCarrierIdPages(carrierIdHex, old1.answer.kept, old2.answer.kept, length);
+        old1.good && old2.good
+            ? ComposeCarrierIdPages(carrierIdHex, old1.answer.kept, old2.answer.kept, length)
+            : std::nullopt;
     if (!pages) {
         // Both answers are recorded, so that the terminal shows why nothing was written.
         PutAnswerRecord(context, old2.answer);

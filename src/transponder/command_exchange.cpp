@@ -8,13 +8,17 @@
 
 ExchangeResult CommandExchange(ExchangeContext& context, const ReaderCommand& command)
 {
+    DiscardEarlierLines(context.link);
     if (context.link.WriteText(command.line) != 0)
         return KeepAnswer(QString(), command.keptChars);
     if (!command.echo.isEmpty())
         PutRecordOnTop(context.terminalText, command.echo);
-    const std::optional<QString> answer = AwaitAnswerLine(
-        context.link.receiveThread, AnswerWait(context.timeoutUnit, command.waitFactor));
-    return KeepAnswer(answer.value_or(QString()), command.keptChars);
+    const std::optional<CompletedLine> line = context.link.receiveThread.AwaitLine(
+        AnswerWait(context.timeoutUnit, command.waitFactor));
+    ExchangeResult result =
+        KeepAnswer(line ? AnswerTextOf(line->bytes) : QString(), command.keptChars);
+    result.cut = line && line->cut;
+    return result;
 }
 
 void PutRecordOnTop(QString& terminalText, const QString& record)

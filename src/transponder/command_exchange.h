@@ -7,11 +7,13 @@
 struct ExchangeContext;
 struct ReaderCommand;
 
-// One command and its answer. Sends command.line; when it went out, puts command.echo (if any) on
-// top of the terminal text and waits at most command.waitFactor timeout units for the answer line.
-// Returns the first command.keptChars characters of the answer (all when none) and the answer's
-// uncut length. A command that could not be sent returns an empty answer at once, without echo;
-// a timeout returns an empty answer and leaves the line event as it was.
+// One command and its answer. Discards what the reader sent before (DiscardEarlierLines), so only
+// a line that completes after the command went out is its answer. Sends command.line; when it went
+// out, puts command.echo (if any) on top of the terminal text and waits at most command.waitFactor
+// timeout units for the answer line. Returns the first command.keptChars characters of the answer
+// (all when none) and the answer's uncut length. A command that could not be sent returns an empty
+// answer at once, without echo; a timeout returns an empty answer and leaves the line event as it
+// was.
 ExchangeResult CommandExchange(ExchangeContext& context, const ReaderCommand& command);
 
 // Puts record (ending in CR LF) on top of the terminal text, which reads newest first.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -10,11 +11,20 @@ struct ExchangeResult
 {
     QString kept;         // the first K characters of the answer; may be empty or end in CR/LF
     int answerLength = 0; // characters of the whole answer text, 0 when nothing came
+    bool cut = false;     // the answer line did not fit the line buffer and lost bytes
 };
+
+// The answer text of a received line: its bytes up to the first zero byte, one character per
+// byte. A leading LF is the end of the previous line of a reader that ends lines with CR LF, not
+// part of this answer, and is dropped.
+QString AnswerTextOf(const QByteArray& line);
 
 // Cuts an answer to keptChars characters (the whole answer when keptChars is none or the answer is
 // shorter) and notes its uncut length. A negative keptChars keeps nothing.
 ExchangeResult KeepAnswer(const QString& answer, std::optional<int> keptChars);
+
+// text without its CR and LF characters: what a field shows of an answer.
+QString WithoutLineEnds(QString text);
 
 // The terminal record of an answer: the kept part followed by CR LF.
 QString AnswerRecord(const QString& kept);

@@ -8,17 +8,22 @@
 namespace {
 
 ReaderStep Exchange(ExchangeContext& context, int page, const ReaderCommand& command,
-                    bool (*judge)(const QString&), const PageRunHooks& hooks)
+                    bool (*judge)(const ExchangeResult&), const PageRunHooks& hooks)
 {
     if (hooks.starting)
         hooks.starting(page);
     ReaderStep step{page, command.line.chopped(kCommandEnd.size()),
                     CommandExchange(context, command), false};
-    step.good = judge(step.answer.kept);
+    step.good = judge(step.answer);
     PutAnswerRecord(context, step.answer);
     if (hooks.finished)
         hooks.finished(step);
     return step;
+}
+
+bool Acknowledged(const ExchangeResult& answer)
+{
+    return IsAcknowledged(answer.kept);
 }
 
 } // namespace
@@ -49,7 +54,7 @@ std::vector<ReaderStep> WritePageRun(ExchangeContext& context,
         if (!hex)
             continue;
         steps.push_back(
-            Exchange(context, page, WritePageCommand(page, *hex), IsAcknowledged, hooks));
+            Exchange(context, page, WritePageCommand(page, *hex), Acknowledged, hooks));
     }
     return steps;
 }
@@ -60,7 +65,7 @@ std::vector<ReaderStep> LockPageRun(ExchangeContext& context, const PageSelectio
     std::vector<ReaderStep> steps;
     for (int page = 1; page <= kPageCount && (steps.empty() || steps.back().good); ++page) {
         if (selected[page - 1])
-            steps.push_back(Exchange(context, page, LockPageCommand(page), IsAcknowledged, hooks));
+            steps.push_back(Exchange(context, page, LockPageCommand(page), Acknowledged, hooks));
     }
     return steps;
 }

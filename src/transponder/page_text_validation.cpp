@@ -8,6 +8,11 @@ namespace {
 
 constexpr char16_t kLastByteCode = 0xFF;
 
+bool IsAboveByteCode(QChar c)
+{
+    return c.unicode() > kLastByteCode;
+}
+
 int CountFaults(QString& text, DisplayFormat format, qint64 requiredLength)
 {
     int faults = 0;
@@ -19,8 +24,7 @@ int CountFaults(QString& text, DisplayFormat format, qint64 requiredLength)
                 c = c.toUpper();
         }
     } else {
-        faults += static_cast<int>(std::count_if(
-            text.cbegin(), text.cend(), [](QChar c) { return c.unicode() > kLastByteCode; }));
+        faults += static_cast<int>(std::count_if(text.cbegin(), text.cend(), IsAboveByteCode));
     }
     if (requiredLength < 1 || text.size() != requiredLength)
         ++faults;
@@ -28,6 +32,12 @@ int CountFaults(QString& text, DisplayFormat format, qint64 requiredLength)
 }
 
 } // namespace
+
+bool HoldsUnsendableCharacter(const QString& text, DisplayFormat format)
+{
+    return format == DisplayFormat::Ascii &&
+           std::any_of(text.cbegin(), text.cend(), IsAboveByteCode);
+}
 
 bool IsHexDigit(QChar c)
 {

@@ -16,6 +16,9 @@ int CountPageTextFaults(QString& text, DisplayFormat format);
 // carrierIdLength characters in ASCII. A length below 1 makes any text a length fault.
 int CountCarrierIdFaults(QString& text, DisplayFormat format, int carrierIdLength);
 
+// True in ASCII when text holds a character above U+00FF, which cannot be one byte on the wire.
+bool HoldsUnsendableCharacter(const QString& text, DisplayFormat format);
+
 // True for "0".."9", "A".."F" and "a".."f".
 bool IsHexDigit(QChar c);
 

@@ -2,6 +2,7 @@
 
 #include "serial/serial_link.h"
 #include "transponder/answer_line.h"
+#include "transponder/exchange_result.h"
 #include "transponder/exchange_context.h"
 #include "transponder/reader_command.h"
 #include "transponder/timeout_unit.h"
@@ -9,13 +10,12 @@
 void TimeoutQuery(ExchangeContext& context, int factor)
 {
     const ReaderCommand query = TimeoutQueryCommand();
-    // A line that came in since the last operation belongs to nobody.
-    context.link.receiveThread.DiscardLine();
     QString answer;
+    DiscardEarlierLines(context.link);
     if (context.link.WriteText(query.line) == 0) {
-        answer = AwaitAnswerLine(context.link.receiveThread,
-                                 AnswerWait(context.timeoutUnit, query.waitFactor))
-                     .value_or(QString());
+        if (const std::optional<CompletedLine> line = context.link.receiveThread.AwaitLine(
+                AnswerWait(context.timeoutUnit, query.waitFactor)))
+            answer = AnswerTextOf(line->bytes);
     }
     context.timeoutUnit = ScaledTimeoutUnit(context.timeoutUnit, answer, factor);
 }

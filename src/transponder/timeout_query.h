@@ -2,8 +2,7 @@
 
 struct ExchangeContext;
 
-// Forgets a line that came in since the last operation, asks the reader for its timeout value
-// ("TOR") and waits at most 4 timeout units for the answer.
+// Forgets what came in before, asks the reader for its timeout value ("TOR") and waits at most 4 timeout units for the answer.
 // An answer v from 1 to 255 makes the timeout unit v * factor; anything else (no answer, a command
 // that could not be sent, 0, a negative number, above 255, no leading digits) leaves it as it was.
 // Leaves no record in the terminal.

@@ -10,7 +10,7 @@ ReaderStep ReadUidRun(ExchangeContext& context)
     const ReaderCommand command = ReadUidCommand();
     ReaderStep step{0, command.line.chopped(kCommandEnd.size()), CommandExchange(context, command),
                     false};
-    step.good = IsGoodUidAnswer(step.answer.kept);
+    step.good = IsGoodUidAnswer(step.answer);
     PutAnswerRecord(context, step.answer);
     return step;
 }

@@ -80,13 +80,13 @@ TEST_F(ReadCarrierIdTest, FailedPageReadTurnsTheFieldRedAndShowsWhatCame)
     const QByteArray good1 = kPage1 + QByteArray("\r");
     const QByteArray good2 = kPage2 + QByteArray("\r");
     const Case cases[] = {
-        {"4", "No Read\r", good2, QStringLiteral("No Read\r")},
+        {"4", "No Read\r", good2, QStringLiteral("No Read")},
         {"4", "XXXXXXXX01234567\r", good2, QStringLiteral("XXXXXXXX")},
-        {"4", "0123\r", good2, QStringLiteral("0123\r\n")},
+        {"4", "0123\r", good2, QStringLiteral("0123")},
         {"4", "", good2, QString()},
-        {"12", good1, "#09\r", QStringLiteral("4142434445464748#09\r\n")},
+        {"12", good1, "#09\r", QStringLiteral("4142434445464748#09")},
         // A good page 2 does not make up for a failed page 1.
-        {"12", "No Read\r", good2, QStringLiteral("No Read\r\n494A4B4C4D4E4F5")},
+        {"12", "No Read\r", good2, QStringLiteral("No Read494A4B4C4D4E4F50")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.length.toStdString() + " " + (c.page1Answer + c.page2Answer).toStdString());

@@ -93,8 +93,10 @@ TEST_F(ReadPagesTest, JudgesEachAnswerAndStopsAfterAShortOne)
         {"0123456789#09ABC\r", old, kColourRed, true},
         {"XXXXXXXX01234567\r", old, kColourRed, true},
         {"0123456789ABC\r", old, kColourRed, false},
-        {"0123456789ABCD\r", "0123456789ABCD\r\n", kColourGreen, true},
-        {"0123456789ABCDE\r", "0123456789ABCDE\r", kColourGreen, true},
+        {"0123456789ABCD\r", old, kColourRed, true},
+        {"0123456789ABCDE\r", old, kColourRed, true},
+        {QByteArray(16, '\xFF') + '\r', old, kColourRed, true},
+        {QByteArray(200, 'A') + '\r', old, kColourRed, true},
         {"0123456789ABCDEF0123\r", "0123456789ABCDEF", kColourGreen, true},
     };
     std::vector<int> pages;

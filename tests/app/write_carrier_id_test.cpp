@@ -194,10 +194,10 @@ TEST_F(WriteCarrierIdTest, InvalidCarrierIdIsReportedBeforeAnyPageIsRead)
         QString shownAfter; // when it differs from text
     };
     const QString hex1 = QStringLiteral(
-        "change carrier ID to a length of 1 hexadecimal (0,1,2,3,4,5,6,7,8,9,A,B,C,D,E,F) "
+        "change carrier ID to a length of 2 hexadecimal (0,1,2,3,4,5,6,7,8,9,A,B,C,D,E,F) "
         "characters");
     const QString hex3 = QStringLiteral(
-        "change carrier ID to a length of 3 hexadecimal (0,1,2,3,4,5,6,7,8,9,A,B,C,D,E,F) "
+        "change carrier ID to a length of 6 hexadecimal (0,1,2,3,4,5,6,7,8,9,A,B,C,D,E,F) "
         "characters");
     const QString ascii2 = QStringLiteral("change carrier ID to a length of 2 characters");
     const Case cases[] = {
@@ -207,7 +207,11 @@ TEST_F(WriteCarrierIdTest, InvalidCarrierIdIsReportedBeforeAnyPageIsRead)
         {DisplayFormat::Hex, 0, QString(), hex1, {}},
         {DisplayFormat::Ascii, 2, QStringLiteral("A"), ascii2, {}},
         // A character above U+00FF cannot be one byte of the carrier ID.
-        {DisplayFormat::Ascii, 2, QStringLiteral("A\u20AC"), ascii2, {}},
+        {DisplayFormat::Ascii,
+         2,
+         QStringLiteral("A\u20AC"),
+         QStringLiteral("carrier ID holds a character that cannot be sent to the transponder"),
+         {}},
     };
     COrvaneDlg& window = OpenWithCarrierId("0", "3", "");
     SetOldPages();

@@ -1,4 +1,5 @@
 #include "app/reader_operations_fixture.h"
+#include "app/stray_line_after_each_box.h"
 
 #include "resources/control_ids.h"
 #include "transponder/reader_protocol.h"
@@ -29,6 +30,19 @@ TEST_F(WritePagesTest, LowerCaseHexGoesOutAndIsShownUpperCase)
     EXPECT_TRUE(MessagesShown().isEmpty());
 }
 
+TEST_F(WritePagesTest, AStrayLineWhileTheBoxIsUpIsNotTheNextPagesAnswer)
+{
+    OpenWithData(SelectLines({1, 2, 3}) +
+                 "P1=1111111111111111\r\nP2=22\r\nP3=3333333333333333\r\n");
+    reader->Configure([](ReaderEmulator& emulator) { emulator.SetLocked(3, true); });
+    StrayLineAfterEachBox stray(*dialog, *reader);
+
+    Click(kWriteButton);
+
+    EXPECT_EQ(PageFieldColour(1), kColourGreen);
+    EXPECT_EQ(PageFieldColour(3), kColourRed) << "the reader refused page 3";
+}
+
 TEST_F(WritePagesTest, InvalidPageIsReportedAndTheNextPageStillWritten)
 {
     OpenWithData(SelectLines({4, 5}) + "P4=0123456789ABCDE\r\nP5=5555555555555555\r\n");
@@ -53,7 +67,8 @@ TEST_F(WritePagesTest, AsciiPagesGoOutAsTheirCharacterCodes)
     const std::vector<Case> cases = {
         {QStringLiteral("ABCDEFGH"), "WD 1 4142434445464748\r", QString()},
         {QString::fromUtf8("caf\u00E9 a b"), "WD 1 636166E920612062\r", QString()},
-        {QString::fromUtf8("1234567\u20AC"), "", "change P1 to a length of 8 characters"},
+        {QString::fromUtf8("1234567\u20AC"), "",
+         "P1 holds a character that cannot be sent to the transponder"},
         {QStringLiteral("ABCDEFG"), "", "change P1 to a length of 8 characters"},
     };
     COrvaneDlg& window = OpenWithData(SelectLines({1}) + "Format=1\r\n");

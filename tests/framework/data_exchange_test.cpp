@@ -15,7 +15,7 @@ class DataExchange : public ::testing::Test
 protected:
     void SetUp() override
     {
-        QGuiApplication::setApplicationDisplayName(QStringLiteral("Orvane"));
+        QCoreApplication::setApplicationName(QStringLiteral("Orvane"));
         dialog.pageText = QStringLiteral("ABCD");
         dialog.secondText = QStringLiteral("second");
         dialog.length = 4;

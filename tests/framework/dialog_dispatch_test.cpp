@@ -115,7 +115,7 @@ TEST(ModalRun, EndingDuringInitialisationReturnsWithoutALoop)
 
 TEST(MessageBoxes, GoThroughTheCurrentPresenterWithTheirTitlesAndIcons)
 {
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Orvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("Orvane"));
     SampleDialog dialog;
     dialog.Create();
     {

@@ -23,18 +23,22 @@ bool HasControlCharacter(const QString& text)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QString answer =
-        AnswerTextFromLine(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+        AnswerTextOf(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
 
-    const QString page = KeepAnswer(answer, kReadPageKeptChars).kept;
+    ExchangeResult page = KeepAnswer(answer, kReadPageKeptChars);
     if (IsGoodPageAnswer(page))
-        Require(IsHexDigits(page, kReadPageKeptChars) && !ContainsErrorMark(page),
+        Require(IsHexDigits(page.kept, kReadPageKeptChars) && !ContainsErrorMark(page.kept),
                 "good page answer is 16 HEX digits without an error mark");
+    page.cut = true;
+    Require(!IsGoodPageAnswer(page), "a cut line is never a good page answer");
 
-    const QString uid = KeepAnswer(answer, kReadUidKeptChars).kept;
+    ExchangeResult uid = KeepAnswer(answer, kReadUidKeptChars);
     if (IsGoodUidAnswer(uid))
-        Require(uid.size() == kReadUidKeptChars && !HasControlCharacter(uid) &&
-                    !ContainsErrorMark(uid),
+        Require(uid.kept.size() == kReadUidKeptChars && !HasControlCharacter(uid.kept) &&
+                    !ContainsErrorMark(uid.kept),
                 "good UID answer is 8 characters without control character or error mark");
+    uid.cut = true;
+    Require(!IsGoodUidAnswer(uid), "a cut line is never a good UID answer");
 
     if (IsAcknowledged(KeepAnswer(answer, kAcknowledgeKeptChars).kept))
         Require(answer.startsWith(kAcknowledge), "acknowledged answer starts with ACK");

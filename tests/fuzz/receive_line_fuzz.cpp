@@ -24,6 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // A NUL received inside the line ends the text handed on, CR LF included.
         expected.truncate(expected.indexOf('\0') < 0 ? expected.size() : expected.indexOf('\0'));
         Require(completed->size() <= qsizetype(ReceiveLine::kBufferSize), "line fits the buffer");
+        Require(line.lastLineCut == overflowed, "overlong mark exactly on overflow");
         Require(*completed == expected, overflowed ? "overlong line keeps its first bytes"
                                                    : "line holds the bytes received");
         received.clear();

@@ -44,6 +44,13 @@ TEST(ReaderEmulator, AnswersEachCommandAccordingToItsFaults)
         {"noise", With([](ReaderFaults& f) { f.noise = QByteArray::fromHex("00FF"); }), "TOR\r",
          QByteArray::fromHex("00FF31300D")},
         {"overlong", With([](ReaderFaults& f) { f.overlongLength = 6; }), "TOR\r", "10ZZZZ\r"},
+        {"short, noise inside, stray line after",
+         With([](ReaderFaults& f) {
+             f.shortLength = 4, f.noise = "~", f.noiseOffset = 2, f.strayLine = "ACK";
+         }),
+         "RD 1\r", "08~09\rACK\r"},
+        {"silent page", With([](ReaderFaults& f) { f.silentPage = 3; }), "WD 3 0011223344556677\r",
+         ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

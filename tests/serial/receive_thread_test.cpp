@@ -30,10 +30,11 @@ protected:
     // Sends bytes and waits for the line event they cause; returns the published line.
     QByteArray SendLine(const QByteArray& bytes)
     {
-        thread.DiscardLine();
+        thread.DiscardReceived(device.get());
         if (!pty.Write(bytes))
             return "<not written>";
-        return thread.AwaitLine(kGenerousWait).value_or("<no line event>");
+        const std::optional<CompletedLine> line = thread.AwaitLine(kGenerousWait);
+        return line ? line->bytes : QByteArray("<no line event>");
     }
 
     PtyPair pty;

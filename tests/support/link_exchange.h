@@ -10,8 +10,9 @@
 // "<not sent>" / "<no answer>" within a generous bound.
 inline QByteArray ExchangeOverLink(SerialLink& link, const QString& command)
 {
-    link.receiveThread.DiscardLine();
+    link.receiveThread.DiscardReceived(link.portHandle.get());
     if (link.WriteText(command) != 0)
         return "<not sent>";
-    return link.receiveThread.AwaitLine(kGenerousWait).value_or("<no answer>");
+    const std::optional<CompletedLine> line = link.receiveThread.AwaitLine(kGenerousWait);
+    return line ? line->bytes : QByteArray("<no answer>");
 }

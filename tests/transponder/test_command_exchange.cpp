@@ -67,6 +67,7 @@ TEST_F(CommandExchangeTest, KeepsKCharactersOfWhateverLineCame)
         QByteArray answerLine;
         QString kept;
         int answerLength;
+        bool cut = false;
     };
     const std::vector<Case> cases = {
         {LockPageCommand(1), "ACK\r", "ACK", 5},
@@ -82,6 +83,7 @@ TEST_F(CommandExchangeTest, KeepsKCharactersOfWhateverLineCame)
          "\xE9\xFF"
          "12\r",
          "\u00E9\u00FF12\r\n", 6},
+        {ReadPageCommand(1), QByteArray(200, 'A') + '\r', QString(16, u'A'), 129, true},
     };
     SetReaderFaults([](ReaderFaults& faults) { faults.silent = true; });
     for (const Case& c : cases) {
@@ -91,21 +93,30 @@ TEST_F(CommandExchangeTest, KeepsKCharactersOfWhateverLineCame)
         const ExchangeResult result = CommandExchange(context, c.command);
         EXPECT_EQ(result.kept, c.kept);
         EXPECT_EQ(result.answerLength, c.answerLength);
+        EXPECT_EQ(result.cut, c.cut);
     }
 }
 
-TEST_F(CommandExchangeTest, LateAnswerIsTakenByTheNextCommand)
+TEST_F(CommandExchangeTest, LinesThatCameBeforeACommandAreNotItsAnswer)
 {
     timeoutUnit = kShortUnit;
     ScriptedReader late(
         *reader, [](const QByteArray& command) { return command + QByteArray("-ANSWER\r"); },
         std::chrono::milliseconds(300));
-
     EXPECT_EQ(CommandExchange(context, LockPageCommand(1)).kept, QString());
     ASSERT_TRUE(WaitUntil([&] { return link.receiveThread.LineWaiting(); }));
-    const ExchangeResult next = CommandExchange(context, ReadPageCommand(2));
+    timeoutUnit = kRoomyUnit;
+    EXPECT_EQ(CommandExchange(context, ReadPageCommand(2)).kept, QStringLiteral("RD 2-ANSWER\r\n"))
+        << "the late answer to LD 1 is not taken";
+}
 
-    EXPECT_EQ(next.kept, QStringLiteral("LD 1-ANSWER\r\n"));
+TEST_F(CommandExchangeTest, AStrayLineRightAfterAnAnswerIsNeitherItNorTheNextAnswer)
+{
+    ScriptedReader stray(*reader, [](const QByteArray& command) {
+        return command == "LD 1" ? QByteArray("NAK\rACK\r") : QByteArray("NAK\r");
+    });
+    EXPECT_EQ(CommandExchange(context, LockPageCommand(1)).kept, QStringLiteral("NAK"));
+    EXPECT_EQ(CommandExchange(context, LockPageCommand(2)).kept, QStringLiteral("NAK"));
 }
 
 TEST_F(CommandExchangeTest, TimeoutQueryDiscardsALineThatCameBetweenOperations)

@@ -1,5 +1,6 @@
 #include "reader-sim/reader_emulator.h"
 
+#include <algorithm>
 #include <optional>
 
 using namespace ReaderProtocol;
@@ -83,15 +84,28 @@ QByteArray ReaderEmulator::Answer(const QByteArray& command)
     else
         line = kAnswerRefused;
 
-    if (faults.silent)
+    if (faults.silent || IsSilentFor(verb, argument))
         return {};
     if (faults.overlongLength > line.size())
         line += QByteArray(faults.overlongLength - line.size(), 'Z');
+    if (faults.shortLength > 0)
+        line.truncate(faults.shortLength);
+    line.insert(std::min<qsizetype>(faults.noiseOffset, line.size()), faults.noise);
     QByteArray answer;
     if (!faults.unsolicitedLine.isEmpty())
         answer += FrameLine(faults.unsolicitedLine);
-    answer += FrameLine(faults.noise + line);
+    answer += FrameLine(line);
+    if (!faults.strayLine.isEmpty())
+        answer += FrameLine(faults.strayLine);
     return answer;
+}
+
+bool ReaderEmulator::IsSilentFor(const QByteArray& verb, const QByteArray& argument) const
+{
+    if (verb != kCommandRead && verb != kCommandWrite && verb != kCommandLock)
+        return false;
+    return faults.silentPage > 0 &&
+           ParsePageNumber(argument.left(argument.indexOf(' '))) == faults.silentPage;
 }
 
 QByteArray ReaderEmulator::AnswerRead(const QByteArray& argument) const

@@ -48,6 +48,7 @@ private:
     QByteArray AnswerWrite(const QByteArray& argument);
     QByteArray AnswerLock(const QByteArray& argument);
     QByteArray AnswerUid() const;
+    bool IsSilentFor(const QByteArray& verb, const QByteArray& argument) const;
 
     std::array<Page, ReaderProtocol::kPageCount> pages{};
     std::array<bool, ReaderProtocol::kPageCount> locked{};

@@ -9,7 +9,7 @@ namespace {
 void ReadUidAnswer(COrvaneDlg& dialog, ExchangeContext& context)
 {
     const ReaderStep step = ReadUidRun(context);
-    dialog.uidText = step.answer.kept;
+    dialog.uidText = WithoutLineEnds(step.answer.kept);
     dialog.uidField.SetBackgroundColor(step.good ? kColourGreen : kColourRed, true);
     dialog.UpdateData(false);
     dialog.uidField.SetFocus();

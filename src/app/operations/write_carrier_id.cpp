@@ -23,7 +23,8 @@ void ShowCheckedPage(COrvaneDlg& dialog, const ReaderStep& check)
 {
     const std::size_t index = static_cast<std::size_t>(check.page - 1);
     SetPageFieldColour(dialog, index, check.good ? kColourGreen : kColourRed);
-    dialog.pageRows.rows[index].text = PresentHex(check.answer.kept, dialog.displayFormat);
+    dialog.pageRows.rows[index].text =
+        PresentHex(WithoutLineEnds(check.answer.kept), dialog.displayFormat);
     dialog.UpdateData(false);
     FocusPageField(dialog, index);
 }
@@ -57,7 +58,7 @@ void WriteCarrierIdPages(COrvaneDlg& dialog, ExchangeContext& context)
 {
     const int length = dialog.carrierIdLength;
     if (!ValidateCarrierId(dialog)) {
-        AfxMessageBox(CarrierIdFaultMessage(length, dialog.displayFormat));
+        AfxMessageBox(CarrierIdFaultMessage(length, dialog.carrierIdText, dialog.displayFormat));
         return;
     }
     const CarrierIdWriting writing =

@@ -40,7 +40,8 @@ void WriteSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
         if (!row.selected || row.text.isEmpty())
             return std::nullopt;
         if (!ValidatePageText(dialog, index)) {
-            AfxMessageBox(PageTextFaultMessage(kPageRows[index].pageLabel, dialog.displayFormat));
+            AfxMessageBox(
+                PageTextFaultMessage(kPageRows[index].pageLabel, row.text, dialog.displayFormat));
             return std::nullopt;
         }
         return HexFormOf(row.text, dialog.displayFormat);

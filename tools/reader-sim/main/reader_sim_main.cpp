@@ -29,7 +29,10 @@ constexpr const char* kUsage =
     "  --crlf               end answers with CR LF\n"
     "  --unsolicited TEXT   send TEXT as an extra line before every answer\n"
     "  --noise TEXT         put TEXT in front of every answer\n"
-    "  --overlong N         pad every answer to N characters\n";
+    "  --overlong N         pad every answer to N characters\n"
+    "  --short N            cut every answer to N characters\n"
+    "  --stray TEXT         send TEXT as an extra line right after every answer\n"
+    "  --silent-page N      never answer RD, WD or LD of page N\n";
 
 std::optional<int> ParseCount(const char* text)
 {
@@ -106,6 +109,12 @@ std::optional<Settings> ParseArguments(int argc, char** argv)
             ok = needText([&](QByteArray v) { settings.faults.noise = v; });
         else if (option == "--overlong")
             ok = needCount([&](int v) { settings.faults.overlongLength = v; });
+        else if (option == "--short")
+            ok = needCount([&](int v) { settings.faults.shortLength = v; });
+        else if (option == "--stray")
+            ok = needText([&](QByteArray v) { settings.faults.strayLine = v; });
+        else if (option == "--silent-page")
+            ok = needCount([&](int v) { settings.faults.silentPage = v; });
         else {
             std::fprintf(stderr, "unknown option %s\n%s", argv[index], kUsage);
             return std::nullopt;

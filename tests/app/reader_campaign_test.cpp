@@ -1,0 +1,21 @@
+#include "app/reader_campaign.h"
+#include "app/reader_operations_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using ReaderCampaignTest = ReaderOperationsFixture;
+
+// A short share of the campaign; bench/reader_campaign runs it longer.
+TEST_F(ReaderCampaignTest, GreenPagesHoldWhatTheFaultyReaderHolds)
+{
+    COrvaneDlg& window = OpenWithData();
+
+    const CampaignResult result = RunReaderCampaign(window, *reader, 1, 200);
+
+    EXPECT_TRUE(result.violations.isEmpty()) << result.violations.join('\n').toStdString();
+    EXPECT_GT(result.greenPages, 0);
+}
+
+} // namespace

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/corvane_dlg.h"
+#include "framework/dialog_ids.h"
+#include "framework/message_boxes.h"
+#include "reader-sim/pty_reader_server.h"
+#include "support/wait_until.h"
+
+// While a message box is up between two commands of a write, the reader sends a stray "ACK": it is
+// in the window's hands (published, line event set) before the box closes.
+class StrayLineAfterEachBox final : public MessagePresenter
+{
+public:
+    StrayLineAfterEachBox(COrvaneDlg& window, PtyReaderServer& reader)
+        : window(window), reader(reader), previous(SetMessagePresenter(this))
+    {
+    }
+    ~StrayLineAfterEachBox() override { SetMessagePresenter(previous); }
+    StrayLineAfterEachBox(const StrayLineAfterEachBox&) = delete;
+    StrayLineAfterEachBox& operator=(const StrayLineAfterEachBox&) = delete;
+
+    int Present(const MessageBoxRequest&) override
+    {
+        // Forgets what came before the box first, so that the line event is set by this line alone.
+        ReceiveThread& receiveThread = window.serialLink.receiveThread;
+        receiveThread.DiscardReceived(window.serialLink.portHandle.get());
+        if (reader.SendRaw("ACK\r"))
+            WaitUntil([&] { return receiveThread.LineWaiting(); });
+        return IDOK;
+    }
+
+private:
+    COrvaneDlg& window;
+    PtyReaderServer& reader;
+    MessagePresenter* previous;
+};
