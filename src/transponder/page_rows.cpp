@@ -1,5 +1,13 @@
 #include "transponder/page_rows.h"
 
+PageSelection PageRows::Selection() const
+{
+    PageSelection selection{};
+    for (std::size_t index = 0; index < rows.size(); ++index)
+        selection[index] = rows[index].selected;
+    return selection;
+}
+
 void PageRows::ApplyAllSelected()
 {
     for (PageRow& row : rows)

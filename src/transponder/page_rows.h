@@ -5,6 +5,9 @@
 
 #include <array>
 
+// Which pages take part in a run, index 0 is P1.
+using PageSelection = std::array<bool, kPageCount>;
+
 // The 17 page rows, in page order (index 0 is P1), and the "all" selection that drives them.
 struct PageRows
 {
@@ -18,6 +21,9 @@ struct PageRows
     // selecting one never sets it (not even the last unselected one). An index
     // outside 0..16 changes nothing.
     void ApplyRowSelected(int index);
+
+    // The rows' selections, in page order.
+    PageSelection Selection() const;
 
     // Every row gets its default text and is selected, as is the "all" box. Colours are left alone.
     void RestoreDefaultTexts();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "transponder/page_rows.h"
 #include "transponder/reader_protocol.h"
 #include "transponder/reader_step.h"
 
@@ -16,8 +17,6 @@ struct ExchangeContext;
 // which pages get a command, in which order, how each answer is judged, and when a run ends. Each
 // answer's record goes on top of the context's terminal text. None of them sends the TOR: the
 // caller runs the TimeoutQuery with its operation's factor first.
-
-using PageSelection = std::array<bool, kPageCount>; // index 0 is P1
 
 // What a caller shows while a run goes on: starting(page) right before the page's command goes
 // out, finished(step) after its answer was judged and recorded. Either may be empty.

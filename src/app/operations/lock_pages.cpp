@@ -10,15 +10,12 @@ namespace {
 // fields keep their colours.
 void LockSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
 {
-    PageSelection selected{};
-    for (std::size_t index = 0; index < selected.size(); ++index)
-        selected[index] = dialog.pageRows.rows[index].selected;
     PageRunHooks hooks;
     hooks.starting = [&](int page) { SetPageFieldColour(dialog, page - 1, kColourWhite); };
     hooks.finished = [&](const ReaderStep& step) {
         SetPageFieldColour(dialog, step.page - 1, step.good ? kColourGreen : kColourRed);
     };
-    LockPageRun(context, selected, hooks);
+    LockPageRun(context, dialog.pageRows.Selection(), hooks);
 }
 
 } // namespace

@@ -19,20 +19,20 @@ void PrepareFields(COrvaneDlg& dialog)
 // Reads the selected pages in page order until an answer shorter than a page ends the run.
 void ReadSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
 {
-    PageSelection selected{};
-    for (std::size_t index = 0; index < selected.size(); ++index)
-        selected[index] = dialog.pageRows.rows[index].selected;
     PageRunHooks hooks;
     hooks.starting = [&](int page) { SetPageFieldColour(dialog, page - 1, kColourWhite); };
     hooks.finished = [&](const ReaderStep& step) {
         const std::size_t index = static_cast<std::size_t>(step.page - 1);
+        QString& text = dialog.pageRows.rows[index].text;
         if (step.good)
-            dialog.pageRows.rows[index].text = PresentHex(step.answer.kept, dialog.displayFormat);
-        dialog.UpdateData(false);
+            text = PresentHex(step.answer.kept, dialog.displayFormat);
+        // Only this page's member changed during the run; showing it alone keeps a run against
+        // a fast reader from laying out the whole window once per page.
+        dialog.pageFields.InPageOrder()[index]->SetWindowText(text);
         FocusPageField(dialog, index);
         SetPageFieldColour(dialog, index, step.good ? kColourGreen : kColourRed);
     };
-    ReadPageRun(context, selected, hooks);
+    ReadPageRun(context, dialog.pageRows.Selection(), hooks);
 }
 
 } // namespace
