@@ -28,6 +28,9 @@ COrvaneDlg::COrvaneDlg(QWidget* parent) : CDialogEx(MainDialogTemplate(), parent
         QMetaObject::invokeMethod(
             &terminalWake, [this] { terminalRefresh.Request(); }, Qt::QueuedConnection);
     });
+    serialLink.receiveThread.SetHangUpWake([this] {
+        QMetaObject::invokeMethod(&terminalWake, [this] { OnDeviceHangUp(); }, Qt::QueuedConnection);
+    });
     BuildMessageMap();
 }
 
@@ -176,6 +179,7 @@ void COrvaneDlg::OnSysCommand(UINT command)
 
 void COrvaneDlg::OnCloseRequest()
 {
+    replugWatch.Stop();
     serialLink.ClosePort(*this);
     DefaultClose();
 }
@@ -183,5 +187,6 @@ void COrvaneDlg::OnCloseRequest()
 void COrvaneDlg::OnDestroyWindow()
 {
     SaveSettings();
+    replugWatch.Stop();
     serialLink.ClosePort(*this);
 }

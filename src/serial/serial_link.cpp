@@ -33,10 +33,21 @@ void SerialLink::ConnectPort(LinkErrorReporter& reporter)
     portHandle = OpenPort(portName, baudRate);
     if (portHandle) {
         connected = true;
+        // Read while the device is there: a USB adapter's identity is gone once it is pulled.
+        openedIdentity = ReadDeviceIdentity(SerialDevice::DevicePath(portName));
         return;
     }
     connected = false;
     reporter.ShowLinkError(portName + LinkMessages::kCouldNotBeOpenedSuffix);
+}
+
+bool SerialLink::ReopenPort()
+{
+    if (portHandle || ReadDeviceIdentity(SerialDevice::DevicePath(portName)) != openedIdentity)
+        return false;
+    portHandle = OpenPort(portName, baudRate);
+    connected = portHandle != nullptr;
+    return connected;
 }
 
 void SerialLink::ClosePort(LinkErrorReporter& reporter)
