@@ -67,6 +67,10 @@ TEST_F(DeviceHangUpTest, IdleHangUpIsReportedOnceAndTheDeviceBackAtItsPathIsRead
 TEST_F(DeviceHangUpTest, HangUpDuringAReadEndsTheReadAndIsReportedOnce)
 {
     COrvaneDlg& window = OpenOnLink();
+    // Page 2 is never answered, so the reader is pulled while the read waits for it.
+    ScriptedReader scripted(*reader, ScriptWith([](const QByteArray& command) {
+        return command == "RD 2" ? std::optional<QByteArray>(QByteArray()) : std::nullopt;
+    }));
     std::thread unplug([this] {
         WaitUntil([this] { return reader->ReceivedBytes().contains("RD 2\r"); });
         reader->Vanish();
