@@ -63,7 +63,9 @@ const FaultKind kFaultKinds[] = {
     {"stray line", [](ReaderFaults& f, Random& r) { f.unsolicitedLine = RandomBytes(r, 20); }},
     {"noise in answers", [](ReaderFaults& f, Random& r) { f.noise = RandomBytes(r, 4); }},
     {"overlong answers",
-     [](ReaderFaults& f, Random& r) { f.overlongLength = std::uniform_int_distribution<int>(17, 64)(r); }},
+     [](ReaderFaults& f, Random& r) {
+         f.overlongLength = std::uniform_int_distribution<int>(17, 64)(r);
+     }},
     {"slow answers",
      [](ReaderFaults& f, Random& r) {
          f.answerDelay = std::chrono::milliseconds(std::uniform_int_distribution<int>(1, 40)(r));
@@ -98,7 +100,9 @@ long ResidentKilobytes()
 QString Hex(const ReaderEmulator::Page& page)
 {
     return QString::fromLatin1(
-        QByteArray(reinterpret_cast<const char*>(page.data()), qsizetype(page.size())).toHex().toUpper());
+        QByteArray(reinterpret_cast<const char*>(page.data()), qsizetype(page.size()))
+            .toHex()
+            .toUpper());
 }
 
 ReaderEmulator::Page RandomPage(Random& random)
@@ -165,7 +169,8 @@ bool Campaign::Start()
     QFile settings(QDir::current().filePath(QStringLiteral("Orvane.ini")));
     if (!settings.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    QByteArray text = "[Interface]\r\nPort=" + linkPath.toUtf8() + "\r\nBaudrate=115200\r\n"
+    QByteArray text = "[Interface]\r\nPort=" + linkPath.toUtf8() +
+                      "\r\nBaudrate=115200\r\n"
                       "[Data]\r\nSelectAll=1\r\n";
     for (int page = 1; page <= kPages; ++page)
         text += "SelectP" + QByteArray::number(page) + "=1\r\n";
@@ -226,8 +231,8 @@ bool Campaign::RunOnce()
     std::vector<const char*> kinds;
     const int count = std::uniform_int_distribution<int>(0, kMostFaultsAtOnce)(random);
     for (int i = 0; i < count; ++i) {
-        const FaultKind& kind =
-            kFaultKinds[std::uniform_int_distribution<std::size_t>(0, std::size(kFaultKinds) - 1)(random)];
+        const FaultKind& kind = kFaultKinds[std::uniform_int_distribution<std::size_t>(
+            0, std::size(kFaultKinds) - 1)(random)];
         kind.apply(faults, random);
         kinds.push_back(kind.name);
         ++faultsInjected;

@@ -118,7 +118,8 @@ int main(int argc, char** argv)
         return 1;
     SilentPresenter presenter;
     MessagePresenter* previous = SetMessagePresenter(&presenter);
-    const bool ok = MeasureWindow(folder.filePath(QStringLiteral("reader"))) && MeasureThreadAlone();
+    const bool ok =
+        MeasureWindow(folder.filePath(QStringLiteral("reader"))) && MeasureThreadAlone();
     SetMessagePresenter(previous);
     return ok ? 0 : 1;
 }

@@ -29,7 +29,8 @@ COrvaneDlg::COrvaneDlg(QWidget* parent) : CDialogEx(MainDialogTemplate(), parent
             &terminalWake, [this] { terminalRefresh.Request(); }, Qt::QueuedConnection);
     });
     serialLink.receiveThread.SetHangUpWake([this] {
-        QMetaObject::invokeMethod(&terminalWake, [this] { OnDeviceHangUp(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &terminalWake, [this] { OnDeviceHangUp(); }, Qt::QueuedConnection);
     });
     BuildMessageMap();
 }
@@ -147,8 +148,7 @@ void COrvaneDlg::ShowSelectionPictures()
 {
     boxes.allBox.SetBitmap(pageRows.allSelected ? boxes.tickedBox : boxes.emptyBox);
     for (std::size_t i = 0; i < boxes.pageBoxes.size(); ++i)
-        boxes.pageBoxes[i].SetBitmap(pageRows.rows[i].selected ? boxes.tickedBox
-                                                                    : boxes.emptyBox);
+        boxes.pageBoxes[i].SetBitmap(pageRows.rows[i].selected ? boxes.tickedBox : boxes.emptyBox);
 }
 
 void COrvaneDlg::ShowFormatPictures()

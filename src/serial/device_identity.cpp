@@ -22,8 +22,8 @@ DeviceIdentity ReadDeviceIdentity(const QString& path, const QString& ttyClass)
     const QString name = QFileInfo(target.isEmpty() ? path : target).fileName();
     // The terminal's device hangs below a USB interface, which hangs below the USB device that
     // carries the identity.
-    QString folder =
-        QFileInfo(ttyClass + QLatin1Char('/') + name + QStringLiteral("/device")).canonicalFilePath();
+    QString folder = QFileInfo(ttyClass + QLatin1Char('/') + name + QStringLiteral("/device"))
+                         .canonicalFilePath();
     while (!folder.isEmpty() && folder != QStringLiteral("/")) {
         if (QFileInfo::exists(folder + QStringLiteral("/idVendor"))) {
             identity.usbVendor = ReadAttribute(folder, QStringLiteral("idVendor"));

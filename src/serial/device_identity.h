@@ -7,7 +7,7 @@
 struct DeviceIdentity
 {
     QString path;
-    QString usbVendor;  // empty for a device that is not (or no longer) a USB adapter
+    QString usbVendor; // empty for a device that is not (or no longer) a USB adapter
     QString usbProduct;
     QString usbSerial;
 
