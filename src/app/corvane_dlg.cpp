@@ -28,6 +28,10 @@ COrvaneDlg::COrvaneDlg(QWidget* parent) : CDialogEx(MainDialogTemplate(), parent
         QMetaObject::invokeMethod(
             &terminalWake, [this] { terminalRefresh.Request(); }, Qt::QueuedConnection);
     });
+    serialLink.receiveThread.SetHangUpWake([this] {
+        QMetaObject::invokeMethod(
+            &terminalWake, [this] { OnDeviceHangUp(); }, Qt::QueuedConnection);
+    });
     BuildMessageMap();
 }
 
@@ -144,8 +148,7 @@ void COrvaneDlg::ShowSelectionPictures()
 {
     boxes.allBox.SetBitmap(pageRows.allSelected ? boxes.tickedBox : boxes.emptyBox);
     for (std::size_t i = 0; i < boxes.pageBoxes.size(); ++i)
-        boxes.pageBoxes[i].SetBitmap(pageRows.rows[i].selected ? boxes.tickedBox
-                                                                    : boxes.emptyBox);
+        boxes.pageBoxes[i].SetBitmap(pageRows.rows[i].selected ? boxes.tickedBox : boxes.emptyBox);
 }
 
 void COrvaneDlg::ShowFormatPictures()
@@ -176,6 +179,7 @@ void COrvaneDlg::OnSysCommand(UINT command)
 
 void COrvaneDlg::OnCloseRequest()
 {
+    replugWatch.Stop();
     serialLink.ClosePort(*this);
     DefaultClose();
 }
@@ -183,5 +187,6 @@ void COrvaneDlg::OnCloseRequest()
 void COrvaneDlg::OnDestroyWindow()
 {
     SaveSettings();
+    replugWatch.Stop();
     serialLink.ClosePort(*this);
 }

@@ -2,6 +2,7 @@
 
 #include "app/coalesced_call.h"
 #include "app/page_fields.h"
+#include "app/replug_watch.h"
 #include "app/selection_boxes.h"
 #include "app/window_labels.h"
 #include "controls/numbered_enter_edits.h"
@@ -82,6 +83,14 @@ public:
     // owns the terminal now.
     void ShowReceivedLines();
 
+    // --- Unplugged reader (app/device_hang_up.cpp). ---
+
+    // The receive thread saw the port hang up: closes it as ClosePort does, clears connected,
+    // shows "<port> was disconnected." and watches for the same device to come back.
+    void OnDeviceHangUp();
+    // Tries once a second, while a hang-up lasts, to reopen the same device silently.
+    ReplugWatch replugWatch{[this] { return serialLink.ReopenPort(); }};
+
     // --- Interface (app/interface_settings.cpp). ---
     void OnInterfaceSettings();
 
@@ -105,7 +114,7 @@ protected:
     void DoDataExchange(CDataExchange& dx) override;
 
 private:
-    // Receives the queued calls that hand received lines to the GUI thread.
+    // Receives the queued calls that hand received lines and hang-ups to the GUI thread.
     QObject terminalWake;
     // Shows received lines at most about 20 times a second while they stream in.
     CoalescedCall terminalRefresh{std::chrono::milliseconds(50), [this] { ShowReceivedLines(); }};

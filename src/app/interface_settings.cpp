@@ -13,6 +13,8 @@ void COrvaneDlg::OnInterfaceSettings()
     // change while the dialog is up, so a failed take-over is not repeated after it.
     const bool fieldsTaken = UpdateData(true);
 
+    // The operator chooses the port from here on.
+    replugWatch.Stop();
     serialLink.ClosePort(*this);
     if (serialLink.portHandle != nullptr) {
         // The port that would not close stays in use, so its answers must be collected again.

@@ -6,5 +6,6 @@
 namespace LinkMessages {
 inline const QString kErrorTitle = QStringLiteral("Error");
 inline const QString kCouldNotBeOpenedSuffix = QStringLiteral(" could not be opened!");
+inline const QString kWasDisconnectedSuffix = QStringLiteral(" was disconnected.");
 inline const QString kCannotClosePort = QStringLiteral("Can't close COM Port.");
 } // namespace LinkMessages

@@ -85,8 +85,10 @@ void ReceiveThread::Start(SerialDevice* device)
 {
     exitFlag = 0;
     pauseFlag = 0;
-    if (!worker.joinable())
+    if (!worker.joinable()) {
+        deviceHungUp = 0;
         worker = std::thread([this, device] { Run(device); });
+    }
 }
 
 void ReceiveThread::Stop()
@@ -121,8 +123,11 @@ void ReceiveThread::Run(SerialDevice* device)
         } else if (!deviceUp || device == nullptr || !device->IsOpen()) {
             // A hung-up device polls ready for ever; only a request can change anything now.
             requestSignal.Wait();
-        } else {
-            deviceUp = ReceiveOnce(*device);
+        } else if (!ReceiveOnce(*device)) {
+            deviceUp = false;
+            deviceHungUp = 1;
+            if (hangUpWake)
+                hangUpWake();
         }
     }
     exitEvent.Set();

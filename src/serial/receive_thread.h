@@ -84,6 +84,13 @@ public:
     // terminal; the callee takes them with TakeTerminalLines on its own thread.
     void SetTerminalWake(std::function<void()> wake);
 
+    // GUI thread, before Start: called once on the worker when the device hangs up, after the
+    // bytes that arrived before it were taken.
+    void SetHangUpWake(std::function<void()> wake) { hangUpWake = std::move(wake); }
+
+    // True once the worker saw the device hang up, until the next Start of a worker.
+    bool DeviceHungUp() const { return deviceHungUp != 0; }
+
     // Every line waiting for the terminal, oldest first (each ending CR LF).
     QStringList TakeTerminalLines();
 
@@ -102,6 +109,7 @@ private:
     std::atomic<std::uint8_t> pauseFlag{0};
     std::atomic<std::uint8_t> readBusy{0};
     std::atomic<std::uint8_t> writeBusy{0};
+    std::atomic<std::uint8_t> deviceHungUp{0};
 
     ManualResetEvent pauseEvent;
     ManualResetEvent exitEvent;
@@ -111,6 +119,7 @@ private:
     ReceiveLine receiveLine;
     PublishedLine publishedLine;
     TerminalLineQueue terminalLines;
+    std::function<void()> hangUpWake; // set before the worker starts, then only read by it
 
     std::mutex receiveMutex;
     std::thread worker;

@@ -37,12 +37,23 @@ void SerialLink::ConnectPort(LinkErrorReporter& reporter)
     portHandle = std::move(opened.device);
     if (portHandle) {
         connected = true;
+        // Read while the device is there: a USB adapter's identity is gone once it is pulled.
+        openedIdentity = ReadDeviceIdentity(SerialDevice::DevicePath(portName));
         return;
     }
     connected = false;
     const QString explanation = OpenFailureExplanation(opened.failure, baudRate);
     reporter.ShowLinkError(portName + LinkMessages::kCouldNotBeOpenedSuffix +
                            (explanation.isEmpty() ? QString() : QLatin1Char('\n') + explanation));
+}
+
+bool SerialLink::ReopenPort()
+{
+    if (portHandle || ReadDeviceIdentity(SerialDevice::DevicePath(portName)) != openedIdentity)
+        return false;
+    portHandle = OpenPort(portName, baudRate);
+    connected = portHandle != nullptr;
+    return connected;
 }
 
 void SerialLink::ClosePort(LinkErrorReporter& reporter)

@@ -2,6 +2,7 @@
 
 #include "platform/line_settings.h"
 #include "platform/serial_device.h"
+#include "serial/device_identity.h"
 #include "serial/receive_thread.h"
 
 #include <QString>
@@ -23,6 +24,7 @@ struct SerialLink
     LineSettings lineSettings = MakeReaderLineSettings();
     std::unique_ptr<SerialDevice> portHandle; // null: no port
     ReceiveThread receiveThread;
+    DeviceIdentity openedIdentity; // of the device ConnectPort opened last
 
     SerialLink() = default;
     ~SerialLink();
@@ -38,6 +40,11 @@ struct SerialLink
     // true, or false with portName + " could not be opened!" shown through reporter, followed on a
     // second line by the reason when the operator can act on it.
     void ConnectPort(LinkErrorReporter& reporter);
+
+    // Without a port: OpenPort with portName and baudRate, as ConnectPort but silent, and only when
+    // the device at portName has the identity of the one ConnectPort opened last. Returns
+    // connected, which it sets; a port that is open already is kept and gives false.
+    bool ReopenPort();
 
     // Stops the receive thread, purges and closes the port. No port: nothing happens. A failed
     // close shows "Can't close COM Port." and keeps portHandle. connected is left to the caller.

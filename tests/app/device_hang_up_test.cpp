@@ -1,0 +1,88 @@
+#include "app/reader_operations_fixture.h"
+
+#include "resources/control_ids.h"
+#include "serial/link_messages.h"
+#include "support/wait_until.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+
+// The window on a reader reached through a link, which a new reader takes over as a replugged
+// adapter comes back at the same path.
+class DeviceHangUpTest : public ReaderOperationsFixture
+{
+protected:
+    PtyServerOptions ServerOptions() const override { return {{}, 0, LinkPath()}; }
+    QString LinkPath() const { return folder.filePath(QStringLiteral("reader")); }
+
+    COrvaneDlg& OpenOnLink()
+    {
+        reader->Configure(
+            [](ReaderEmulator& emulator) { emulator.SetTimeoutValue(kShortTimeoutAnswer); });
+        WriteSettings("[Interface]\nPort=" + LinkPath().toUtf8() + "\nBaudrate=115200\n[Data]\n" +
+                      SelectLines({1, 2, 3}));
+        COrvaneDlg& window = Open();
+        EXPECT_TRUE(window.serialLink.connected);
+        return window;
+    }
+
+    // The boxes once the first one is shown and every event posted until then has run.
+    QStringList BoxesAfterHangUp()
+    {
+        EXPECT_TRUE(ProcessEventsUntil([&] { return !MessagesShown().isEmpty(); }));
+        QCoreApplication::processEvents();
+        return MessagesShown();
+    }
+
+    QStringList DisconnectBox() const
+    {
+        return {LinkPath() + LinkMessages::kWasDisconnectedSuffix};
+    }
+};
+
+TEST_F(DeviceHangUpTest, IdleHangUpIsReportedOnceAndTheDeviceBackAtItsPathIsRead)
+{
+    COrvaneDlg& window = OpenOnLink();
+
+    reader->Vanish();
+    EXPECT_EQ(BoxesAfterHangUp(), DisconnectBox());
+    EXPECT_FALSE(window.serialLink.connected);
+
+    reader = std::make_unique<PtyReaderServer>(ReaderEmulator{}, ServerOptions());
+    ASSERT_TRUE(reader->Start());
+    reader->Configure(
+        [](ReaderEmulator& emulator) { emulator.SetTimeoutValue(kShortTimeoutAnswer); });
+    SetReaderPage(2, "0123456789ABCDEF");
+    ASSERT_TRUE(ProcessEventsUntil([&] { return window.serialLink.connected; }));
+
+    Click(ControlId::kReadButton);
+    EXPECT_EQ(PageFieldText(2), QStringLiteral("0123456789ABCDEF"));
+    EXPECT_EQ(PageFieldColour(2), kColourGreen);
+    EXPECT_EQ(MessagesShown(), DisconnectBox());
+}
+
+TEST_F(DeviceHangUpTest, HangUpDuringAReadEndsTheReadAndIsReportedOnce)
+{
+    COrvaneDlg& window = OpenOnLink();
+    // Page 2 is never answered, so the reader is pulled while the read waits for it.
+    ScriptedReader scripted(*reader, ScriptWith([](const QByteArray& command) {
+        return command == "RD 2" ? std::optional<QByteArray>(QByteArray()) : std::nullopt;
+    }));
+    std::thread unplug([this] {
+        WaitUntil([this] { return reader->ReceivedBytes().contains("RD 2\r"); });
+        reader->Vanish();
+    });
+
+    Click(ControlId::kReadButton);
+    unplug.join();
+
+    EXPECT_EQ(BoxesAfterHangUp(), DisconnectBox());
+    EXPECT_FALSE(window.serialLink.connected);
+    EXPECT_EQ(PageFieldColour(1), kColourGreen);
+    EXPECT_NE(PageFieldColour(3), kColourGreen);
+}
+
+} // namespace
