@@ -61,7 +61,16 @@ const FaultKind kFaultKinds[] = {
     {"silent", [](ReaderFaults& f, Random&) { f.silent = true; }},
     {"CR LF line ends", [](ReaderFaults& f, Random&) { f.crLfLineEnds = true; }},
     {"stray line", [](ReaderFaults& f, Random& r) { f.unsolicitedLine = RandomBytes(r, 20); }},
-    {"noise in answers", [](ReaderFaults& f, Random& r) { f.noise = RandomBytes(r, 4); }},
+    {"noise in answers",
+     [](ReaderFaults& f, Random& r) {
+         f.noise = RandomBytes(r, 4);
+         f.noiseOffset = std::uniform_int_distribution<int>(0, 20)(r);
+     }},
+    {"short answers",
+     [](ReaderFaults& f, Random& r) { f.shortLength = std::uniform_int_distribution<int>(1, 15)(r); }},
+    {"stray line after answers", [](ReaderFaults& f, Random&) { f.strayLine = "ACK"; }},
+    {"silent page",
+     [](ReaderFaults& f, Random& r) { f.silentPage = std::uniform_int_distribution<int>(1, 17)(r); }},
     {"overlong answers",
      [](ReaderFaults& f, Random& r) {
          f.overlongLength = std::uniform_int_distribution<int>(17, 64)(r);

@@ -96,7 +96,7 @@ bool MeasureThreadAlone()
         return false;
     SerialLink link;
     link.portName = reader.SlavePath();
-    link.portHandle = link.OpenPort(link.portName, link.baudRate);
+    link.portHandle = link.OpenPort(link.portName, link.baudRate).device;
     if (!link.portHandle)
         return false;
     reader.Vanish();

@@ -51,7 +51,7 @@ bool SerialLink::ReopenPort()
 {
     if (portHandle || ReadDeviceIdentity(SerialDevice::DevicePath(portName)) != openedIdentity)
         return false;
-    portHandle = OpenPort(portName, baudRate);
+    portHandle = OpenPort(portName, baudRate).device;
     connected = portHandle != nullptr;
     return connected;
 }
