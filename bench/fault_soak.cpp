@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -63,7 +64,12 @@ const FaultKind kFaultKinds[] = {
     {"stray line", [](ReaderFaults& f, Random& r) { f.unsolicitedLine = RandomBytes(r, 20); }},
     {"noise in answers",
      [](ReaderFaults& f, Random& r) {
+         // Noise made of HEX digits would be a page the protocol cannot tell from a real one.
          f.noise = RandomBytes(r, 4);
+         for (char& byte : f.noise) {
+             if (std::isxdigit(static_cast<unsigned char>(byte)))
+                 byte = 'x';
+         }
          f.noiseOffset = std::uniform_int_distribution<int>(0, 20)(r);
      }},
     {"short answers",
