@@ -1,5 +1,7 @@
 #include "platform/manual_reset_event.h"
 
+#include "support/wait_until.h"
+
 #include <atomic>
 #include <gtest/gtest.h>
 #include <thread>
@@ -19,13 +21,13 @@ TEST(ManualResetEvent, StaysSignalledForEveryWaitUntilResetAndSameNamedEventsAre
     EXPECT_FALSE(event.Wait(1ms));
 }
 
-TEST(ManualResetEvent, SetOnAnotherThreadWakesAllWaiters)
+TEST(ManualResetEvent, SetOnAnotherThreadWakesEveryThreadAlreadyInItsWait)
 {
     ManualResetEvent event(QStringLiteral("e"));
     std::atomic<int> woken{0};
     std::thread first([&] { woken += event.Wait(ManualResetEvent::kInfinite) ? 1 : 0; });
-    std::thread second([&] { woken += event.Wait(60s) ? 1 : 0; });
-    std::this_thread::sleep_for(10ms); // lets both threads reach their wait
+    std::thread second([&] { woken += event.Wait(kGenerousWait) ? 1 : 0; });
+    EXPECT_TRUE(WaitUntil([&] { return event.Waiting() == 2; }));
     event.Set();
     first.join();
     second.join();
