@@ -32,32 +32,40 @@ protected:
     SerialLink link;
 };
 
-QString Repeat(QChar c, int count)
-{
-    return QString(count, c);
-}
-
 } // namespace
 
-TEST_F(SerialLinkTest, PortsThatCannotBeOpenedAreReportedAndLeaveNoPort)
+TEST_F(SerialLinkTest, PortsThatCannotBeOpenedOrSetAreReportedAndLeaveNoPortHeld)
 {
-    SerialLink holder; // a port held by another open cannot be opened either
-    holder.portName = SlavePath();
-    holder.ConnectPort(reporter);
-    ASSERT_EQ(holder.connected, 1);
-    reporter.shown.clear();
-    const QString cases[] = {QStringLiteral("ttyOrvaneMissing7"), QString(), SlavePath()};
-    for (const QString& name : cases) {
-        SCOPED_TRACE(name.toStdString());
+    const struct
+    {
+        QString name;
+        std::int32_t rate;
+    } cases[] = {{QStringLiteral("ttyOrvaneMissing7"), 115200},
+                 {QString(), 115200},
+                 {SlavePath(), 0},
+                 {SlavePath(), -9600}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name.toStdString() + " " + std::to_string(c.rate));
         reporter.shown.clear();
-        link.portName = name;
+        link.portName = c.name;
+        link.baudRate = c.rate;
         link.connected = 1;
         link.ConnectPort(reporter);
         EXPECT_EQ(link.connected, 0);
         EXPECT_EQ(link.portHandle, nullptr);
         EXPECT_FALSE(link.receiveThread.IsRunning());
-        EXPECT_EQ(reporter.shown, QStringList{name + QStringLiteral(" could not be opened!")});
+        EXPECT_EQ(reporter.shown, QStringList{c.name + QStringLiteral(" could not be opened!")});
+        link.ClosePort(reporter);
+        EXPECT_EQ(reporter.shown.size(), 1) << "closing without a port shows nothing";
     }
+    // The refused port was released; held now, it cannot be opened by a second link.
+    link.baudRate = 9600;
+    link.ConnectPort(reporter);
+    ASSERT_EQ(link.connected, 1);
+    SerialLink second;
+    second.portName = SlavePath();
+    second.ConnectPort(reporter);
+    EXPECT_EQ(second.connected, 0);
 }
 
 TEST_F(SerialLinkTest, PortAnotherProgramHoldsWithoutALockIsNotOpenedAndKeepsItsWaitingBytes)
@@ -70,27 +78,6 @@ TEST_F(SerialLinkTest, PortAnotherProgramHoldsWithoutALockIsNotOpenedAndKeepsIts
     EXPECT_EQ(link.connected, 0);
     EXPECT_EQ(reporter.shown, QStringList{SlavePath() + QStringLiteral(" could not be opened!")});
     EXPECT_EQ(holder.Read(waiting.size()), waiting);
-}
-
-TEST_F(SerialLinkTest, RefusedLineSettingsCloseThePortAndReportItNotOpened)
-{
-    for (std::int32_t rate : {0, -9600}) {
-        SCOPED_TRACE(rate);
-        reporter.shown.clear();
-        link.baudRate = rate;
-        link.ConnectPort(reporter);
-        EXPECT_EQ(link.connected, 0);
-        EXPECT_EQ(link.portHandle, nullptr);
-        EXPECT_FALSE(link.receiveThread.IsRunning());
-        EXPECT_EQ(reporter.shown,
-                  QStringList{SlavePath() + QStringLiteral(" could not be opened!")});
-        link.ClosePort(reporter);
-        EXPECT_EQ(reporter.shown.size(), 1) << "closing without a port shows nothing";
-    }
-    // The refused port was released, not left held.
-    link.baudRate = 9600;
-    link.ConnectPort(reporter);
-    EXPECT_EQ(link.connected, 1);
 }
 
 TEST_F(SerialLinkTest, EachCodeUnitGoesOutAsItsLowByte)
@@ -107,7 +94,7 @@ TEST_F(SerialLinkTest, EachCodeUnitGoesOutAsItsLowByte)
         {"euro sign", QString(QChar(0x20AC)), QByteArray("\xAC")},
         {"mixed", QStringLiteral("A") + QChar(0x0100) + QChar(0x00E4) + QChar(0xFFFF),
          QByteArray("A\x00\xE4\xFF", 4)},
-        {"300 units", Repeat(QLatin1Char('y'), 300), QByteArray(300, 'y')},
+        {"300 units", QString(300, u'y'), QByteArray(300, 'y')},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -174,16 +161,4 @@ TEST_F(SerialLinkTest, VanishedDeviceFailsWritesAndStillClosesPromptly)
     link.ClosePort(reporter);
     EXPECT_EQ(link.portHandle, nullptr);
     EXPECT_TRUE(reporter.shown.isEmpty());
-}
-
-TEST_F(SerialLinkTest, DestroyingAConnectedLinkStopsItsThread)
-{
-    auto owned = std::make_unique<SerialLink>();
-    owned->portName = SlavePath();
-    owned->ConnectPort(reporter);
-    ASSERT_TRUE(owned->receiveThread.IsRunning());
-    owned.reset();
-    // The port was released with it: it opens again.
-    link.ConnectPort(reporter);
-    EXPECT_EQ(link.connected, 1);
 }
