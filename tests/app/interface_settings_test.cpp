@@ -1,4 +1,4 @@
-#include "app/main_window_fixture.h"
+#include "app/window_fixture.h"
 
 #include "framework/dialog_ids.h"
 #include "framework/dialog_window.h"
@@ -28,7 +28,8 @@ namespace {
 // What the operator does in the Interface dialog: set the combo boxes, then press a button.
 struct DialogAction
 {
-    std::function<void(QComboBox* port, QComboBox* baud)> edit; // may be empty
+    QString port; // typed over the port when not null
+    QString baud;
     int button = IDOK;
 };
 
@@ -42,14 +43,14 @@ struct DialogSighting
     bool portClosedMeanwhile = false;
 };
 
-class InterfaceSettingsTest : public MainWindowFixture
+class InterfaceSettingsTest : public WindowFixture
 {
 protected:
     // Runs Interface > Settings; `action` is carried out in the dialog if it appears.
     DialogSighting RunSettings(const DialogAction& action = {})
     {
         DialogSighting sighting;
-        QTimer::singleShot(0, [&] {
+        Choose(CommandId::kInterfaceSettings, [&] {
             auto* window = qobject_cast<DialogWindow*>(QApplication::activeModalWidget());
             auto* shown = window ? dynamic_cast<CInterfaceDlg*>(&window->Owner()) : nullptr;
             if (shown == nullptr)
@@ -62,12 +63,22 @@ protected:
             sighting.baudShown = baud->currentText();
             sighting.connectedMeanwhile = dialog->serialLink.connected;
             sighting.portClosedMeanwhile = dialog->serialLink.portHandle == nullptr;
-            if (action.edit)
-                action.edit(port, baud);
-            QTest::mouseClick(qobject_cast<QPushButton*>(shown->GetDlgItem(action.button)),
-                              Qt::LeftButton);
+            for (auto [combo, text] : {std::pair(port, action.port), std::pair(baud, action.baud)}) {
+                if (text.isNull())
+                    continue;
+                PressIn(window, combo);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(QApplication::focusWidget(), text);
+            }
+            QWidget* button = shown->GetDlgItem(action.button);
+            PressIn(window, button);
+            if (window->isVisible()) { // the button was not where the pointer pressed
+                ADD_FAILURE() << "found at the button: "
+                              << window->childAt(button->mapTo(window, button->rect().center()))
+                                     ->metaObject()->className();
+                shown->EndDialog(IDCANCEL);
+            }
         });
-        dialog->DispatchCommand(CommandId::kInterfaceSettings);
         // Lets the timer run when no dialog took it.
         QCoreApplication::processEvents();
         return sighting;
@@ -88,16 +99,15 @@ TEST_F(InterfaceSettingsTest, BaudRateTextIsReadAsItsLeadingNumber)
     struct Case
     {
         const char* name;
-        std::function<void(QComboBox*)> editBaud;
+        QString baud;
         std::int32_t baudRate;
         std::int32_t connected;
     };
     const Case cases[] = {
-        {"picked entry with a space", [](QComboBox* b) { b->setCurrentIndex(6); }, 9600, 1},
-        {"typed with a word", [](QComboBox* b) { b->setEditText(QStringLiteral("9600 baud")); },
-         9600, 1},
-        {"no digits", [](QComboBox* b) { b->setEditText(QStringLiteral("fast")); }, 0, 0},
-        {"negative", [](QComboBox* b) { b->setEditText(QStringLiteral("-9600")); }, -9600, 0},
+        {"an entry's text", " 9600", 9600, 1},
+        {"typed with a word", "9600 baud", 9600, 1},
+        {"no digits", "fast", 0, 0},
+        {"negative", "-9600", -9600, 0},
     };
     WriteReaderSettings();
     Open();
@@ -105,7 +115,7 @@ TEST_F(InterfaceSettingsTest, BaudRateTextIsReadAsItsLeadingNumber)
         SCOPED_TRACE(c.name);
         presenter.shown.clear();
         const DialogSighting sighting =
-            RunSettings({[&](QComboBox*, QComboBox* baud) { c.editBaud(baud); }, IDOK});
+            RunSettings({QString(), c.baud, IDOK});
         ASSERT_TRUE(sighting.shown);
         EXPECT_EQ(dialog->serialLink.baudRate, c.baudRate);
         EXPECT_EQ(dialog->serialLink.portName, SlavePath());
@@ -129,8 +139,7 @@ TEST_F(InterfaceSettingsTest, DialogShowsTheClosedPortAndOkWithAnotherConnectsTo
     WriteReaderSettings();
     Open();
 
-    const DialogSighting sighting = RunSettings(
-        {[&](QComboBox* port, QComboBox*) { port->setEditText(other.SlavePath()); }, IDOK});
+    const DialogSighting sighting = RunSettings({other.SlavePath(), QString(), IDOK});
 
     ASSERT_TRUE(sighting.shown);
     EXPECT_EQ(sighting.portShown, SlavePath());
@@ -156,11 +165,7 @@ TEST_F(InterfaceSettingsTest, CancelReconnectsWithTheOldSettingsSoAMissingPortIs
     ASSERT_EQ(presenter.shown.size(), 1u);
     ASSERT_TRUE(QFile::link(SlavePath(), link));
 
-    const DialogSighting sighting = RunSettings({[](QComboBox* port, QComboBox* baud) {
-                                                     port->setEditText(QStringLiteral("ttyX9"));
-                                                     baud->setCurrentIndex(0);
-                                                 },
-                                                 IDCANCEL});
+    const DialogSighting sighting = RunSettings({"ttyX9", "110", IDCANCEL});
 
     ASSERT_TRUE(sighting.shown);
     EXPECT_EQ(dialog->serialLink.portName, link);
@@ -192,14 +197,10 @@ TEST_F(InterfaceSettingsTest, FailedCloseSkipsTheDialogAndKeepsTheOldPortWorking
 
 TEST_F(InterfaceSettingsTest, FieldThatFailsTheTakeOverKeepsThePortAndEveryTypedText)
 {
-    WriteReaderSettings();
+    // A settings file can hold a page longer than the field takes by typing.
+    WriteReaderSettings("[Data]\nP1=0123456789ABCDEF0\n");
     Open();
-    auto* first = Control<QLineEdit>(kPageRows[0].fieldId);
-    auto* second = Control<QLineEdit>(kPageRows[1].fieldId);
-    ASSERT_NE(first, nullptr);
-    ASSERT_NE(second, nullptr);
-    SetWidgetText(first, QStringLiteral("0123456789ABCDEF0"));
-    SetWidgetText(second, QStringLiteral("1122"));
+    Type(PageField(2), QStringLiteral("1122"));
 
     const DialogSighting sighting = RunSettings();
 
@@ -208,6 +209,6 @@ TEST_F(InterfaceSettingsTest, FieldThatFailsTheTakeOverKeepsThePortAndEveryTyped
     EXPECT_NE(presenter.shown[0].text, QStringLiteral("Can't close COM Port."));
     EXPECT_EQ(dialog->serialLink.connected, 1);
     EXPECT_NE(dialog->serialLink.portHandle, nullptr);
-    EXPECT_EQ(second->text(), QStringLiteral("1122"));
-    EXPECT_EQ(first->text(), QStringLiteral("0123456789ABCDEF0"));
+    EXPECT_EQ(Text(PageField(2)), QStringLiteral("1122"));
+    EXPECT_EQ(Text(PageField(1)), QStringLiteral("0123456789ABCDEF0"));
 }
