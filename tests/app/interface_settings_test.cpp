@@ -67,8 +67,13 @@ protected:
                 if (text.isNull())
                     continue;
                 PressIn(window, combo);
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
-                QTest::keyClicks(QApplication::focusWidget(), text);
+                QWidget* field = QApplication::focusWidget();
+                if (field == nullptr || !combo->isAncestorOf(field)) {
+                    ADD_FAILURE() << "the press did not reach the combo box";
+                    continue;
+                }
+                QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(field, text);
             }
             QWidget* button = shown->GetDlgItem(action.button);
             PressIn(window, button);
