@@ -1,26 +1,18 @@
 #include "app/window_fixture.h"
 
-#include "framework/dialog_ids.h"
 #include "framework/dialog_window.h"
 #include "framework/message_box_flags.h"
-#include "framework/widget_text.h"
 #include "platform/serial_device.h"
 #include "resources/command_ids.h"
 #include "resources/interface_dialog_ids.h"
 #include "app/cinterface_dlg.h"
 #include "support/link_exchange.h"
-#include "support/wait_until.h"
-#include "transponder/page_row_table.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
