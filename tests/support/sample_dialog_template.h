@@ -18,6 +18,8 @@ inline constexpr int kSendField = 1002;   // edit
 inline constexpr int kOutput = 1003;      // multi-line edit with want-return
 inline constexpr int kCombo = 1004;       // editable drop-down combo box
 inline constexpr int kDisabledButton = 1023;
+inline constexpr int kExitCommand = 32771;
+inline constexpr int kShowCommand = 32776;
 
 inline DialogTemplate Template()
 {
@@ -70,6 +72,9 @@ inline DialogTemplate Template()
          {200, 60, 40, 12},
          WS_TABSTOP | WS_DISABLED},
     };
+    t.menu = MenuTemplate{129,
+                          {{QStringLiteral("File"), {{kExitCommand, QStringLiteral("Exit")}}},
+                           {QStringLiteral("Terminal"), {{kShowCommand, QStringLiteral("Show")}}}}};
     return t;
 }
 
