@@ -18,15 +18,24 @@ void ManualResetEvent::Reset()
 bool ManualResetEvent::Wait(std::chrono::milliseconds timeout)
 {
     std::unique_lock lock(mutex);
-    if (timeout == kInfinite) {
+    ++waiting;
+    bool result = true;
+    if (timeout == kInfinite)
         signalledChanged.wait(lock, [this] { return signalled; });
-        return true;
-    }
-    return signalledChanged.wait_for(lock, timeout, [this] { return signalled; });
+    else
+        result = signalledChanged.wait_for(lock, timeout, [this] { return signalled; });
+    --waiting;
+    return result;
 }
 
 bool ManualResetEvent::IsSet() const
 {
     std::lock_guard lock(mutex);
     return signalled;
+}
+
+int ManualResetEvent::Waiting() const
+{
+    std::lock_guard lock(mutex);
+    return waiting;
 }

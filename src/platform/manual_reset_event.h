@@ -23,10 +23,14 @@ public:
     bool Wait(std::chrono::milliseconds timeout);
 
     bool IsSet() const;
+    // How many threads are in Wait now (they released the lock inside it): lets a test set the
+    // event only once its waiters are really waiting.
+    int Waiting() const;
 
 private:
     QString eventName;
     mutable std::mutex mutex;
     std::condition_variable signalledChanged;
     bool signalled = false;
+    int waiting = 0;
 };

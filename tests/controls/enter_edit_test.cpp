@@ -11,8 +11,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
-#include <set>
-#include <tuple>
 
 namespace {
 
@@ -89,27 +87,6 @@ TEST(EnterEdit, DestroyingEitherSideFirstLeavesTheOtherWorking)
     dialog.pageField.SetWindowText(QStringLiteral("x"));
     EXPECT_EQ(dialog.pageField.GetWindowText(), QString());
     EXPECT_EQ(dialog.pageField.GetParentDialog(), nullptr);
-}
-
-TEST(EnterEdit, EachClassHasItsOwnMessageName)
-{
-    std::tuple<CEnterEdit, CEnterEdit1, CEnterEdit2, CEnterEdit3, CEnterEdit4, CEnterEdit5,
-               CEnterEdit6, CEnterEdit7, CEnterEdit8, CEnterEdit9, CEnterEdit10, CEnterEdit11,
-               CEnterEdit12, CEnterEdit13, CEnterEdit14, CEnterEdit15, CEnterEdit16, CEnterEdit17,
-               CEnterEdit18, CEnterEdit19>
-        all;
-    const std::vector<EnterReportingEdit*> fields =
-        std::apply([](auto&... field) { return std::vector<EnterReportingEdit*>{&field...}; }, all);
-    const QString suffix = QStringLiteral("-{165BBEA0-C1A8-11d5-A04D-006067718D04}");
-    std::set<UINT> ids;
-    for (std::size_t n = 0; n < fields.size(); ++n) {
-        const QString expected = n == 0 ? QStringLiteral("UWM_EDIT_COMPLETE") + suffix
-                                        : QStringLiteral("UWM_EDIT%1_COMPLETE").arg(n) + suffix;
-        EXPECT_EQ(fields[n]->MessageName(), expected);
-        EXPECT_EQ(fields[n]->MessageId(), RegisterWindowMessage(expected));
-        ids.insert(fields[n]->MessageId());
-    }
-    EXPECT_EQ(ids.size(), fields.size());
 }
 
 } // namespace

@@ -107,15 +107,4 @@ TEST_F(DataExchange, NumberThatIsNotAnIntegerStopsTheTakeOverAndKeepsTheMember)
     }
 }
 
-TEST_F(DataExchange, MultiLineTextKeepsCrLfLineEndsBothWays)
-{
-    dialog.outputText = QStringLiteral("No Read\r\nACK\r\n");
-    dialog.UpdateData(false);
-    auto* output = dialog.Item<MultiLineEdit>(sample::kOutput);
-    EXPECT_EQ(output->toPlainText(), QStringLiteral("No Read\nACK\n"));
-    dialog.outputText.clear();
-    ASSERT_TRUE(dialog.UpdateData(true));
-    EXPECT_EQ(dialog.outputText, QStringLiteral("No Read\r\nACK\r\n"));
-}
-
 } // namespace

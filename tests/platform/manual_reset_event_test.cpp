@@ -1,5 +1,7 @@
 #include "platform/manual_reset_event.h"
 
+#include "support/wait_until.h"
+
 #include <atomic>
 #include <gtest/gtest.h>
 #include <thread>
@@ -19,15 +21,21 @@ TEST(ManualResetEvent, StaysSignalledForEveryWaitUntilResetAndSameNamedEventsAre
     EXPECT_FALSE(event.Wait(1ms));
 }
 
-TEST(ManualResetEvent, SetOnAnotherThreadWakesAllWaiters)
+TEST(ManualResetEvent, SetOnAnotherThreadWakesEveryThreadAlreadyInItsWait)
 {
     ManualResetEvent event(QStringLiteral("e"));
     std::atomic<int> woken{0};
-    std::thread first([&] { woken += event.Wait(ManualResetEvent::kInfinite) ? 1 : 0; });
-    std::thread second([&] { woken += event.Wait(60s) ? 1 : 0; });
-    std::this_thread::sleep_for(10ms); // lets both threads reach their wait
+    const auto waiter = [&] {
+        event.Wait(ManualResetEvent::kInfinite);
+        ++woken;
+    };
+    std::thread first(waiter);
+    std::thread second(waiter);
+    EXPECT_TRUE(WaitUntil([&] { return event.Waiting() == 2; }));
     event.Set();
+    EXPECT_TRUE(WaitUntil([&] { return woken == 2; })) << "a waiter missed the wake-up";
+    while (woken < 2) // lets a stuck waiter go after a failure
+        event.Set();
     first.join();
     second.join();
-    EXPECT_EQ(woken, 2);
 }

@@ -60,26 +60,3 @@ TEST(ReaderEmulator, AnswersEachCommandAccordingToItsFaults)
         EXPECT_EQ(emulator.ReceivedBytes(), c.command);
     }
 }
-
-TEST(ReaderEmulator, WrittenPageReadsBackUntilLockedThenRefusesWrites)
-{
-    ReaderEmulator emulator;
-    EXPECT_EQ(emulator.Feed("WD 5 A1B2C3D4E5F60718\r"), "ACK\r");
-    EXPECT_EQ(emulator.Feed("RD 5\r"), "A1B2C3D4E5F60718\r");
-    EXPECT_EQ(emulator.PageContent(5)[0], 0xA1);
-    EXPECT_EQ(emulator.Feed("LD 5\r"), "ACK\r");
-    EXPECT_TRUE(emulator.IsLocked(5));
-    EXPECT_EQ(emulator.Feed("WD 5 0000000000000000\r"), "NAK\r");
-    EXPECT_EQ(emulator.Feed("RD 5\r"), "A1B2C3D4E5F60718\r");
-    EXPECT_EQ(emulator.Feed("WD 6 0000000000000000\r"), "ACK\r") << "only page 5 is locked";
-}
-
-TEST(ReaderEmulator, CommandsSplitAcrossFeedsAndLineFeedsAfterCrAreHandled)
-{
-    ReaderEmulator emulator;
-    EXPECT_EQ(emulator.Feed("R"), "");
-    EXPECT_EQ(emulator.Feed("UI"), "");
-    EXPECT_EQ(emulator.Feed("D\r\nTOR\r\n"), "E0040150\r10\r");
-    EXPECT_EQ(emulator.Feed("RD 2\rRD 3\r"), "1011121314151617\r18191A1B1C1D1E1F\r");
-    EXPECT_EQ(emulator.ReceivedBytes(), "RUID\r\nTOR\r\nRD 2\rRD 3\r");
-}

@@ -16,12 +16,8 @@ inline constexpr int kPageField = 1006;   // edit with a limit
 inline constexpr int kSecondField = 1009; // edit after the page field
 inline constexpr int kSendField = 1002;   // edit
 inline constexpr int kOutput = 1003;      // multi-line edit with want-return
-inline constexpr int kLabel = 1096;       // label
-inline constexpr int kLongLabel = 1076;   // label with a caption that wraps
-inline constexpr int kSpin = 1070;        // up-down control
 inline constexpr int kCombo = 1004;       // editable drop-down combo box
 inline constexpr int kDisabledButton = 1023;
-
 inline constexpr int kExitCommand = 32771;
 inline constexpr int kShowCommand = 32776;
 
@@ -60,16 +56,9 @@ inline DialogTemplate Template()
          {178, 22, 86, 12},
          WS_TABSTOP | BS_PUSHLIKE | BS_LEFT},
         {kPlainBox, ControlKind::AutoCheckBox, QString(), {7, 10, 8, 8}, WS_TABSTOP},
-        {kLabel, ControlKind::StaticText, QStringLiteral("all"), {20, 9, 17, 11}, 0},
         {kPageField, ControlKind::Edit, QString(), {45, 22, 82, 12}, field},
         {kSecondField, ControlKind::Edit, QString(), {45, 36, 82, 12}, field},
-        {kLongLabel,
-         ControlKind::StaticText,
-         QStringLiteral("carrier ID length (Byte) long"),
-         {132, 60, 40, 30},
-         0},
         {kLengthField, ControlKind::Edit, QString(), {132, 22, 19, 12}, field | ES_CENTER},
-        {kSpin, ControlKind::UpDown, QString(), {153, 22, 11, 12}, UDS_ARROWKEYS},
         {kSendField, ControlKind::Edit, QString(), {10, 100, 97, 12}, field},
         {kOutput,
          ControlKind::Edit,

@@ -1,6 +1,5 @@
 #include "resources/pictures.h"
 #include "resources/resource_ids.h"
-#include "resources/string_table.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -43,30 +42,6 @@ TEST(Pictures, EveryBitmapLoadsAtItsSizeBlackAtTheCornerWithALightDrawing)
     const QImage backdrop = MakeBackdrop(QSize(874, 429)).toImage();
     EXPECT_EQ(backdrop.size(), QSize(874, 429));
     EXPECT_EQ(QColor(backdrop.pixel(873, 428)), QColor(Qt::black));
-}
-
-TEST(Pictures, WindowIconHasSmallAndLargeSizesAndUnknownIdsGiveNothing)
-{
-    const QIcon icon = LoadIcon(ResourceId::kMainIcon);
-    for (const int size : {16, 48}) {
-        const QImage image = icon.pixmap(QSize(size, size)).toImage();
-        EXPECT_EQ(image.size(), QSize(size, size));
-        EXPECT_GT(LightPixelCount(image), 0);
-    }
-    EXPECT_TRUE(LoadIcon(ResourceId::kLogoPicture).isNull());
-    for (const int id : {0, ResourceId::kMainIcon, ResourceId::kMainDialog, 149}) {
-        SCOPED_TRACE(id);
-        EXPECT_TRUE(LoadPicture(id).isNull());
-        EXPECT_TRUE(PicturePath(id).isEmpty());
-    }
-}
-
-TEST(StringTable, HoldsTheAboutMenuEntry)
-{
-    EXPECT_EQ(LoadResourceString(ResourceId::kAboutMenuEntryString),
-              QString::fromUtf8("&Info \xC3\xBC"
-                                "ber Tamblor..."));
-    EXPECT_EQ(LoadResourceString(102), QString());
 }
 
 } // namespace
