@@ -6,6 +6,7 @@
 //
 // A new kind of fault is one more row in kFaultKinds.
 
+#include "bench_setup.h"
 #include "app/corvane_dlg.h"
 #include "framework/colours.h"
 #include "framework/dialog_ids.h"
@@ -306,11 +307,10 @@ int main(int argc, char** argv)
         else if (std::strcmp(argv[i], "--seed") == 0)
             seed = static_cast<unsigned>(std::strtoul(argv[i + 1], nullptr, 10));
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenPlatformUnlessAsked();
     QApplication application(argc, argv);
     QTemporaryDir folder;
-    if (!folder.isValid() || !QDir::setCurrent(folder.path()))
+    if (!EnterFreshFolder(folder))
         return 1;
     CountingPresenter presenter;
     MessagePresenter* previous = SetMessagePresenter(&presenter);

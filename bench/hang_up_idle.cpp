@@ -3,6 +3,7 @@
 // looking once a second for the device), and for a receive thread left on a hung-up device
 // without the window.
 
+#include "bench_setup.h"
 #include "app/corvane_dlg.h"
 #include "framework/dialog_ids.h"
 #include "framework/message_boxes.h"
@@ -110,11 +111,10 @@ bool MeasureThreadAlone()
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenPlatformUnlessAsked();
     QApplication application(argc, argv);
     QTemporaryDir folder;
-    if (!folder.isValid() || !QDir::setCurrent(folder.path()))
+    if (!EnterFreshFolder(folder))
         return 1;
     SilentPresenter presenter;
     MessagePresenter* previous = SetMessagePresenter(&presenter);

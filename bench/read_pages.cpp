@@ -3,6 +3,7 @@
 // plain blocking write and read loop on the same pseudo-terminal, in the same run. The reader
 // answers at once and paced at 115200 and 9600 baud.
 
+#include "bench_setup.h"
 #include "app/corvane_dlg.h"
 #include "reader-sim/pty_reader_server.h"
 #include "transponder/command_exchange.h"
@@ -177,11 +178,10 @@ bool RunScenario(const Scenario& scenario)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenPlatformUnlessAsked();
     QApplication application(argc, argv);
     QTemporaryDir folder;
-    if (!folder.isValid() || !QDir::setCurrent(folder.path()))
+    if (!EnterFreshFolder(folder))
         return 1;
     std::printf("read all 17 pages: TOR + 17 RD per round\n");
     for (const Scenario& scenario : kScenarios) {

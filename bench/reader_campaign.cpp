@@ -3,6 +3,7 @@
 // each run that every green page holds what the reader holds. Prints runs, pages checked,
 // violations and the rate.
 //   bench_reader_campaign [runs] [seed]
+#include "bench_setup.h"
 #include "app/reader_campaign.h"
 #include "app/corvane_app.h"
 #include "app/corvane_dlg.h"
@@ -26,8 +27,7 @@ constexpr int kTimeoutAnswer = 5;
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenPlatformUnlessAsked();
     QApplication application(argc, argv);
     COrvaneApp::InitInstance();
     const int runs = argc > 1 ? std::atoi(argv[1]) : kDefaultRuns;

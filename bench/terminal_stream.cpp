@@ -7,6 +7,7 @@
 // The window reads a bare pseudo-terminal that this program feeds from a thread of its own, whose
 // CPU is subtracted. Usage: bench_terminal_stream [stream seconds, default 10]
 
+#include "bench_setup.h"
 #include "app/corvane_dlg.h"
 #include "app/terminal_pane.h"
 #include "framework/multi_line_edit.h"
@@ -374,12 +375,11 @@ bool MeasureWindow(std::chrono::seconds streamSpan)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenPlatformUnlessAsked();
     QApplication application(argc, argv);
     const std::chrono::seconds streamSpan(argc > 1 ? std::atoi(argv[1]) : 10);
     QTemporaryDir folder;
-    if (!folder.isValid() || !QDir::setCurrent(folder.path()))
+    if (!EnterFreshFolder(folder))
         return 1;
     MeasureBatch();
     if (!MeasureWindow(streamSpan)) {

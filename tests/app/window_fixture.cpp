@@ -254,12 +254,14 @@ void OperationFixture::Run(int button, const OperationRow& row)
     // A command whose answer never came may still be on its way to the reader.
     EXPECT_TRUE(WaitUntil([&] { return reader->ReceivedBytes() == row.sent; }))
         << reader->ReceivedBytes().constData();
-    if (!row.colours.isEmpty())
+    if (!row.colours.isEmpty()) {
         EXPECT_EQ(Colours(), row.colours);
+    }
     for (const auto& [id, text] : row.texts)
         EXPECT_EQ(Text(id), text) << "control " << id;
-    if (!row.terminal.isNull())
+    if (!row.terminal.isNull()) {
         EXPECT_EQ(Text(ControlId::kTerminalOutput), row.terminal);
+    }
     EXPECT_EQ(MessagesShown(), row.messages);
     EXPECT_FALSE(dialog->serialLink.receiveThread.IsBusy());
     scripted.reset();
