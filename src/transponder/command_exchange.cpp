@@ -6,6 +6,30 @@
 #include "transponder/reader_command.h"
 #include "transponder/timeout_unit.h"
 
+#include <algorithm>
+#include <chrono>
+
+namespace {
+
+constexpr std::chrono::milliseconds kDisplayFrame{16};
+
+// Waits for the answer line; shows the run's progress once the wait outlasts a display frame.
+std::optional<CompletedLine> AwaitAnswer(ExchangeContext& context, std::chrono::milliseconds wait)
+{
+    ReceiveThread& thread = context.link.receiveThread;
+    if (!context.showProgress || wait <= kDisplayFrame)
+        return thread.AwaitLine(wait);
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    if (std::optional<CompletedLine> line = thread.AwaitLine(kDisplayFrame))
+        return line;
+    context.showProgress();
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    return thread.AwaitLine(std::max(left, std::chrono::milliseconds::zero()));
+}
+
+} // namespace
+
 ExchangeResult CommandExchange(ExchangeContext& context, const ReaderCommand& command)
 {
     DiscardEarlierLines(context.link);
@@ -13,8 +37,8 @@ ExchangeResult CommandExchange(ExchangeContext& context, const ReaderCommand& co
         return KeepAnswer(QString(), command.keptChars);
     if (!command.echo.isEmpty())
         PutRecordOnTop(context.terminalText, command.echo);
-    const std::optional<CompletedLine> line = context.link.receiveThread.AwaitLine(
-        AnswerWait(context.timeoutUnit, command.waitFactor));
+    const std::optional<CompletedLine> line =
+        AwaitAnswer(context, AnswerWait(context.timeoutUnit, command.waitFactor));
     ExchangeResult result =
         KeepAnswer(line ? AnswerTextOf(line->bytes) : QString(), command.keptChars);
     result.cut = line && line->cut;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 struct SerialLink;
 
 // What the exchanges of one transponder operation work on, all owned by the main window and used
@@ -12,4 +14,7 @@ struct ExchangeContext
     SerialLink& link;
     QString& terminalText;
     int& timeoutUnit;
+    // Called once in an exchange whose answer has not come within a display frame, so that the
+    // window paints what changed while it waits; empty: nothing to show.
+    std::function<void()> showProgress = {};
 };

@@ -2,9 +2,14 @@
 
 #include "app/corvane_dlg.h"
 
+#include <QWidget>
+
 void SetPageFieldColour(COrvaneDlg& dialog, std::size_t index, COLORREF colour)
 {
-    dialog.pageFields.InPageOrder()[index]->SetBackgroundColor(colour, true);
+    ColouredEnterEdit* field = dialog.pageFields.InPageOrder()[index];
+    field->SetBackgroundColor(colour, false);
+    if (QWidget* widget = field->GetSafeWidget())
+        widget->update();
 }
 
 void SetAllPageFieldColours(COrvaneDlg& dialog, COLORREF colour)

@@ -6,8 +6,8 @@
 
 class COrvaneDlg;
 
-// Sets the page field of row index (0..16) to colour; the field repaints
-// before this returns, so fields change colour one by one while an operation blocks the window.
+// Sets the page field of row index (0..16) to colour. The field repaints with the event loop, or
+// earlier when an operation's wait on the reader paints its progress.
 void SetPageFieldColour(COrvaneDlg& dialog, std::size_t index, COLORREF colour);
 
 // The same for all 17 page fields, in page order.

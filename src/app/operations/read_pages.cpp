@@ -4,6 +4,9 @@
 #include "transponder/page_runs.h"
 #include "transponder/timeout_query.h"
 
+#include <functional>
+#include <optional>
+
 namespace {
 
 void PrepareFields(COrvaneDlg& dialog)
@@ -16,23 +19,32 @@ void PrepareFields(COrvaneDlg& dialog)
     SetAllPageFieldColours(dialog, kColourWhite);
 }
 
-// Reads the selected pages in page order until an answer shorter than a page ends the run.
+// Reads the selected pages in page order until an answer shorter than a page ends the run. Each
+// answer goes into its page's member and colour; the fields show the members, and the focus moves
+// to the page last read, whenever the run waits on the reader longer than a frame and at the end.
 void ReadSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
 {
+    std::optional<std::size_t> lastRead;
+    std::function<void()> showProgress = std::move(context.showProgress);
+    context.showProgress = [&] {
+        dialog.UpdateData(false);
+        if (lastRead)
+            FocusPageField(dialog, *lastRead);
+        showProgress();
+    };
     PageRunHooks hooks;
     hooks.starting = [&](int page) { SetPageFieldColour(dialog, page - 1, kColourWhite); };
     hooks.finished = [&](const ReaderStep& step) {
         const std::size_t index = static_cast<std::size_t>(step.page - 1);
-        QString& text = dialog.pageRows.rows[index].text;
         if (step.good)
-            text = PresentHex(step.answer.kept, dialog.displayFormat);
-        // Only this page's member changed during the run; showing it alone keeps a run against
-        // a fast reader from laying out the whole window once per page.
-        dialog.pageFields.InPageOrder()[index]->SetWindowText(text);
-        FocusPageField(dialog, index);
+            dialog.pageRows.rows[index].text = PresentHex(step.answer.kept, dialog.displayFormat);
         SetPageFieldColour(dialog, index, step.good ? kColourGreen : kColourRed);
+        lastRead = index;
     };
     ReadPageRun(context, dialog.pageRows.Selection(), hooks);
+    context.showProgress = std::move(showProgress);
+    if (lastRead)
+        FocusPageField(dialog, *lastRead);
 }
 
 } // namespace
