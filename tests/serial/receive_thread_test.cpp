@@ -87,7 +87,7 @@ TEST_F(ReceiveThreadTest, StopReturnsWithoutAThreadOrWhileBytesKeepArriving)
 
     device->Purge();
     thread.Start(device.get());
-    EXPECT_EQ(SendLine("ACK\r"), "ACK\r\n");
+    EXPECT_EQ(SendLine(QByteArray("ACK\0junk\r", 9)), "ACK") << "a NUL ends the text handed on";
 }
 
 TEST_F(ReceiveThreadTest, VanishedDeviceIsReportedOnceThenSleepsUntilTheStop)
