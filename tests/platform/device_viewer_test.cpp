@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <vector>
-
-namespace {
 
 TEST(DeviceViewer, ChoosesTheFirstInstalledViewerElseTheOpenerOnTheDeviceFolder)
 {
@@ -33,5 +30,3 @@ TEST(DeviceViewer, ChoosesTheFirstInstalledViewerElseTheOpenerOnTheDeviceFolder)
         EXPECT_EQ(DeviceViewer::ChooseCommand(findProgram, folderExists), c.expected);
     }
 }
-
-} // namespace

@@ -29,8 +29,7 @@ TEST(ManualResetEvent, SetOnAnotherThreadWakesEveryThreadAlreadyInItsWait)
         event.Wait(ManualResetEvent::kInfinite);
         ++woken;
     };
-    std::thread first(waiter);
-    std::thread second(waiter);
+    std::thread first(waiter), second(waiter);
     EXPECT_TRUE(WaitUntil([&] { return event.Waiting() == 2; }));
     event.Set();
     EXPECT_TRUE(WaitUntil([&] { return woken == 2; })) << "a waiter missed the wake-up";

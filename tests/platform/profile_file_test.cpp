@@ -18,7 +18,7 @@ QByteArray ReadBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-QByteArray Utf16(const char16_t* text, QStringConverter::Encoding order)
+QByteArray Utf16(const char16_t* text, QStringConverter::Encoding order = QStringConverter::Utf16LE)
 {
     return QStringEncoder(order).encode(QStringView(text));
 }
@@ -29,6 +29,13 @@ void WriteBytes(const QString& path, const QByteArray& bytes)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
+
+struct Write
+{
+    QString section;
+    QString key;
+    QString value;
+};
 
 class ProfileFileTest : public ::testing::Test
 {
@@ -44,33 +51,27 @@ TEST_F(ProfileFileTest, ReadsValuesByTheClassicRules)
     const QString surrogateAtCut = QString(258, u'a') + QString::fromUcs4(U"\U0001F600");
     const struct
     {
-        const char* name;
         QByteArray file;
         QString key;
         QString expected;
     } cases[] = {
-        {"section and key ignore case", "[dAtA]\nsElEcTp1=1\n", "SelectP1", "1"},
-        {"blanks around value trimmed", "[Data]\nP1 = \t abc def \t\n", "P1", "abc def"},
-        {"one pair of quotes stripped", "[Data]\nP1=' abc '\n", "P1", " abc "},
-        {"mismatched quotes kept", "[Data]\nP1=\"abc'\n", "P1", "\"abc'"},
-        {"absent key", "[Data]\nP1=1\n", "P2", ""},
-        {"key of another section", "[Data]\nP1=1\n[Other]\nP2=2\n", "P2", ""},
-        {"key before any section ignored", "P1=loose\n[Data]\n", "P1", ""},
-        {"first duplicate key wins", "[Data]\nP1=first\nP1=second\n", "P1", "first"},
-        {"later duplicate section still found", "[Data]\nP1=a\n[Data]\nP2=b\n", "P2", "b"},
-        {"lone CR line ends", "[Data]\rP1=abc\rP2=def", "P2", "def"},
-        {"comment and '='-less lines skipped", "[Data]\n;P1=c\nP1\nP1=a=b\n", "P1", "a=b"},
-        {"long value cut", "[Data]\nP1=" + long300.toUtf8() + "\n", "P1", long300.left(259)},
-        {"cut never splits a surrogate pair", "[Data]\nP1=" + surrogateAtCut.toUtf8() + "t\n", "P1",
-         QString(258, u'a')},
-        {"utf-8 byte-order mark", "\xEF\xBB\xBF[Data]\nP1=1\n", "P1", "1"},
-        {"windows-1252 file", "[Data]\nP1=Gr\xFC\xDF\x65 \x80\n", "P1", QStringLiteral("Grüße €")},
-        {"utf-16 little-endian", Utf16(u"\uFEFF[Data]\r\nP1=\u00E4\r\n", QStringConverter::Utf16LE),
-         "P1", QStringLiteral("ä")},
-        {"utf-16 big-endian", Utf16(u"\uFEFF[Data]\nP1=1\n", QStringConverter::Utf16BE), "P1", "1"},
+        {"[dAtA]\nsElEcTp1=1\n", "SelectP1", "1"},         // names ignore case
+        {"[Data]\nP1 = \t abc def \t\n", "P1", "abc def"}, // blanks around the value go
+        {"[Data]\nP1=' abc '\n", "P1", " abc "},           // one pair of quotes goes
+        {"[Data]\nP1=\"abc'\n", "P1", "\"abc'"},
+        {"[Data]\nP1=1\n[Other]\nP2=2\n", "P2", ""},
+        {"P1=loose\n[Data]\n", "P1", ""},
+        {"[Data]\nP1=first\nP1=second\n", "P1", "first"},
+        {"[Data]\nP1=a\n[Data]\nP2=b\n", "P2", "b"},
+        {"[Data]\n;P1=c\nP1\nP1=a=b\n", "P1", "a=b"}, // comments and lines without '='
+        {"[Data]\nP1=" + long300.toUtf8() + "\n", "P1", long300.left(259)},
+        // The cut never splits a surrogate pair.
+        {"[Data]\nP1=" + surrogateAtCut.toUtf8() + "t\n", "P1", QString(258, u'a')},
+        {"[Data]\nP1=Gr\xFC\xDF\x65 \x80\n", "P1", QStringLiteral("Grüße €")}, // windows-1252
+        {Utf16(u"\uFEFF[Data]\nP1=1\n", QStringConverter::Utf16BE), "P1", "1"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.file.toStdString());
         WriteBytes(IniPath(), c.file);
         EXPECT_EQ(ProfileFile::ReadString(IniPath(), "Data", c.key), c.expected);
     }
@@ -78,70 +79,56 @@ TEST_F(ProfileFileTest, ReadsValuesByTheClassicRules)
     EXPECT_EQ(ProfileFile::ReadString(IniPath(), "Data", "P1"), "");
 }
 
-struct Write
-{
-    QString section;
-    QString key;
-    QString value;
-};
-
 TEST_F(ProfileFileTest, WritesChangeOnlyTheirLineWhetherOneByOneOrSavedAtOnce)
 {
     const struct
     {
-        const char* name;
         std::optional<QByteArray> before;
         std::vector<Write> writes;
         QByteArray after;
     } cases[] = {
-        {"new file in write order",
-         std::nullopt,
+        // A new file holds the writes in their order.
+        {std::nullopt,
          {{"Interface", "Port", "COM3"}, {"Data", "P1", ""}, {"Terminal", "Send", "RUID"}},
          "[Interface]\nPort=COM3\n[Data]\nP1=\n[Terminal]\nSend=RUID\n"},
-        {"replace keeps key spelling, comments and unknown keys",
-         "; settings\n[data]\nP1Default=AA\nsElEcTp1 = 0\n\n; next\n[Terminal]\nSend=x\n",
+        // A replaced value keeps the key's spelling, comments and unknown keys.
+        {"; settings\n[data]\nP1Default=AA\nsElEcTp1 = 0\n\n; next\n[Terminal]\nSend=x\n",
          {{"Data", "SelectP1", "1"}},
          "; settings\n[data]\nP1Default=AA\nsElEcTp1 =1\n\n; next\n[Terminal]\nSend=x\n"},
-        {"missing key goes after the last key of its section",
-         "[Data]\nP1=a\n\n; about terminal\n[Terminal]\n",
+        // A missing key goes after the last key of its section.
+        {"[Data]\nP1=a\n\n; about terminal\n[Terminal]\n",
          {{"Data", "P2", "b"}},
          "[Data]\nP1=a\nP2=b\n\n; about terminal\n[Terminal]\n"},
-        {"CR LF file keeps CR LF",
-         "[Data]\r\nP1=a",
+        {"[Data]\r\nP1=a",
          {{"Data", "P1", "z"}, {"Terminal", "Send", "c"}},
          "[Data]\r\nP1=z\r\n[Terminal]\r\nSend=c\r\n"},
-        {"only the first duplicate key, not a loose one, changes",
-         "P1=loose\n[Data]\nP1=a\nP1=b\n",
-         {{"Data", "P1", "c"}},
-         "P1=loose\n[Data]\nP1=c\nP1=b\n"},
-        {"byte-order mark and binary lines kept",
-         QByteArray("\xEF\xBB\xBF[Data]\n\x01\0\nP1=a\n", 18),
+        // Only the first duplicate key changes, not one outside any section.
+        {"P1=loose\n[Data]\nP1=a\nP1=b\n", {{"Data", "P1", "c"}}, "P1=loose\n[Data]\nP1=c\nP1=b\n"},
+        {QByteArray("\xEF\xBB\xBF[Data]\n\x01\0\nP1=a\n", 18),
          {{"Data", "P1", "b"}},
          QByteArray("\xEF\xBB\xBF[Data]\n\x01\0\nP1=b\n", 18)},
-        {"windows-1252 file, even one that is utf-8 but for one byte, stays windows-1252",
-         "; Gr\xFC\xDF\x65 \xC3\xA4\n[Data]\nP1=a\n",
+        // A windows-1252 file, even one that is utf-8 but for one byte, stays windows-1252...
+        {"; Gr\xFC\xDF\x65 \xC3\xA4\n[Data]\nP1=a\n",
          {{"Data", "P1", QStringLiteral("é€")}},
          "; Gr\xFC\xDF\x65 \xC3\xA4\n[Data]\nP1=\xE9\x80\n"},
-        {"value beyond windows-1252 makes the file utf-8",
-         "; Gr\xFC\xDF\x65\n[Data]\nP1=a\n",
+        // ...until a value it cannot hold makes it utf-8.
+        {"; Gr\xFC\xDF\x65\n[Data]\nP1=a\n",
          {{"Data", "P1", QStringLiteral("\u4E2D")}},
          "; Grüße\n[Data]\nP1=\u4E2D\n"},
-        {"utf-16 file stays utf-16 with its mark",
-         Utf16(u"\uFEFF[Interface]\r\nPort=ttyS0\r\n", QStringConverter::Utf16LE),
+        {Utf16(u"\uFEFF[Interface]\r\nPort=ttyS0\r\n"),
          {{"Interface", "Port", "ttyUSB0"}, {"Data", "P1", QStringLiteral("ä")}},
-         Utf16(u"\uFEFF[Interface]\r\nPort=ttyUSB0\r\n[Data]\r\nP1=\u00E4\r\n",
-               QStringConverter::Utf16LE)},
-        {"blanks or quotes around a value are kept by quoting it",
-         "[Data]\nP1=a\n",
+         Utf16(u"\uFEFF[Interface]\r\nPort=ttyUSB0\r\n[Data]\r\nP1=\u00E4\r\n")},
+        // Blanks or quotes around a value are kept by quoting it.
+        {"[Data]\nP1=a\n",
          {{"Data", "P1", "  ABCD  "}, {"Data", "P2", "'x'"}},
          "[Data]\nP1=\"  ABCD  \"\nP2=\"'x'\"\n"},
-        {"lone CR line ends never swallow an empty LF line",
-         "[Data]\rP1=a\r\n\n[Terminal]\r",
+        // Lone CR line ends never swallow an empty LF line.
+        {"[Data]\rP1=a\r\n\n[Terminal]\r",
          {{"Data", "P2", "b"}},
          "[Data]\rP1=a\r\nP2=b\r\n\n[Terminal]\r"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.after.toStdString());
         for (bool atOnce : {false, true}) {
             QFile::remove(IniPath());
             if (c.before)
@@ -152,11 +139,11 @@ TEST_F(ProfileFileTest, WritesChangeOnlyTheirLineWhetherOneByOneOrSavedAtOnce)
                                 ? batch.Write(w.section, w.key, w.value)
                                 : ProfileFile::WriteString(IniPath(), w.section, w.key, w.value));
             }
-            if (atOnce) {
-                EXPECT_EQ(batch.Read(c.writes[0].section, c.writes[0].key), c.writes[0].value);
-                EXPECT_TRUE(batch.Save());
-            }
+            EXPECT_TRUE(!atOnce || batch.Save());
             EXPECT_EQ(ReadBytes(IniPath()), c.after) << "at once: " << atOnce;
+            for (const Write& w : c.writes) { // every value reads back as written
+                EXPECT_EQ(ProfileFile::ReadString(IniPath(), w.section, w.key), w.value);
+            }
             EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1)
                 << "no temporary file stays";
         }
@@ -167,9 +154,12 @@ TEST_F(ProfileFileTest, RefusesWhatCouldNotBeReadBackAndKeepsTheFile)
 {
     const QByteArray before = "[Data]\nP1=a\n";
     const std::vector<Write> refused = {
-        {"Data", "P1", "two\nlines"}, {"Data", "P1", QString(1, QChar(0))},
-        {"Data", "P=1", "x"},         {"Data", "", "x"},
-        {"Data", ";P1", "x"},         {"Da]ta", "P1", "x"},
+        {"Data", "P1", "two\nlines"},
+        {"Data", "P1", QString(1, QChar(0))},
+        {"Data", "P=1", "x"},
+        {"Data", "", "x"},
+        {"Data", ";P1", "x"},
+        {"Da]ta", "P1", "x"},
         {"Data", "P1", QString(260, u'v')},
     };
     WriteBytes(IniPath(), before);
@@ -182,12 +172,8 @@ TEST_F(ProfileFileTest, RefusesWhatCouldNotBeReadBackAndKeepsTheFile)
 
 TEST_F(ProfileFileTest, OversizedFileOrFolderIsNeitherReadNorReplaced)
 {
-    {
-        QFile file(IniPath());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(file.write("[Data]\nP1=a\n") > 0);
-        ASSERT_TRUE(file.resize(50 * 1024 * 1024));
-    }
+    WriteBytes(IniPath(), "[Data]\nP1=a\n");
+    ASSERT_TRUE(QFile::resize(IniPath(), 50 * 1024 * 1024));
     EXPECT_EQ(ProfileFile::ReadString(IniPath(), "Data", "P1"), "");
     EXPECT_FALSE(ProfileFile::WriteString(IniPath(), "Data", "P1", "b"));
     EXPECT_EQ(QFileInfo(IniPath()).size(), 50 * 1024 * 1024);

@@ -4,24 +4,32 @@
 #include "support/pty_pair.h"
 #include "support/wait_until.h"
 
-#include <ctime>
-#include <optional>
+#include <QFile>
 #include <gtest/gtest.h>
+#include <optional>
 #include <thread>
+#include <unistd.h>
 
 using namespace std::chrono_literals;
 
 namespace {
+
+// The scheduling state of one of this process's threads: 'S' while it sleeps in a blocking wait.
+char ThreadState(pid_t thread)
+{
+    QFile stat(QStringLiteral("/proc/self/task/%1/stat").arg(thread));
+    const QByteArray text = stat.open(QIODevice::ReadOnly) ? stat.readAll() : QByteArray();
+    const qsizetype nameEnd = text.lastIndexOf(')'); // "tid (name) state ..."
+    return nameEnd > 0 && nameEnd + 2 < text.size() ? text[nameEnd + 2] : '?';
+}
 
 class ReceiveThreadTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(pty.IsValid());
         device = SerialDevice::Open(pty.SlavePath());
-        ASSERT_NE(device, nullptr);
-        ASSERT_TRUE(device->ApplyLineSettings(MakeReaderLineSettings()));
+        ASSERT_TRUE(device && device->ApplyLineSettings(MakeReaderLineSettings()));
         thread.SetTerminalWake([this] { ++wakes; });
     }
 
@@ -47,35 +55,18 @@ protected:
 
 TEST_F(ReceiveThreadTest, BusyFlagsKeepLinesFromTheTerminalButStillSignal)
 {
-    const struct
-    {
-        const char* name;
-        bool readBusy;
-        bool writeBusy;
-        bool shown;
-    } cases[] = {
-        {"idle", false, false, true},
-        {"read busy", true, false, false},
-        {"write busy", false, true, false},
-        {"both busy", true, true, false},
-    };
+    using Busy = ReceiveThread::Busy;
     thread.Start(device.get());
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const std::optional<Busy> busy : {std::optional<Busy>(), {Busy::Read}, {Busy::Write}}) {
+        SCOPED_TRACE(busy ? int(*busy) : -1);
         const int wakesBefore = wakes;
-        std::optional<ReceiveThread::BusyScope> reading, writing;
-        if (c.readBusy)
-            reading.emplace(thread, ReceiveThread::Busy::Read);
-        if (c.writeBusy)
-            writing.emplace(thread, ReceiveThread::Busy::Write);
+        std::optional<ReceiveThread::BusyScope> scope;
+        if (busy)
+            scope.emplace(thread, *busy);
         EXPECT_EQ(SendLine("ACK\r"), "ACK\r\n");
-        const QStringList expected =
-            c.shown ? QStringList{QStringLiteral("ACK\r\n")} : QStringList{};
-        EXPECT_EQ(thread.TakeTerminalLines(), expected);
-        EXPECT_EQ(wakes - wakesBefore, c.shown ? 1 : 0);
+        EXPECT_EQ(thread.TakeTerminalLines(), busy ? QStringList() : QStringList{"ACK\r\n"});
+        EXPECT_EQ(wakes - wakesBefore, busy ? 0 : 1);
     }
-    thread.Stop();
-    EXPECT_EQ(thread.LastLineText(), "ACK\r\n");
 }
 
 TEST_F(ReceiveThreadTest, StopReturnsWithoutAThreadOrWhileBytesKeepArriving)
@@ -96,24 +87,25 @@ TEST_F(ReceiveThreadTest, StopReturnsWithoutAThreadOrWhileBytesKeepArriving)
 
     device->Purge();
     thread.Start(device.get());
-    EXPECT_EQ(SendLine("ACK\r"), "ACK\r\n");
+    EXPECT_EQ(SendLine(QByteArray("ACK\0junk\r", 9)), "ACK") << "a NUL ends the text handed on";
 }
 
-TEST_F(ReceiveThreadTest, VanishedDeviceNeitherSpinsNorBlocksTheStop)
+TEST_F(ReceiveThreadTest, VanishedDeviceIsReportedOnceThenSleepsUntilTheStop)
 {
+    std::atomic<pid_t> worker{0};
+    std::atomic<int> hangUps{0};
+    thread.SetHangUpWake([&] {
+        worker = ::gettid();
+        ++hangUps;
+    });
     thread.Start(device.get());
     EXPECT_EQ(SendLine("ACK\r"), "ACK\r\n");
     pty.Vanish();
 
-    // A thread spinning on the hung-up device would burn about one core for the whole wait.
-    const std::clock_t cpuBefore = std::clock();
-    const auto wallBefore = std::chrono::steady_clock::now();
-    std::this_thread::sleep_for(300ms);
-    const double cpuSeconds = double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
-    const double wallSeconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - wallBefore).count();
-    EXPECT_LT(cpuSeconds, wallSeconds / 2);
-
+    // A worker that kept polling the hung-up device would always be running, never asleep.
+    ASSERT_TRUE(WaitUntil([&] { return worker != 0 && ThreadState(worker) == 'S'; }));
+    EXPECT_EQ(hangUps, 1);
+    EXPECT_TRUE(thread.DeviceHungUp());
     thread.Stop();
     EXPECT_FALSE(thread.IsRunning());
 }

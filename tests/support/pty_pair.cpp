@@ -11,17 +11,13 @@ PtyPair::PtyPair()
 {
     master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
     const char* name = nullptr;
+    termios attributes{};
     if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0 ||
-        (name = ::ptsname(master)) == nullptr) {
+        (name = ::ptsname(master)) == nullptr || ::tcgetattr(master, &attributes) != 0) {
         Vanish();
         return;
     }
     slavePath = QString::fromLocal8Bit(name);
-    termios attributes{};
-    if (::tcgetattr(master, &attributes) != 0) {
-        Vanish();
-        return;
-    }
     cfmakeraw(&attributes);
     ::tcsetattr(master, TCSANOW, &attributes);
 }
@@ -46,38 +42,6 @@ bool PtyPair::Write(const QByteArray& bytes, std::chrono::milliseconds bound)
         sent += count;
     }
     return true;
-}
-
-QByteArray PtyPair::Read(qsizetype count, std::chrono::milliseconds bound)
-{
-    QByteArray bytes;
-    const auto deadline = std::chrono::steady_clock::now() + bound;
-    while (bytes.size() < count) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0)
-            break;
-        pollfd entry{master, POLLIN, 0};
-        if (::poll(&entry, 1, static_cast<int>(left.count())) <= 0 || !(entry.revents & POLLIN))
-            break;
-        char buffer[256];
-        const ssize_t got = ::read(master, buffer, sizeof buffer);
-        if (got <= 0)
-            break;
-        bytes.append(buffer, got);
-    }
-    return bytes;
-}
-
-QByteArray PtyPair::ReadUntilQuiet(std::chrono::milliseconds quiet)
-{
-    QByteArray bytes;
-    for (;;) {
-        const QByteArray more = Read(1, quiet);
-        if (more.isEmpty())
-            return bytes;
-        bytes += more;
-    }
 }
 
 void PtyPair::Vanish()

@@ -23,12 +23,6 @@ public:
     // the client's input queue stayed full for bound.
     bool Write(const QByteArray& bytes, std::chrono::milliseconds bound = std::chrono::seconds(10));
 
-    // Reads from the master end until count bytes came or bound passed; returns what came.
-    QByteArray Read(qsizetype count, std::chrono::milliseconds bound);
-
-    // Reads whatever arrives within quiet of the last byte.
-    QByteArray ReadUntilQuiet(std::chrono::milliseconds quiet);
-
     // Closes the master: the client sees its device vanish.
     void Vanish();
 

@@ -10,8 +10,14 @@
 class PtyReaderFixture : public ::testing::Test
 {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override
+    {
+        reader = std::make_unique<PtyReaderServer>(ReaderEmulator{}, ServerOptions());
+        ASSERT_TRUE(reader->Start());
+        slavePath = reader->SlavePath();
+    }
+
+    void TearDown() override { reader.reset(); }
 
     virtual PtyServerOptions ServerOptions() const { return {}; }
 
