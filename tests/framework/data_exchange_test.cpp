@@ -4,7 +4,6 @@
 
 #include <QAbstractButton>
 #include <gtest/gtest.h>
-#include <optional>
 
 namespace {
 

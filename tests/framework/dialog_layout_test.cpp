@@ -22,7 +22,7 @@ TEST(DialogUnits, ConvertWithBaseUnitsSixByThirteenRoundingHalvesAwayFromZero)
     }
 }
 
-TEST(DialogLayout, ControlsLandOnTheirPixelsBelowTheMenuBarAndResizeKeepsTheTopLeft)
+TEST(DialogLayout, ControlsLandOnTheirPixelsBelowTheMenuBarAndMoveWindowPlacesTheFrame)
 {
     SampleDialog dialog;
     ASSERT_TRUE(dialog.Create());
@@ -35,7 +35,7 @@ TEST(DialogLayout, ControlsLandOnTheirPixelsBelowTheMenuBarAndResizeKeepsTheTopL
     EXPECT_EQ(field->mapTo(window, QPoint(0, 0)), QPoint(68, 36 + menuHeight));
     EXPECT_EQ(window->size(), QSize(450, 325 + menuHeight));
 
-    const QRect moved(dialog.GetWindowRect().topLeft(), QSize(676, 490));
+    const QRect moved(dialog.GetWindowRect().topLeft() + QPoint(40, 30), QSize(676, 490));
     dialog.MoveWindow(moved);
     EXPECT_EQ(dialog.GetWindowRect(), moved);
     EXPECT_EQ(window->ClientArea()->width(), window->width());
