@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <functional>
-
 namespace {
 
 // orvane-cli run in this process, in a fresh folder whose Orvane.ini names the emulated reader.
@@ -17,8 +15,7 @@ protected:
     struct Outcome
     {
         int status = -1;
-        QString out;
-        QString err;
+        QString out, err;
     };
 
     void SetUp() override
@@ -42,92 +39,71 @@ protected:
         file.write(text);
     }
 
-    static QByteArray ReadFile(const QString& name)
-    {
-        QFile file(name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     Outcome Run(const QStringList& arguments)
     {
         Outcome outcome;
-        QTextStream out(&outcome.out);
-        QTextStream err(&outcome.err);
+        QTextStream out(&outcome.out), err(&outcome.err);
         outcome.status = RunCli(arguments, out, err, false);
         return outcome;
-    }
-
-    // A fresh emulated reader, changed by setup, that has received nothing yet.
-    void ResetReader(const std::function<void(ReaderEmulator&)>& setup = {})
-    {
-        reader->Configure([&](ReaderEmulator& emulator) {
-            emulator = ReaderEmulator();
-            if (setup)
-                setup(emulator);
-        });
-        reader->ClearReceivedBytes();
     }
 
     QTemporaryDir folder;
     QString previousFolder;
 };
 
-void NoTransponder(ReaderEmulator& emulator)
-{
-    ReaderFaults faults;
-    faults.noTransponder = true;
-    emulator.SetFaults(faults);
-}
-
 TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
 {
-    struct Case
+    const auto noTag = +[](ReaderFaults& f) { f.noTransponder = true; };
+    const struct
     {
         QStringList arguments;
-        std::function<void(ReaderEmulator&)> setup;
-        int status;
+        void (*fault)(ReaderFaults&);
+        int lockedPage, status;
         QString out;
         QByteArray sent;
-    };
-    const std::vector<Case> cases = {
-        {{"read", "1,3"}, {}, 0, "P1 08090A0B0C0D0E0F\nP3 18191A1B1C1D1E1F\n", "TOR\rRD 1\rRD 3\r"},
-        {{"--ascii", "read", "6"}, {}, 0, "P6 01234567\n", "TOR\rRD 6\r"},
-        {{"read", "1-2"}, NoTransponder, 1, "P1 No Read failed\nP2 not read\n", "TOR\rRD 1\r"},
-        {{"write", "P3=00112233445566aa", "--verify"}, {}, 0, "P3 00112233445566AA verified\n",
-         "TOR\rWD 3 00112233445566AA\rRD 3\r"},
-        {{"write", "P4=8899AABBCCDDEEFF", "P3=0011223344556677"},
-         [](ReaderEmulator& emulator) { emulator.SetLocked(3, true); }, 1,
+    } rows[] = {
+        // clang-format off
+        {{"read", "1,3"}, nullptr, 0, 0, "P1 08090A0B0C0D0E0F\nP3 18191A1B1C1D1E1F\n",
+         "TOR\rRD 1\rRD 3\r"},
+        {{"--ascii", "read", "6"}, nullptr, 0, 0, "P6 01234567\n", "TOR\rRD 6\r"},
+        {{"read", "1-2"}, noTag, 0, 1, "P1 No Read failed\nP2 not read\n", "TOR\rRD 1\r"},
+        {{"write", "P3=00112233445566aa", "--verify"}, nullptr, 0, 0,
+         "P3 00112233445566AA verified\n", "TOR\rWD 3 00112233445566AA\rRD 3\r"},
+        {{"write", "P4=8899AABBCCDDEEFF", "P3=0011223344556677"}, nullptr, 3, 1,
          "P3 NAK refused\nP4 not written\n", "TOR\rWD 3 0011223344556677\r"},
-        {{"write", "P3=0011223344556677", "P4=00112233445566"}, {}, 2, "", ""},
-        {{"lock", "3"}, {}, 2, "", ""},
-        {{"lock", "3", "--yes"}, {}, 0, "P3 locked\n", "TOR\rLD 3\r"},
-        {{"uid"}, {}, 0, "E0040150\n", "TOR\rRUID\r"},
-        {{"uid"},
-         [](ReaderEmulator& emulator) {
-             ReaderFaults faults;
-             faults.silent = true;
-             emulator.SetFaults(faults);
-         },
-         1, "failed\n", "TOR\rRUID\r"},
-        {{"carrier-id", "--length", "4"}, {}, 0, "08090A0B\n", "TOR\rRD 1\r"},
-        {{"carrier-id", "--write", "0a0b0c", "--length", "3"}, {}, 0, "0A0B0C written\n",
+        {{"write", "P3=0011223344556677", "P4=00112233445566"}, nullptr, 0, 2, "", ""},
+        {{"lock", "3"}, nullptr, 0, 2, "", ""},
+        {{"lock", "3", "--yes"}, nullptr, 0, 0, "P3 locked\n", "TOR\rLD 3\r"},
+        {{"uid"}, nullptr, 0, 0, "E0040150\n", "TOR\rRUID\r"},
+        {{"uid"}, [](ReaderFaults& f) { f.silent = true; }, 0, 1, "failed\n", "TOR\rRUID\r"},
+        {{"carrier-id", "--length", "4"}, nullptr, 0, 0, "08090A0B\n", "TOR\rRD 1\r"},
+        {{"carrier-id", "--write", "0a0b0c", "--length", "3"}, nullptr, 0, 0, "0A0B0C written\n",
          "TOR\rRD 1\rRD 2\rWD 1 0A0B0C0B0C0D0E0F\rRD 1\rWD 2 1011121314151617\rRD 2\r"},
-        {{"carrier-id", "--write", "0A0B0C", "--length", "3"}, NoTransponder, 1,
+        {{"carrier-id", "--write", "0A0B0C", "--length", "3"}, noTag, 0, 1,
          "0A0B0C not written\n", "TOR\rRD 1\rRD 2\r"},
-        {{"carrier-id", "--write", "0A0B", "--length", "3"}, {}, 2, "", ""},
-        {{"read", "18"}, {}, 2, "", ""},
-        {{"erase"}, {}, 2, "", ""},
+        {{"carrier-id", "--write", "0A0B", "--length", "3"}, nullptr, 0, 2, "", ""},
+        {{"read", "18"}, nullptr, 0, 2, "", ""},
+        {{"erase"}, nullptr, 0, 2, "", ""},
+        // clang-format on
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
-        ResetReader(c.setup);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.arguments.join(u' ').toStdString());
+        reader->Configure([&](ReaderEmulator& emulator) {
+            emulator = ReaderEmulator();
+            ReaderFaults faults;
+            if (row.fault)
+                row.fault(faults);
+            emulator.SetFaults(faults);
+            emulator.SetLocked(row.lockedPage, row.lockedPage != 0);
+        });
+        reader->ClearReceivedBytes();
 
-        const Outcome outcome = Run(c.arguments);
+        const Outcome outcome = Run(row.arguments);
 
-        EXPECT_EQ(outcome.status, c.status) << outcome.err.toStdString();
-        EXPECT_EQ(outcome.out, c.out);
-        EXPECT_EQ(reader->ReceivedBytes(), c.sent);
-        EXPECT_EQ(outcome.err.count(u'\n'), c.status >= 2 ? 1 : 0) << "errors: one line each";
+        EXPECT_EQ(outcome.status, row.status) << outcome.err.toStdString();
+        EXPECT_EQ(outcome.out, row.out);
+        EXPECT_EQ(reader->ReceivedBytes(), row.sent);
+        EXPECT_EQ(outcome.err.count(u'\n'), row.status >= 2 ? 1 : 0) << "errors: one line each";
     }
 }
 
@@ -149,8 +125,10 @@ TEST_F(CliTest, AnImageReadIntoAFileIsWrittenBackFromIt)
     WriteFile("image.ini", "; line 7\n[Data]\nSelectP3=1\nFormat=1\nP5=ABCDEFGH\n");
 
     ASSERT_EQ(Run({"read", "3", "--out", "image.ini"}).status, 0);
-    EXPECT_EQ(ReadFile("image.ini"), "; line 7\n[Data]\nSelectP3=1\nFormat=0\n"
-                                     "P5=4142434445464748\nP3=18191A1B1C1D1E1F\n");
+    QFile image("image.ini");
+    ASSERT_TRUE(image.open(QIODevice::ReadOnly));
+    EXPECT_EQ(image.readAll(), "; line 7\n[Data]\nSelectP3=1\nFormat=0\n"
+                               "P5=4142434445464748\nP3=18191A1B1C1D1E1F\n");
 
     reader->ClearReceivedBytes();
     ASSERT_EQ(Run({"write", "--from", "image.ini", "--selected"}).status, 0);

@@ -24,32 +24,31 @@ public:
     CEnterEdit sendField;
     CEnterEdit1 pageField;
     CEnterEdit18 carrierField;
-    QString pageText;
 
 protected:
     void DoDataExchange(CDataExchange& dx) override
     {
         DDX_Control(dx, sample::kSendField, sendField);
-        DDX_Text(dx, sample::kPageField, pageText);
         DDX_Control(dx, sample::kPageField, pageField);
-        DDX_Control(dx, sample::kSecondField, carrierField);
+        DDX_Control(dx, sample::kLengthField, carrierField);
     }
 };
 
 TEST(EnterEdit, EnterReachesTheDialogAsTheFieldsMessageAndOtherKeysStayInTheField)
 {
     FieldsDialog dialog;
-    std::vector<std::pair<WPARAM, CWnd*>> received;
-    dialog.GetMessageMap().OnRegisteredMessage(RegisterWindowMessage(NumberedEditMessageName(1)),
-                                               [&](WPARAM id, CWnd* control) {
-                                                   received.emplace_back(id, control);
-                                                   return LRESULT{0};
-                                               });
+    using Received = std::pair<WPARAM, CWnd*>;
+    std::vector<Received> received;
+    const UINT pageFieldMessage = RegisterWindowMessage(NumberedEditMessageName(1));
+    dialog.GetMessageMap().OnRegisteredMessage(pageFieldMessage, [&](WPARAM id, CWnd* control) {
+        received.emplace_back(id, control);
+        return LRESULT{0};
+    });
     dialog.Create();
     QApplication::setActiveWindow(dialog.GetSafeWidget());
     (void)QTest::qWaitForWindowActive(dialog.GetSafeWidget());
 
-    for (int id : {sample::kSendField, sample::kPageField, sample::kSecondField}) {
+    for (int id : {sample::kSendField, sample::kPageField, sample::kLengthField}) {
         SCOPED_TRACE(id);
         auto* field = static_cast<QLineEdit*>(dialog.GetDlgItem(id));
         field->setFocus();
@@ -63,7 +62,6 @@ TEST(EnterEdit, EnterReachesTheDialogAsTheFieldsMessageAndOtherKeysStayInTheFiel
         EXPECT_EQ(field->text(), QStringLiteral("12"));
     }
     // only the page field's class has an entry in the map
-    using Received = std::pair<WPARAM, CWnd*>;
     const Received page{WPARAM(sample::kPageField), &dialog.pageField};
     EXPECT_EQ(received, (std::vector<Received>{page, page}));
     EXPECT_FALSE(dialog.EndResult());
@@ -87,6 +85,37 @@ TEST(EnterEdit, DestroyingEitherSideFirstLeavesTheOtherWorking)
     dialog.pageField.SetWindowText(QStringLiteral("x"));
     EXPECT_EQ(dialog.pageField.GetWindowText(), QString());
     EXPECT_EQ(dialog.pageField.GetParentDialog(), nullptr);
+}
+
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+TEST(EnterEdit, SetBackgroundColorRepaintsTheFieldBeforeItReturns)
+{
+    FieldsDialog dialog;
+    dialog.Create();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.GetSafeWidget()));
+    QWidget* field = dialog.GetDlgItem(sample::kPageField);
+    PaintCounter counter;
+    field->installEventFilter(&counter);
+    for (COLORREF colour : {kColourRed, kColourWhite}) {
+        const int before = counter.paints;
+        dialog.pageField.SetBackgroundColor(colour);
+        EXPECT_GT(counter.paints, before) << colour.Packed();
+        EXPECT_EQ(field->grab().toImage().pixelColor(field->width() - 6, field->height() / 2),
+                  colour.ToQColor());
+    }
+    field->removeEventFilter(&counter);
 }
 
 } // namespace

@@ -8,21 +8,19 @@
 #include <QTest>
 #include <cstdint>
 
-// The sample template with members bound in a fixed order: send, output, page (limited), second
-// (limited), read box, length number, plain box, combo.
+// The sample template with members bound in this order: send, page (limited to 8), read box,
+// length number, plain box, output.
 class SampleDialog : public CDialogEx
 {
 public:
     SampleDialog() : CDialogEx(sample::Template()) {}
     using CDialogEx::GetMessageMap;
 
-    QString sendText, outputText, pageText, secondText, comboText;
-    std::int32_t length = 0;
-    bool readChecked = false;
-    bool plainChecked = false;
-    int pageLimit = 8;
+    QString sendText, pageText = QStringLiteral("ABCD"), outputText;
+    std::int32_t length = 4;
+    bool readChecked = false, plainChecked = false;
 
-    // Creates the window, shows it and makes it the active window so that focus and keys work.
+    // Creates the window and makes it the active window, so that focus and keys work.
     void Open()
     {
         Create();
@@ -39,14 +37,11 @@ protected:
     void DoDataExchange(CDataExchange& dx) override
     {
         DDX_Text(dx, sample::kSendField, sendText);
-        DDX_Text(dx, sample::kOutput, outputText);
         DDX_Text(dx, sample::kPageField, pageText);
-        DDV_MaxChars(dx, pageText, pageLimit);
-        DDX_Text(dx, sample::kSecondField, secondText);
-        DDV_MaxChars(dx, secondText, pageLimit);
+        DDV_MaxChars(dx, pageText, 8);
         DDX_Check(dx, sample::kReadBox, readChecked);
         DDX_Text(dx, sample::kLengthField, length);
         DDX_Check(dx, sample::kPlainBox, plainChecked);
-        DDX_CBString(dx, sample::kCombo, comboText);
+        DDX_Text(dx, sample::kOutput, outputText);
     }
 };

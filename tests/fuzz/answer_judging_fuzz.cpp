@@ -10,16 +10,6 @@
 #include <algorithm>
 #include <cstdint>
 
-namespace {
-
-bool HasControlCharacter(const QString& text)
-{
-    return std::any_of(text.cbegin(), text.cend(),
-                       [](QChar c) { return c.category() == QChar::Other_Control; });
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QString answer =
@@ -34,8 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     ExchangeResult uid = KeepAnswer(answer, kReadUidKeptChars);
     if (IsGoodUidAnswer(uid))
-        Require(uid.kept.size() == kReadUidKeptChars && !HasControlCharacter(uid.kept) &&
-                    !ContainsErrorMark(uid.kept),
+        Require(uid.kept.size() == kReadUidKeptChars && !ContainsErrorMark(uid.kept) &&
+                    std::none_of(uid.kept.cbegin(), uid.kept.cend(),
+                                 [](QChar c) { return c.category() == QChar::Other_Control; }),
                 "good UID answer is 8 characters without control character or error mark");
     uid.cut = true;
     Require(!IsGoodUidAnswer(uid), "a cut line is never a good UID answer");

@@ -9,18 +9,13 @@
 
 namespace {
 
-bool IsAllHex(const QString& text)
-{
-    return std::all_of(text.cbegin(), text.cend(), IsHexDigit);
-}
-
 void CheckRoundTrips(const QString& text)
 {
     const bool fitsBytes =
         std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
     if (fitsBytes)
         Require(HexToAscii(AsciiToHex(text)) == text, "ASCII -> HEX -> ASCII");
-    if (IsAllHex(text)) {
+    if (std::all_of(text.cbegin(), text.cend(), IsHexDigit)) {
         const QString even = text.size() % 2 == 0 ? text : QLatin1Char('0') + text;
         Require(AsciiToHex(HexToAscii(text)) == even.toUpper(), "HEX -> ASCII -> HEX");
     }

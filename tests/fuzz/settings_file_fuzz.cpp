@@ -14,15 +14,13 @@ namespace {
 // Keys tried per input; enough for every seed, few enough to keep runs fast.
 constexpr qsizetype kMaxKeys = 32;
 
-// Lines with their line ends, split as a plain text editor would.
+// Lines with their line ends (CR LF, a lone CR or LF), split as a plain text editor would.
 QStringList LinesOf(const QString& text)
 {
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        if (text[i] == u'\r' || text[i] == u'\n') {
+        if (text[i] == u'\n' || (text[i] == u'\r' && !text.sliced(i + 1).startsWith(u'\n'))) {
             lines.append(text.sliced(start, i + 1 - start));
             start = i + 1;
         }
@@ -39,11 +37,10 @@ QList<std::pair<QString, QString>> KeysOf(const QString& text)
     QString section;
     for (const QString& line : LinesOf(text)) {
         const QString trimmed = line.trimmed();
-        if (trimmed.startsWith(u'[')) {
+        if (trimmed.startsWith(u'['))
             section = trimmed.sliced(1).section(u']', 0, 0).trimmed();
-        } else if (const qsizetype equals = line.indexOf(u'='); equals > 0) {
+        else if (const qsizetype equals = line.indexOf(u'='); equals > 0)
             keys.append({section, line.first(equals).trimmed()});
-        }
     }
     return keys;
 }
@@ -104,9 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ProfileFileContents contents(text);
     Require(contents.Text() == text, "an unchanged file keeps its text");
 
-    auto keys = KeysOf(text);
-    if (keys.size() > kMaxKeys)
-        keys.resize(kMaxKeys);
+    const auto keys = KeysOf(text).mid(0, kMaxKeys);
     const QStringList lines = LinesOf(text);
     for (const auto& [section, key] : keys)
         WriteAndCheck(contents, section, key, contents.Value(section, key));
