@@ -20,8 +20,6 @@ public:
 
     ScriptedReader(PtyReaderServer& server, Script script);
     ~ScriptedReader();
-    ScriptedReader(const ScriptedReader&) = delete;
-    ScriptedReader& operator=(const ScriptedReader&) = delete;
 
 private:
     void Run();

@@ -9,10 +9,6 @@
 #include "transponder/reader_protocol.h"
 #include "transponder/timeout_query.h"
 
-#include <gtest/gtest.h>
-
-#include <optional>
-
 namespace {
 
 // A unit that makes every answer that comes at all arrive well inside its wait.

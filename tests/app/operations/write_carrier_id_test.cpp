@@ -21,21 +21,22 @@ QString HexMessage(int digits)
 
 TEST_F(WriteCarrierIdTest, PutsTheCarrierIdOverTheFirstBytesAndChecksEachPageRead)
 {
+    const QByteArray threeBytes = CarrierId("0", "3", "0A0B0C");
+    const QString green = QStringLiteral("GGWWWWWWWWWWWWWWW GW");
     const QString red = QStringLiteral("WWWWWWWWWWWWWWWWW RW");
     Run(kWriteCarrierIdButton, {
         {.name = "lower-case HEX, 3 bytes", .data = CarrierId("0", "3", "0a0b0c"),
          .sent = kPreRead + "WD 1 0A0B0C0B0C0D0E0F\rRD 1\rWD 2 1011121314151617\rRD 2\r",
-         .colours = "GGWWWWWWWWWWWWWWW GW",
+         .colours = green,
          .texts = {{kCarrierIdField, "0A0B0C"}, {PageField(1), "0A0B0C0B0C0D0E0F"}}},
         {.name = "ASCII, 2 bytes", .data = CarrierId("1", "2", "AB"),
          .sent = kPreRead + "WD 1 41420A0B0C0D0E0F\rRD 1\rWD 2 1011121314151617\rRD 2\r",
-         .colours = "GGWWWWWWWWWWWWWWW GW"},
+         .colours = green},
         {.name = "length 40 is 16 bytes",
          .data = CarrierId("0", "40", "0102030405060708090A0B0C0D0E0F10"),
          .sent = kPreRead + "WD 1 0102030405060708\rRD 1\rWD 2 090A0B0C0D0E0F10\rRD 2\r",
-         .colours = "GGWWWWWWWWWWWWWWW GW", .texts = {{kCarrierIdLengthField, "16"}}},
-        {.name = "page 1 locked: its read-back differs and the write stops",
-         .data = CarrierId("0", "3", "0A0B0C"),
+         .colours = green, .texts = {{kCarrierIdLengthField, "16"}}},
+        {.name = "page 1 locked: its read-back differs and the write stops", .data = threeBytes,
          .setup = [](ReaderEmulator& r) { r.SetLocked(1, true); },
          .sent = kPreRead + "WD 1 0A0B0C0B0C0D0E0F\rRD 1\r", .colours = "RWWWWWWWWWWWWWWWW WW",
          .texts = {{PageField(1), "08090A0B0C0D0E0F"}}},
@@ -44,18 +45,16 @@ TEST_F(WriteCarrierIdTest, PutsTheCarrierIdOverTheFirstBytesAndChecksEachPageRea
          .sent = kPreRead + "WD 1 0102030405060708\rRD 1\rWD 2 090A0B0C14151617\rRD 2\r",
          .colours = "GRWWWWWWWWWWWWWWW RW"},
         // Nothing may be written after a failed read before the write.
-        {.name = "no transponder", .data = CarrierId("0", "3", "0A0B0C"),
-         .setup = Faulty(&ReaderFaults::noTransponder),
+        {.name = "no transponder", .data = threeBytes,
+         .setup = Faulty(&ReaderFaults::noTransponder), .sent = kPreRead, .colours = red},
+        {.name = "silence", .data = threeBytes, .setup = Faulty(&ReaderFaults::silent),
          .sent = kPreRead, .colours = red},
-        {.name = "silence", .data = CarrierId("0", "3", "0A0B0C"),
-         .setup = Faulty(&ReaderFaults::silent), .sent = kPreRead,
-         .colours = red},
-        {.name = "page 2 not read, both answers shown", .data = CarrierId("0", "3", "0A0B0C"),
+        {.name = "page 2 not read, both answers shown", .data = threeBytes,
          .answers = {{"RD 2", "No Read\r"}}, .sent = kPreRead, .colours = red,
          .terminal = "No Read\r\n\r\nRD 2 // Read page 2\r\n08090A0B0C0D0E0F\r\n"
                      "RD 1 // Read page 1\r\n"},
-        {.name = "page 2 short", .data = CarrierId("0", "3", "0A0B0C"),
-         .answers = {{"RD 2", "22222222222222\r"}}, .sent = kPreRead, .colours = red},
+        {.name = "page 2 short", .data = threeBytes, .answers = {{"RD 2", "22222222222222\r"}},
+         .sent = kPreRead, .colours = red},
         // An invalid carrier ID is reported before any page is read.
         {.name = "odd HEX", .data = CarrierId("0", "3", "0a0b0"), .sent = "TOR\r",
          .colours = red, .texts = {{kCarrierIdField, "0A0B0"}}, .terminal = "",
