@@ -58,6 +58,7 @@ COrvaneDlg& WindowFixture::OpenOnReader(const QByteArray& dataLines)
     reader->Configure([](ReaderEmulator& emulator) { emulator.SetTimeoutValue(kTorAnswer); });
     WriteReaderSettings("[Data]\r\n" + dataLines);
     COrvaneDlg& window = Open();
+    window.TimeoutUnit = kFirstTimeoutUnit;
     EXPECT_EQ(window.serialLink.connected, 1);
     reader->ClearReceivedBytes();
     return window;

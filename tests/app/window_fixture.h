@@ -22,6 +22,9 @@ protected:
     // TOR answer of the emulated reader: a read's timeout unit becomes 30 * 13 ms and a write's
     // 30 * 25 ms, so an answer has seconds on a loaded machine under the thread sanitizer.
     static constexpr int kTorAnswer = 30;
+    // The unit a window starts with here: its first TOR is waited for four of them, seconds for
+    // an emulated reader slowed down by the thread sanitizer on a loaded machine.
+    static constexpr int kFirstTimeoutUnit = 1000;
 
     void SetUp() override;
     void TearDown() override;

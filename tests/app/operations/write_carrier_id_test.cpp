@@ -47,7 +47,7 @@ TEST_F(WriteCarrierIdTest, PutsTheCarrierIdOverTheFirstBytesAndChecksEachPageRea
         // Nothing may be written after a failed read before the write.
         {.name = "no transponder", .data = threeBytes,
          .setup = Faulty(&ReaderFaults::noTransponder), .sent = kPreRead, .colours = red},
-        {.name = "silence", .data = threeBytes, .setup = Faulty(&ReaderFaults::silent),
+        {.name = "page 1 not answered", .data = threeBytes, .answers = {{"RD 1", ""}},
          .sent = kPreRead, .colours = red},
         {.name = "page 2 not read, both answers shown", .data = threeBytes,
          .answers = {{"RD 2", "No Read\r"}}, .sent = kPreRead, .colours = red,
