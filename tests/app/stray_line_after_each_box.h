@@ -12,9 +12,7 @@ class StrayLineAfterEachBox final : public MessagePresenter
 {
 public:
     StrayLineAfterEachBox(COrvaneDlg& window, PtyReaderServer& reader)
-        : window(window), reader(reader), previous(SetMessagePresenter(this))
-    {
-    }
+        : window(window), reader(reader), previous(SetMessagePresenter(this)) {}
     ~StrayLineAfterEachBox() override { SetMessagePresenter(previous); }
     StrayLineAfterEachBox(const StrayLineAfterEachBox&) = delete;
     StrayLineAfterEachBox& operator=(const StrayLineAfterEachBox&) = delete;

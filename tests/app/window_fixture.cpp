@@ -1,7 +1,5 @@
 #include "app/window_fixture.h"
 
-#include "framework/widget_text.h"
-#include "resources/control_ids.h"
 #include "support/wait_until.h"
 #include "transponder/page_row_table.h"
 
@@ -28,11 +26,6 @@ void WindowFixture::TearDown()
     PtyReaderFixture::TearDown();
 }
 
-QString WindowFixture::SettingsPath() const
-{
-    return QDir(folder.path()).filePath(QStringLiteral("Orvane.ini"));
-}
-
 void WindowFixture::WriteSettings(const QByteArray& text) const
 {
     QFile file(SettingsPath());
@@ -55,9 +48,8 @@ COrvaneDlg& WindowFixture::Open()
 {
     dialog = std::make_unique<COrvaneDlg>();
     EXPECT_TRUE(dialog->Create());
-    QWidget* window = dialog->GetSafeWidget();
-    window->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    dialog->GetSafeWidget()->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog->GetSafeWidget()));
     return *dialog;
 }
 
@@ -66,6 +58,7 @@ COrvaneDlg& WindowFixture::OpenOnReader(const QByteArray& dataLines)
     reader->Configure([](ReaderEmulator& emulator) { emulator.SetTimeoutValue(kTorAnswer); });
     WriteReaderSettings("[Data]\r\n" + dataLines);
     COrvaneDlg& window = Open();
+    window.TimeoutUnit = kFirstTimeoutUnit;
     EXPECT_EQ(window.serialLink.connected, 1);
     reader->ClearReceivedBytes();
     return window;
@@ -102,27 +95,21 @@ void WindowFixture::Choose(int commandId, const std::function<void()>& inModal) 
     QAction* entry = dialog->GetMenu()->FindCommand(commandId);
     ASSERT_NE(entry, nullptr) << commandId;
     auto* bar = dialog->GetSafeWidget()->findChild<QMenuBar*>();
-    ASSERT_NE(bar, nullptr);
-    for (QAction* title : bar->actions()) {
-        QMenu* menu = title->menu();
-        if (menu == nullptr || !menu->actions().contains(entry))
-            continue;
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
-        ASSERT_TRUE(ProcessEventsUntil([&] { return menu->isVisible(); }));
-        // Runs inModal from the modal loop once a modal window is up.
-        QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (QApplication::activeModalWidget() == nullptr)
-                return;
-            poll.stop();
-            inModal();
-        });
-        if (inModal)
-            poll.start(0);
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
-        return;
-    }
-    ADD_FAILURE() << "no menu holds command " << commandId;
+    auto* menu = qobject_cast<QMenu*>(entry->associatedObjects().value(0));
+    ASSERT_TRUE(bar != nullptr && menu != nullptr) << commandId;
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+    ASSERT_TRUE(ProcessEventsUntil([&] { return menu->isVisible(); }));
+    // Runs inModal from the modal loop once a modal window is up.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QApplication::activeModalWidget() == nullptr)
+            return;
+        poll.stop();
+        inModal();
+    });
+    if (inModal)
+        poll.start(0);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
 }
 
 void WindowFixture::Type(int controlId, const QString& keys) const
@@ -134,11 +121,6 @@ void WindowFixture::Type(int controlId, const QString& keys) const
     if (keys.isEmpty())
         QTest::keyClick(field, Qt::Key_Delete);
     QTest::keyClicks(field, keys);
-}
-
-QString WindowFixture::Text(int controlId) const
-{
-    return WidgetText(dialog->GetDlgItem(controlId));
 }
 
 namespace {
@@ -168,13 +150,13 @@ QString WindowFixture::Colours() const
 
 void WindowFixture::Paint(const QString& colours) const
 {
+    if (colours.isEmpty())
+        return;
     const auto fields = dialog->pageFields.InPageOrder();
-    for (qsizetype page = 0; page < 17 && page < colours.size(); ++page)
-        fields[page]->SetBackgroundColor(FromLetter(colours[page]));
-    if (colours.size() == 20) {
-        dialog->carrierIdField.SetBackgroundColor(FromLetter(colours[18]));
-        dialog->uidField.SetBackgroundColor(FromLetter(colours[19]));
-    }
+    for (std::size_t page = 0; page < fields.size(); ++page)
+        fields[page]->SetBackgroundColor(FromLetter(colours[qsizetype(page)]));
+    dialog->carrierIdField.SetBackgroundColor(FromLetter(colours[18]));
+    dialog->uidField.SetBackgroundColor(FromLetter(colours[19]));
 }
 
 QStringList WindowFixture::MessagesShown() const
@@ -185,23 +167,12 @@ QStringList WindowFixture::MessagesShown() const
     return texts;
 }
 
-QString WindowFixture::ReaderPageHex(int page) const
-{
-    QString hex;
-    reader->Configure([&](ReaderEmulator& emulator) {
-        const ReaderEmulator::Page content = emulator.PageContent(page);
-        hex = QString::fromLatin1(
-            QByteArray(reinterpret_cast<const char*>(content.data()), content.size()).toHex().toUpper());
-    });
-    return hex;
-}
-
 void WindowFixture::SetReaderPage(int page, const QByteArray& hex) const
 {
     const QByteArray bytes = QByteArray::fromHex(hex);
     ReaderEmulator::Page content{};
-    for (std::size_t i = 0; i < content.size() && i < std::size_t(bytes.size()); ++i)
-        content[i] = static_cast<std::uint8_t>(bytes[qsizetype(i)]);
+    std::copy_n(bytes.cbegin(), std::min<std::size_t>(content.size(), bytes.size()),
+                content.begin());
     reader->Configure([&](ReaderEmulator& emulator) { emulator.SetPageContent(page, content); });
 }
 
@@ -235,35 +206,35 @@ int PageField(int page)
     return kPageRows[page - 1].fieldId;
 }
 
-void OperationFixture::Run(int button, const OperationRow& row)
+void OperationFixture::Run(int button, std::initializer_list<OperationRow> rows)
 {
-    SCOPED_TRACE(row.name);
-    reader->Configure([](ReaderEmulator& emulator) { emulator = ReaderEmulator(); });
-    OpenOnReader(row.data);
-    if (row.setup)
-        reader->Configure(row.setup);
-    std::optional<ScriptedReader> scripted;
-    if (!row.answers.empty())
-        scripted.emplace(*reader, Answering(row.answers));
-    if (!row.paint.isEmpty())
+    for (const OperationRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        reader->Configure([&](ReaderEmulator& emulator) {
+            emulator = ReaderEmulator();
+            if (row.setup)
+                row.setup(emulator);
+        });
+        OpenOnReader(row.data);
+        std::optional<ScriptedReader> scripted;
+        if (!row.answers.empty())
+            scripted.emplace(*reader, Answering(row.answers));
         Paint(row.paint);
-    presenter.shown.clear();
+        presenter.shown.clear();
 
-    Press(button);
+        Press(button);
 
-    // A command whose answer never came may still be on its way to the reader.
-    EXPECT_TRUE(WaitUntil([&] { return reader->ReceivedBytes() == row.sent; }))
-        << reader->ReceivedBytes().constData();
-    if (!row.colours.isEmpty()) {
-        EXPECT_EQ(Colours(), row.colours);
+        // A command whose answer never came may still be on its way to the reader.
+        EXPECT_TRUE(WaitUntil([&] { return reader->ReceivedBytes() == row.sent; }))
+            << reader->ReceivedBytes().constData();
+        EXPECT_EQ(row.colours.isEmpty() ? QString() : Colours(), row.colours);
+        for (const auto& [id, text] : row.texts)
+            EXPECT_EQ(Text(id), text) << "control " << id;
+        EXPECT_EQ(row.terminal.isNull() ? QString() : Text(ControlId::kTerminalOutput),
+                  row.terminal);
+        EXPECT_EQ(MessagesShown(), row.messages);
+        EXPECT_FALSE(dialog->serialLink.receiveThread.IsBusy());
+        scripted.reset();
+        Close();
     }
-    for (const auto& [id, text] : row.texts)
-        EXPECT_EQ(Text(id), text) << "control " << id;
-    if (!row.terminal.isNull()) {
-        EXPECT_EQ(Text(ControlId::kTerminalOutput), row.terminal);
-    }
-    EXPECT_EQ(MessagesShown(), row.messages);
-    EXPECT_FALSE(dialog->serialLink.receiveThread.IsBusy());
-    scripted.reset();
-    Close();
 }

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "app/corvane_dlg.h"
+#include "framework/widget_text.h"
+#include "resources/control_ids.h"
 #include "support/pty_reader_fixture.h"
 #include "support/recording_message_presenter.h"
 #include "support/scripted_reader.h"
 
-#include <QByteArray>
 #include <QPointF>
 #include <QTemporaryDir>
 #include <functional>
@@ -21,12 +22,16 @@ protected:
     // TOR answer of the emulated reader: a read's timeout unit becomes 30 * 13 ms and a write's
     // 30 * 25 ms, so an answer has seconds on a loaded machine under the thread sanitizer.
     static constexpr int kTorAnswer = 30;
+    // The unit a window starts with here: its first TOR is waited for four of them, seconds for
+    // an emulated reader slowed down by the thread sanitizer on a loaded machine.
+    static constexpr int kFirstTimeoutUnit = 1000;
 
     void SetUp() override;
     void TearDown() override;
 
-    QString SettingsPath() const;
+    QString SettingsPath() const { return folder.filePath(QStringLiteral("Orvane.ini")); }
     void WriteSettings(const QByteArray& text) const;
+    // The settings file's bytes, or "<no file>".
     QByteArray SettingsText() const;
     // A settings file that points at the emulated reader, followed by `more`.
     void WriteReaderSettings(const QByteArray& more = {}) const;
@@ -49,13 +54,12 @@ protected:
     // Selects the field's text with a click and the keyboard, then types `keys` over it.
     void Type(int controlId, const QString& keys) const;
 
-    QString Text(int controlId) const;
+    QString Text(int controlId) const { return WidgetText(dialog->GetDlgItem(controlId)); }
     // One letter a field: W white, G green, R red; the 17 pages, a blank, carrier ID, UID.
     QString Colours() const;
     // Turns fields green or red as an earlier run would have (same letters as Colours).
     void Paint(const QString& colours) const;
     QStringList MessagesShown() const;
-    QString ReaderPageHex(int page) const;
     void SetReaderPage(int page, const QByteArray& hex) const;
 
     // "SelectPn=1" lines.
@@ -91,8 +95,19 @@ struct OperationRow
 class OperationFixture : public WindowFixture
 {
 protected:
-    void Run(int button, const OperationRow& row);
+    // Each row on a window of its own, against a fresh emulated reader.
+    void Run(int button, std::initializer_list<OperationRow> rows);
 };
 
 // The control id of page n's field.
 int PageField(int page);
+
+// Sets one fault of the emulated reader, such as &ReaderFaults::silent.
+inline std::function<void(ReaderEmulator&)> Faulty(bool ReaderFaults::*fault)
+{
+    return [fault](ReaderEmulator& emulator) {
+        ReaderFaults faults;
+        faults.*fault = true;
+        emulator.SetFaults(faults);
+    };
+}

@@ -1,13 +1,11 @@
 #include "support/scripted_reader.h"
 
-#include "reader-sim/reader_emulator.h"
+#include "support/wait_until.h"
 
 #include <memory>
 
-ScriptedReader::ScriptedReader(PtyReaderServer& server, Script script,
-                               std::chrono::milliseconds delay)
-    : server(server), script(std::move(script)), delay(delay),
-      consumed(server.ReceivedBytes().size())
+ScriptedReader::ScriptedReader(PtyReaderServer& server, Script script)
+    : server(server), script(std::move(script)), consumed(server.ReceivedBytes().size())
 {
     server.Configure([](ReaderEmulator& emulator) {
         ReaderFaults faults = emulator.Faults();
@@ -25,23 +23,20 @@ ScriptedReader::~ScriptedReader()
 
 void ScriptedReader::Run()
 {
+    QByteArray received;
+    qsizetype end = -1;
+    const auto commandOrStop = [&] {
+        received = server.ReceivedBytes();
+        end = received.indexOf('\r', consumed);
+        return stopping || end >= 0;
+    };
     while (!stopping) {
-        const QByteArray received = server.ReceivedBytes();
-        const qsizetype end = received.indexOf('\r', consumed);
-        if (end < 0) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        if (!WaitUntil(commandOrStop) || stopping)
             continue;
-        }
-        const QByteArray command = received.mid(consumed, end - consumed);
+        const QByteArray answer = script(received.mid(consumed, end - consumed));
         consumed = end + 1;
-        const QByteArray answer = script(command);
-        ++commandsSeen;
-        if (answer.isEmpty())
-            continue;
-        const auto sendAt = std::chrono::steady_clock::now() + delay;
-        while (!stopping && std::chrono::steady_clock::now() < sendAt)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        server.SendRaw(answer);
+        if (!answer.isEmpty())
+            server.SendRaw(answer);
     }
 }
 

@@ -4,40 +4,30 @@
 
 #include <QByteArray>
 #include <atomic>
-#include <chrono>
 #include <functional>
 #include <optional>
 #include <thread>
 
-// Makes the emulated reader say exactly what a case needs (short lines, error marks, late or
-// repeated answers): it silences the server's emulator and answers every command line that reaches
-// the server from a script, on its own thread, so it keeps answering while the GUI thread is
-// blocked in an operation.
+// Makes the emulated reader say exactly what a case needs (short lines, error marks, repeated
+// answers): it silences the server's emulator and answers every command line that reaches the
+// server from a script, on its own thread, so it keeps answering while the GUI thread is blocked
+// in an operation.
 class ScriptedReader
 {
 public:
     // The bytes to send for one command line (given without its CR); empty sends nothing.
     using Script = std::function<QByteArray(const QByteArray& command)>;
 
-    // Each answer is sent `delay` after its command came in.
-    ScriptedReader(PtyReaderServer& server, Script script,
-                   std::chrono::milliseconds delay = std::chrono::milliseconds(0));
+    ScriptedReader(PtyReaderServer& server, Script script);
     ~ScriptedReader();
-    ScriptedReader(const ScriptedReader&) = delete;
-    ScriptedReader& operator=(const ScriptedReader&) = delete;
-
-    // Command lines answered so far.
-    int CommandsSeen() const { return commandsSeen; }
 
 private:
     void Run();
 
     PtyReaderServer& server;
     const Script script;
-    const std::chrono::milliseconds delay;
     qsizetype consumed; // received bytes already answered; the worker's alone once it runs
     std::atomic<bool> stopping{false};
-    std::atomic<int> commandsSeen{0};
     std::thread worker;
 };
 

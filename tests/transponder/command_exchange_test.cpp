@@ -9,17 +9,11 @@
 #include "transponder/reader_protocol.h"
 #include "transponder/timeout_query.h"
 
-#include <gtest/gtest.h>
-
-#include <optional>
-#include <vector>
-
 namespace {
 
-// A unit that makes every answer that comes at all arrive well inside its wait.
-constexpr int kRoomyUnit = 250;
-// A unit that makes a silent reader's waits short.
-constexpr int kShortUnit = 5;
+// A unit that makes every answer that comes at all arrive well inside its wait, even under the
+// thread sanitizer on a loaded machine.
+constexpr int kRoomyUnit = 1000;
 
 // The link, terminal text and timeout unit an operation works on, against the emulated reader.
 class CommandExchangeTest : public PtyReaderFixture
@@ -42,72 +36,37 @@ protected:
         PtyReaderFixture::TearDown();
     }
 
-    void SetReaderFaults(const std::function<void(ReaderFaults&)>& change)
+    // A line the reader sent unasked, such as a late answer, waiting in the link.
+    void StrayLine()
     {
-        reader->Configure([&](ReaderEmulator& emulator) {
-            ReaderFaults faults = emulator.Faults();
-            change(faults);
-            emulator.SetFaults(faults);
-        });
+        ASSERT_TRUE(reader->SendRaw("stray\r"));
+        ASSERT_TRUE(WaitUntil([&] { return link.receiveThread.LineWaiting(); }));
     }
 
     RecordingLinkErrorReporter reporter;
     SerialLink link;
     std::optional<ReceiveThread::BusyScope> busy;
-    QString terminalText = QStringLiteral("older\r\n");
+    QString terminalText;
     int timeoutUnit = kRoomyUnit;
     ExchangeContext context{link, terminalText, timeoutUnit};
 };
 
-TEST_F(CommandExchangeTest, KeepsKCharactersOfWhateverLineCame)
+TEST_F(CommandExchangeTest, AnswerBytesAreLatin1CharactersUpToTheFirstZeroByte)
 {
-    struct Case
-    {
-        ReaderCommand command;
-        QByteArray answerLine;
-        QString kept;
-        int answerLength;
-        bool cut = false;
+    const std::pair<QByteArray, QString> rows[] = {
+        {QByteArray("E004\0" "0150\r", 10), "E004"},
+        {"\xE9\xFF" "12\r", "\u00E9\u00FF12\r\n"},
     };
-    const std::vector<Case> cases = {
-        {LockPageCommand(1), "ACK\r", "ACK", 5},
-        {LockPageCommand(1), "ACKNOWLEDGED\r", "ACK", 14},
-        {ReadPageCommand(1), "01020304050607\r", "01020304050607\r\n", 16},
-        {ReadPageCommand(1), "0102030405060708090A\r", "0102030405060708", 22},
-        {ReadUidCommand(),
-         QByteArray("E004\0"
-                    "0150\r",
-                    10),
-         "E004", 4},
-        {ReadUidCommand(),
-         "\xE9\xFF"
-         "12\r",
-         "\u00E9\u00FF12\r\n", 6},
-        {ReadPageCommand(1), QByteArray(200, 'A') + '\r', QString(16, u'A'), 129, true},
-    };
-    SetReaderFaults([](ReaderFaults& faults) { faults.silent = true; });
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.answerLine.toStdString());
-        reader->ClearReceivedBytes();
-        ScriptedReader scripted(*reader, [&](const QByteArray&) { return c.answerLine; });
-        const ExchangeResult result = CommandExchange(context, c.command);
-        EXPECT_EQ(result.kept, c.kept);
-        EXPECT_EQ(result.answerLength, c.answerLength);
-        EXPECT_EQ(result.cut, c.cut);
+    for (const auto& [line, kept] : rows) {
+        ScriptedReader scripted(*reader, [&](const QByteArray&) { return line; });
+        EXPECT_EQ(CommandExchange(context, ReadUidCommand()).kept, kept);
     }
 }
 
-TEST_F(CommandExchangeTest, LinesThatCameBeforeACommandAreNotItsAnswer)
+TEST_F(CommandExchangeTest, ALineThatCameBeforeACommandIsNotItsAnswer)
 {
-    timeoutUnit = kShortUnit;
-    ScriptedReader late(
-        *reader, [](const QByteArray& command) { return command + QByteArray("-ANSWER\r"); },
-        std::chrono::milliseconds(300));
-    EXPECT_EQ(CommandExchange(context, LockPageCommand(1)).kept, QString());
-    ASSERT_TRUE(WaitUntil([&] { return link.receiveThread.LineWaiting(); }));
-    timeoutUnit = kRoomyUnit;
-    EXPECT_EQ(CommandExchange(context, ReadPageCommand(2)).kept, QStringLiteral("RD 2-ANSWER\r\n"))
-        << "the late answer to LD 1 is not taken";
+    StrayLine();
+    EXPECT_EQ(CommandExchange(context, ReadPageCommand(2)).kept, "1011121314151617");
 }
 
 TEST_F(CommandExchangeTest, AStrayLineRightAfterAnAnswerIsNeitherItNorTheNextAnswer)
@@ -119,14 +78,22 @@ TEST_F(CommandExchangeTest, AStrayLineRightAfterAnAnswerIsNeitherItNorTheNextAns
     EXPECT_EQ(CommandExchange(context, LockPageCommand(2)).kept, QStringLiteral("NAK"));
 }
 
-TEST_F(CommandExchangeTest, TimeoutQueryDiscardsALineThatCameBetweenOperations)
+// Only a number from 1 to 255 scales the unit; a line waiting from before is not the answer.
+TEST_F(CommandExchangeTest, TimeoutQueryTakesOnlyItsOwnAnswerFromOneTo255)
 {
-    ASSERT_TRUE(reader->SendRaw("stray\r"));
-    ASSERT_TRUE(WaitUntil([&] { return link.receiveThread.LineWaiting(); }));
-
-    TimeoutQuery(context, kReadPagesTimeoutFactor);
-
-    EXPECT_EQ(timeoutUnit, 130) << "the TOR answer, not the stray line, set the unit";
+    // A TOR answer (none when empty) and the unit it leaves.
+    const std::pair<QByteArray, int> rows[] = {
+        {"10\r", 10 * kReadPagesTimeoutFactor}, {"255\r", 255 * kReadPagesTimeoutFactor},
+        {"0\r", kRoomyUnit},   {"256\r", kRoomyUnit}, {"abc\r", kRoomyUnit}, {"", kRoomyUnit},
+    };
+    for (const auto& [answer, unitAfter] : rows) {
+        SCOPED_TRACE(answer.constData());
+        timeoutUnit = kRoomyUnit;
+        StrayLine();
+        ScriptedReader scripted(*reader, [&](const QByteArray&) { return answer; });
+        TimeoutQuery(context, kReadPagesTimeoutFactor);
+        EXPECT_EQ(timeoutUnit, unitAfter);
+    }
 }
 
 } // namespace

@@ -1,73 +1,55 @@
 #include "app/window_fixture.h"
 
-#include "resources/control_ids.h"
-
-#include <QTest>
-#include <gtest/gtest.h>
-
 namespace {
 
 using namespace ControlId;
 using CarrierIdLengthTest = WindowFixture;
 
-constexpr QPointF kUpArrow{0.5, 0.25};
-constexpr QPointF kDownArrow{0.5, 0.75};
+constexpr QPointF kUp{0.5, 0.25};
+constexpr QPointF kDown{0.5, 0.75};
 
 TEST_F(CarrierIdLengthTest, ArrowsStepAndWrapWithinOneToSixteenAndCutTheCarrierIdForGood)
 {
-    const struct
-    {
-        QByteArray length; // in the settings file
-        QByteArray text;
-        std::vector<QPointF> arrows;
-        QString lengthAfter;
-        QString textAfter;
-    } rows[] = {
-        {"5", "", {kUpArrow}, "6", ""},
-        {"16", "", {kUpArrow}, "1", ""},
-        {"1", "", {kDownArrow}, "16", ""},
-        {"20", "", {kUpArrow}, "1", ""},
-        {"-4", "", {kUpArrow}, "-3", ""},
-        {"6", "0A0B0C0D0E", {kDownArrow}, "5", "0A0B0C0D0E"},
-        {"6", "0A0B0C0D0E", {kDownArrow, kDownArrow, kUpArrow}, "5", "0A0B0C0D"},
+    // The length and carrier ID in the settings file, the arrows pressed, length and ID after.
+    const std::tuple<QByteArray, QByteArray, std::vector<QPointF>, QString, QString> rows[] = {
+        {"5", "", {kUp}, "6", ""},
+        {"16", "", {kUp}, "1", ""},
+        {"1", "", {kDown}, "16", ""},
+        {"20", "", {kUp}, "1", ""},
+        {"-4", "", {kUp}, "-3", ""},
+        {"6", "0A0B0C0D0E", {kDown}, "5", "0A0B0C0D0E"},
+        {"6", "0A0B0C0D0E", {kDown, kDown, kUp}, "5", "0A0B0C0D"},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.length.toStdString() + " " + row.text.toStdString());
+    for (const auto& [length, text, arrows, lengthAfter, textAfter] : rows) {
+        SCOPED_TRACE(length.toStdString() + " " + text.toStdString());
         COrvaneDlg& window =
-            OpenOnReader("CarrierIDLength=" + row.length + "\r\nCarrierID=" + row.text + "\r\n");
-        for (const QPointF& arrow : row.arrows)
+            OpenOnReader("CarrierIDLength=" + length + "\r\nCarrierID=" + text + "\r\n");
+        for (const QPointF& arrow : arrows)
             Press(kCarrierIdLengthSpin, arrow);
-        EXPECT_EQ(Text(kCarrierIdLengthField), row.lengthAfter);
-        EXPECT_EQ(Text(kCarrierIdField), row.textAfter);
-        EXPECT_EQ(window.carrierIdText, row.textAfter);
+        EXPECT_EQ(Text(kCarrierIdLengthField), lengthAfter);
+        EXPECT_EQ(Text(kCarrierIdField), textAfter);
+        EXPECT_EQ(window.carrierIdText, textAfter);
         Close();
     }
 }
 
 TEST_F(CarrierIdLengthTest, EveryKeystrokeInTheLengthFieldTakesEffect)
 {
-    const struct
-    {
-        QByteArray format;
-        QByteArray text;
-        QString typed;
-        QString textAfter;
-        int lengthAfter;
-    } rows[] = {
-        // Typing 12 over 8 passes through the length 1.
-        {"0", "0123456789ABCDEF", "12", "01", 12},
+    // Format and carrier ID (of length 8), the keys typed over the length, carrier ID and length
+    // after.
+    const std::tuple<QByteArray, QByteArray, QString, QString, int> rows[] = {
+        {"0", "0123456789ABCDEF", "12", "01", 12}, // passes through the length 1
         {"0", "0123456789ABCDEF", "0", "", 0},
-        // Typing 40 passes through 4, which cuts the carrier ID for good.
-        {"0", "0123456789ABCDEF", "40", "01234567", 40},
+        {"0", "0123456789ABCDEF", "40", "01234567", 40}, // 4 cuts the carrier ID for good
         {"1", "ABCDEFGH", "3", "ABC", 3},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.typed.toStdString());
-        COrvaneDlg& window = OpenOnReader("Format=" + row.format +
-                                          "\r\nCarrierIDLength=8\r\nCarrierID=" + row.text + "\r\n");
-        Type(kCarrierIdLengthField, row.typed);
-        EXPECT_EQ(Text(kCarrierIdField), row.textAfter);
-        EXPECT_EQ(window.carrierIdLength, row.lengthAfter);
+    for (const auto& [format, text, typed, textAfter, lengthAfter] : rows) {
+        SCOPED_TRACE(typed.toStdString());
+        COrvaneDlg& window = OpenOnReader("Format=" + format +
+                                          "\r\nCarrierIDLength=8\r\nCarrierID=" + text + "\r\n");
+        Type(kCarrierIdLengthField, typed);
+        EXPECT_EQ(Text(kCarrierIdField), textAfter);
+        EXPECT_EQ(window.carrierIdLength, lengthAfter);
         EXPECT_TRUE(presenter.shown.empty());
         Close();
     }

@@ -1,9 +1,5 @@
 #include "app/window_fixture.h"
 
-#include "resources/control_ids.h"
-
-#include <gtest/gtest.h>
-
 namespace {
 
 using namespace ControlId;
@@ -16,24 +12,23 @@ OperationRow Read(const char* name, const QByteArray& format, const QByteArray& 
                   const QByteArray& page1, const QByteArray& page2, const QString& shown,
                   const QString& lengthShown, bool good)
 {
-    const bool twoPages = length.toInt() > 8;
     return {.name = name,
             .data = "P1=p1\r\nFormat=" + format + "\r\nCarrierIDLength=" + length +
                     (good ? "\r\n" : "\r\nCarrierID=0102\r\n"),
             .answers = {{"RD 1", page1}, {"RD 2", page2}},
             .paint = good ? "WWWWWWWWWWWWWWWWW RW" : "WWWWWWWWWWWWWWWWW GW",
-            .sent = twoPages ? "TOR\rRD 1\rRD 2\r" : "TOR\rRD 1\r",
+            .sent = length.toInt() > 8 ? "TOR\rRD 1\rRD 2\r" : "TOR\rRD 1\r",
             .colours = good ? "WWWWWWWWWWWWWWWWW GW" : "WWWWWWWWWWWWWWWWW RW",
-            .texts = {{kCarrierIdField, shown},
-                      {kCarrierIdLengthField, lengthShown},
+            .texts = {{kCarrierIdField, shown}, {kCarrierIdLengthField, lengthShown},
                       {PageField(1), "p1"}}};
 }
 
 TEST_F(ReadCarrierIdTest, ReadsPageTwoOnlyForMoreThanEightBytesAndTurnsRedOnAFailedRead)
 {
-    const OperationRow rows[] = {
+    Run(kReadCarrierIdButton, {
         Read("hex, 4", "0", "4", kAbc, kIjk, "41424344", "4", true),
         Read("ascii, 4", "1", "4", kAbc, kIjk, "ABCD", "4", true),
+        Read("hex, 8", "0", "8", kAbc, kIjk, "4142434445464748", "8", true),
         Read("hex, 9", "0", "9", kAbc, kIjk, "414243444546474849", "9", true),
         Read("ascii, 12", "1", "12", kAbc, kIjk, "ABCDEFGHIJKL", "12", true),
         Read("0 becomes 1", "0", "0", kAbc, kIjk, "41", "1", true),
@@ -46,9 +41,7 @@ TEST_F(ReadCarrierIdTest, ReadsPageTwoOnlyForMoreThanEightBytesAndTurnsRedOnAFai
         Read("page 2 fails", "0", "12", kAbc, "#09\r", "4142434445464748#09", "12", false),
         Read("a good page 2 does not make up for page 1", "0", "12", "No Read\r", kIjk,
              "No Read494A4B4C4D4E4F50", "12", false),
-    };
-    for (const OperationRow& row : rows)
-        Run(kReadCarrierIdButton, row);
+    });
 }
 
 } // namespace

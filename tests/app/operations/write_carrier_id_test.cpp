@@ -1,9 +1,5 @@
 #include "app/window_fixture.h"
 
-#include "resources/control_ids.h"
-
-#include <gtest/gtest.h>
-
 namespace {
 
 using namespace ControlId;
@@ -17,94 +13,58 @@ QByteArray CarrierId(const QByteArray& format, const QByteArray& length, const Q
     return "Format=" + format + "\r\nCarrierIDLength=" + length + "\r\nCarrierID=" + text + "\r\n";
 }
 
-std::function<void(ReaderEmulator&)> Faults(void (*change)(ReaderFaults&))
+QString HexMessage(int digits)
 {
-    return [change](ReaderEmulator& emulator) {
-        ReaderFaults faults;
-        change(faults);
-        emulator.SetFaults(faults);
-    };
-}
-
-std::function<void(ReaderEmulator&)> Locked(int page)
-{
-    return [page](ReaderEmulator& emulator) { emulator.SetLocked(page, true); };
+    return QStringLiteral("change carrier ID to a length of %1 hexadecimal "
+                          "(0,1,2,3,4,5,6,7,8,9,A,B,C,D,E,F) characters").arg(digits);
 }
 
 TEST_F(WriteCarrierIdTest, PutsTheCarrierIdOverTheFirstBytesAndChecksEachPageRead)
 {
-    const QString hex3 = QStringLiteral("change carrier ID to a length of 6 hexadecimal "
-                                        "(0,1,2,3,4,5,6,7,8,9,A,B,C,D,E,F) characters");
-    const OperationRow rows[] = {
-        {.name = "lower-case HEX, 3 bytes",
-         .data = CarrierId("0", "3", "0a0b0c"),
+    const QByteArray threeBytes = CarrierId("0", "3", "0A0B0C");
+    const QString green = QStringLiteral("GGWWWWWWWWWWWWWWW GW");
+    const QString red = QStringLiteral("WWWWWWWWWWWWWWWWW RW");
+    Run(kWriteCarrierIdButton, {
+        {.name = "lower-case HEX, 3 bytes", .data = CarrierId("0", "3", "0a0b0c"),
          .sent = kPreRead + "WD 1 0A0B0C0B0C0D0E0F\rRD 1\rWD 2 1011121314151617\rRD 2\r",
-         .colours = "GGWWWWWWWWWWWWWWW GW",
+         .colours = green,
          .texts = {{kCarrierIdField, "0A0B0C"}, {PageField(1), "0A0B0C0B0C0D0E0F"}}},
-        {.name = "ASCII, 2 bytes",
-         .data = CarrierId("1", "2", "AB"),
+        {.name = "ASCII, 2 bytes", .data = CarrierId("1", "2", "AB"),
          .sent = kPreRead + "WD 1 41420A0B0C0D0E0F\rRD 1\rWD 2 1011121314151617\rRD 2\r",
-         .colours = "GGWWWWWWWWWWWWWWW GW"},
+         .colours = green},
         {.name = "length 40 is 16 bytes",
          .data = CarrierId("0", "40", "0102030405060708090A0B0C0D0E0F10"),
          .sent = kPreRead + "WD 1 0102030405060708\rRD 1\rWD 2 090A0B0C0D0E0F10\rRD 2\r",
-         .colours = "GGWWWWWWWWWWWWWWW GW",
-         .texts = {{kCarrierIdLengthField, "16"}}},
-        {.name = "page 1 locked: its read-back differs and the write stops",
-         .data = CarrierId("0", "3", "0A0B0C"),
-         .setup = Locked(1),
-         .sent = kPreRead + "WD 1 0A0B0C0B0C0D0E0F\rRD 1\r",
-         .colours = "RWWWWWWWWWWWWWWWW WW",
+         .colours = green, .texts = {{kCarrierIdLengthField, "16"}}},
+        {.name = "page 1 locked: its read-back differs and the write stops", .data = threeBytes,
+         .setup = [](ReaderEmulator& r) { r.SetLocked(1, true); },
+         .sent = kPreRead + "WD 1 0A0B0C0B0C0D0E0F\rRD 1\r", .colours = "RWWWWWWWWWWWWWWWW WW",
          .texts = {{PageField(1), "08090A0B0C0D0E0F"}}},
-        {.name = "page 2 locked",
-         .data = CarrierId("0", "12", "0102030405060708090A0B0C"),
-         .setup = Locked(2),
+        {.name = "page 2 locked", .data = CarrierId("0", "12", "0102030405060708090A0B0C"),
+         .setup = [](ReaderEmulator& r) { r.SetLocked(2, true); },
          .sent = kPreRead + "WD 1 0102030405060708\rRD 1\rWD 2 090A0B0C14151617\rRD 2\r",
          .colours = "GRWWWWWWWWWWWWWWW RW"},
         // Nothing may be written after a failed read before the write.
-        {.name = "no transponder",
-         .data = CarrierId("0", "3", "0A0B0C"),
-         .setup = Faults([](ReaderFaults& f) { f.noTransponder = true; }),
-         .sent = kPreRead,
-         .colours = "WWWWWWWWWWWWWWWWW RW"},
-        {.name = "silence",
-         .data = CarrierId("0", "3", "0A0B0C"),
-         .setup = Faults([](ReaderFaults& f) { f.silent = true; }),
-         .sent = kPreRead,
-         .colours = "WWWWWWWWWWWWWWWWW RW"},
-        {.name = "page 2 not read, both answers shown",
-         .data = CarrierId("0", "3", "0A0B0C"),
-         .answers = {{"RD 2", "No Read\r"}},
-         .sent = kPreRead,
-         .colours = "WWWWWWWWWWWWWWWWW RW",
+        {.name = "no transponder", .data = threeBytes,
+         .setup = Faulty(&ReaderFaults::noTransponder), .sent = kPreRead, .colours = red},
+        {.name = "page 1 not answered", .data = threeBytes, .answers = {{"RD 1", ""}},
+         .sent = kPreRead, .colours = red},
+        {.name = "page 2 not read, both answers shown", .data = threeBytes,
+         .answers = {{"RD 2", "No Read\r"}}, .sent = kPreRead, .colours = red,
          .terminal = "No Read\r\n\r\nRD 2 // Read page 2\r\n08090A0B0C0D0E0F\r\n"
                      "RD 1 // Read page 1\r\n"},
-        {.name = "page 2 short",
-         .data = CarrierId("0", "3", "0A0B0C"),
-         .answers = {{"RD 2", "22222222222222\r"}},
-         .sent = kPreRead,
-         .colours = "WWWWWWWWWWWWWWWWW RW"},
+        {.name = "page 2 short", .data = threeBytes, .answers = {{"RD 2", "22222222222222\r"}},
+         .sent = kPreRead, .colours = red},
         // An invalid carrier ID is reported before any page is read.
-        {.name = "odd HEX",
-         .data = CarrierId("0", "3", "0a0b0"),
-         .sent = "TOR\r",
-         .colours = "WWWWWWWWWWWWWWWWW RW",
-         .texts = {{kCarrierIdField, "0A0B0"}},
-         .terminal = "",
-         .messages = {hex3}},
-        {.name = "length 0 is 1",
-         .data = CarrierId("0", "0", ""),
-         .sent = "TOR\r",
-         .texts = {{kCarrierIdLengthField, "1"}},
-         .messages = {"change carrier ID to a length of 2 hexadecimal "
-                      "(0,1,2,3,4,5,6,7,8,9,A,B,C,D,E,F) characters"}},
-        {.name = "a character above one byte",
-         .data = CarrierId("1", "2", "A\xE2\x82\xAC"),
+        {.name = "odd HEX", .data = CarrierId("0", "3", "0a0b0"), .sent = "TOR\r",
+         .colours = red, .texts = {{kCarrierIdField, "0A0B0"}}, .terminal = "",
+         .messages = {HexMessage(6)}},
+        {.name = "length 0 is 1", .data = CarrierId("0", "0", ""), .sent = "TOR\r",
+         .texts = {{kCarrierIdLengthField, "1"}}, .messages = {HexMessage(2)}},
+        {.name = "a character above one byte", .data = CarrierId("1", "2", "A\xE2\x82\xAC"),
          .sent = "TOR\r",
          .messages = {"carrier ID holds a character that cannot be sent to the transponder"}},
-    };
-    for (const OperationRow& row : rows)
-        Run(kWriteCarrierIdButton, row);
+    });
 }
 
 } // namespace
