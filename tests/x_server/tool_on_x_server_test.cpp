@@ -1,7 +1,7 @@
 // The real tool on an X server (Xvfb) against the simulated reader, driven with real pointer input
 // (xdotool) and read from the screen and the settings file it leaves.
 //   xvfb-run -a tool_on_x_server_test
-// With WINDOW_PICTURE=<file.png>, ColoursOnScreen also saves the window's picture there.
+// With WINDOW_PICTURE=<file.png>, OperatorSessionOnScreen also saves the window's picture there.
 #include "framework/cdialog_ex.h"
 #include "framework/dialog_ids.h"
 #include "platform/profile_file.h"
