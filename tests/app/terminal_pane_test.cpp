@@ -7,25 +7,6 @@
 
 namespace {
 
-TEST(TerminalPaneTest, KeepFirstLinesCutsAfterTheLastKeptLineEnd)
-{
-    const struct
-    {
-        const char* text;
-        int maxLines;
-        const char* kept;
-    } cases[] = {
-        {"a\r\nb\r\nc\r\n", 2, "a\r\nb\r\n"},
-        {"a\r\nb\r\n", 5, "a\r\nb\r\n"},
-        {"a\r\nunfinished", 1, "a\r\n"},
-        {"no end", 1, "no end"},
-        {"a\r\n", 0, ""},
-        {"\r\n\r\n\r\n", 2, "\r\n\r\n"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(KeepFirstLines(c.text, c.maxLines), QString::fromLatin1(c.kept)) << c.text;
-}
-
 TEST(TerminalPaneTest, BatchesGoOnTopNewestFirstAndTheFieldAndTextStayBoundedAlike)
 {
     TerminalPane pane;
