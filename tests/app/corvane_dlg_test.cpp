@@ -20,22 +20,18 @@ TEST_F(MainWindowTest, ShowTwiceReturnsToTheNarrowSizeAtTheSameCorner)
 {
     WriteReaderSettings();
     COrvaneDlg& window = Open();
-    QWidget* frame = window.GetSafeWidget();
-    frame->move(120, 80);
+    window.GetSafeWidget()->move(120, 80);
     const QPoint corner = window.GetWindowRect().topLeft();
     const QWidget* client = window.GetDlgItem(kReadButton)->parentWidget();
-    EXPECT_EQ(client->size(), QSize(660, 429));
-
-    Choose(CommandId::kTerminalShow);
-    EXPECT_EQ(client->size(), QSize(874, 429));
-    EXPECT_EQ(window.GetMenu()->GetMenuState(CommandId::kTerminalShow), int(MF_CHECKED));
-    for (int id : {kSendField, kSendButton, kTerminalOutput})
-        EXPECT_LE(window.GetDlgItem(id)->geometry().right(), 873) << id;
-
-    Choose(CommandId::kTerminalShow);
-    EXPECT_EQ(client->size(), QSize(660, 429));
+    for (const auto& [size, checked] :
+         {std::pair(QSize(874, 429), MF_CHECKED), std::pair(QSize(660, 429), MF_UNCHECKED)}) {
+        Choose(CommandId::kTerminalShow);
+        EXPECT_EQ(client->size(), size);
+        EXPECT_EQ(window.GetMenu()->GetMenuState(CommandId::kTerminalShow), int(checked));
+        for (int id : {kSendField, kSendButton, kTerminalOutput})
+            EXPECT_LE(window.GetDlgItem(id)->geometry().right(), 873) << id;
+    }
     EXPECT_EQ(window.GetWindowRect().topLeft(), corner);
-    EXPECT_EQ(window.GetMenu()->GetMenuState(CommandId::kTerminalShow), int(MF_UNCHECKED));
 }
 
 // How a run ends: what the settings file keeps of a typed page and whether the port is free.
@@ -48,14 +44,12 @@ TEST_F(MainWindowTest, EveryWayOfEndingSavesAndReleasesThePort)
         int result;
         QByteArray kept;
     } rows[] = {
-        {"File > Exit takes the fields over",
-         [this](COrvaneDlg&) { Choose(CommandId::kFileExit); }, IDOK,
-         "\nP1=0011223344556677\n"},
+        {"File > Exit takes the fields over", [this](COrvaneDlg&) { Choose(CommandId::kFileExit); },
+         IDOK, "\nP1=0011223344556677\n"},
         {"Escape does not",
          [](COrvaneDlg& w) { QTest::keyClick(w.GetDlgItem(kLockButton), Qt::Key_Escape); },
          IDCANCEL, "\nP1=AAAA\n"},
-        {"the close box does not",
-         [](COrvaneDlg& w) { w.GetSafeWidget()->close(); }, IDCANCEL,
+        {"the close box does not", [](COrvaneDlg& w) { w.GetSafeWidget()->close(); }, IDCANCEL,
          "\nP1=AAAA\n"},
     };
     for (const auto& row : rows) {
@@ -86,13 +80,11 @@ TEST_F(MainWindowTest, ExitWithAnOverlongAsciiPageKeepsTheWindowOpenOnThatField)
 
 TEST_F(MainWindowTest, EnterInPageCarrierIdAndUidFieldsNeitherSendsNorCloses)
 {
-    WriteReaderSettings();
-    COrvaneDlg& window = Open();
+    COrvaneDlg& window = OpenOnReader();
     for (int id : {PageField(1), PageField(17), int(kCarrierIdField), int(kUidField)}) {
-        SCOPED_TRACE(id);
         Press(id);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        EXPECT_FALSE(window.EndResult().has_value());
+        EXPECT_FALSE(window.EndResult().has_value()) << id;
     }
     // The reader's first bytes are the ones sent after the Enter keys.
     Choose(CommandId::kTerminalShow);
@@ -112,6 +104,7 @@ TEST_F(MainWindowTest, MissingPortShowsOneMessageAndLeavesAUsableWindow)
     EXPECT_EQ(window.serialLink.connected, 0);
     Choose(CommandId::kTerminalShow);
     Press(kSendButton);
+    EXPECT_TRUE(window.terminal.outputText.isEmpty());
     Press(kReadButton);
     Close();
     EXPECT_EQ(presenter.shown.size(), 1u);
@@ -122,15 +115,12 @@ TEST_F(MainWindowTest, InfoOpensTheAboutBoxWithoutAVisibleButtonAndEscapeClosesI
     WriteReaderSettings();
     COrvaneDlg& window = Open();
     QSize picture;
-    bool visibleButton = true;
+    bool visibleButton = false;
     Choose(CommandId::kInfo, [&] {
         QWidget* box = QApplication::activeModalWidget();
-        if (box == nullptr)
-            return;
         for (QLabel* label : box->findChildren<QLabel*>())
             if (!label->pixmap().isNull())
                 picture = label->pixmap().size();
-        visibleButton = false;
         for (QPushButton* button : box->findChildren<QPushButton*>())
             visibleButton = visibleButton || button->isVisible();
         QTest::keyClick(box, Qt::Key_Return); // no visible OK: Enter does not close it

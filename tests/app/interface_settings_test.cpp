@@ -1,134 +1,92 @@
 #include "app/window_fixture.h"
 
+#include "app/cinterface_dlg.h"
 #include "framework/dialog_window.h"
 #include "framework/message_box_flags.h"
 #include "platform/serial_device.h"
 #include "resources/command_ids.h"
 #include "resources/interface_dialog_ids.h"
-#include "app/cinterface_dlg.h"
 #include "support/link_exchange.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
 
-// What the operator does in the Interface dialog: set the combo boxes, then press a button.
-struct DialogAction
-{
-    QString port; // typed over the port when not null
-    QString baud;
-    int button = IDOK;
-};
-
-// What the window looked like while the dialog was up.
-struct DialogSighting
-{
-    bool shown = false;
-    QString portShown;
-    QString baudShown;
-    QString baudTyped; // the baud field once the action's keys went in
-    std::int32_t connectedMeanwhile = -1;
-    bool portClosedMeanwhile = false;
-};
+using namespace InterfaceDialogId;
 
 class InterfaceSettingsTest : public WindowFixture
 {
 protected:
-    // Runs Interface > Settings; `action` is carried out in the dialog if it appears.
-    DialogSighting RunSettings(const DialogAction& action = {})
+    // Runs Interface > Settings. If the dialog comes up, notes what it shows, types `port` and
+    // `baud` (unless null) into its combo boxes and presses `button`. Returns whether it came up.
+    bool RunSettings(const QString& port = {}, const QString& baud = {}, int button = IDOK)
     {
-        DialogSighting sighting;
+        bool shown = false;
         Choose(CommandId::kInterfaceSettings, [&] {
             auto* window = qobject_cast<DialogWindow*>(QApplication::activeModalWidget());
-            auto* shown = window ? dynamic_cast<CInterfaceDlg*>(&window->Owner()) : nullptr;
-            if (shown == nullptr)
-                return;
-            auto* port = qobject_cast<QComboBox*>(shown->GetDlgItem(InterfaceDialogId::kPortCombo));
-            auto* baud =
-                qobject_cast<QComboBox*>(shown->GetDlgItem(InterfaceDialogId::kBaudRateCombo));
-            sighting.shown = true;
-            sighting.portShown = port->currentText();
-            sighting.baudShown = baud->currentText();
-            sighting.connectedMeanwhile = dialog->serialLink.connected;
-            sighting.portClosedMeanwhile = dialog->serialLink.portHandle == nullptr;
-            for (auto [combo, text] : {std::pair(port, action.port), std::pair(baud, action.baud)}) {
+            auto& settings = dynamic_cast<CInterfaceDlg&>(window->Owner());
+            const auto combo = [&](int id) {
+                return qobject_cast<QComboBox*>(settings.GetDlgItem(id));
+            };
+            shown = true;
+            shownPortAndBaud = {combo(kPortCombo)->currentText(),
+                                combo(kBaudRateCombo)->currentText()};
+            portClosedMeanwhile = !dialog->serialLink.connected && !dialog->serialLink.portHandle;
+            for (const auto& [id, text] :
+                 {std::pair(kPortCombo, port), std::pair(kBaudRateCombo, baud)}) {
                 if (text.isNull())
                     continue;
-                PressIn(window, combo);
-                QWidget* field = window->focusWidget();
-                if (field == nullptr || !combo->isAncestorOf(field)) {
-                    ADD_FAILURE() << "the press did not reach the combo box";
-                    continue;
-                }
-                QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-                QTest::keyClicks(field, text);
+                PressIn(window, combo(id));
+                QTest::keyClick(window->focusWidget(), Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(window->focusWidget(), text);
             }
-            sighting.baudTyped = baud->currentText();
-            QWidget* button = shown->GetDlgItem(action.button);
-            PressIn(window, button);
-            if (window->isVisible()) { // the button was not where the pointer pressed
-                ADD_FAILURE() << "found at the button: "
-                              << window->childAt(button->mapTo(window, button->rect().center()))
-                                     ->metaObject()->className();
-                shown->EndDialog(IDCANCEL);
-            }
+            typedBaud = combo(kBaudRateCombo)->currentText();
+            PressIn(window, settings.GetDlgItem(button));
+            if (window->isVisible()) // the press missed the button; PressIn has said so
+                settings.EndDialog(IDCANCEL);
         });
-        // Lets the timer run when no dialog took it.
-        QCoreApplication::processEvents();
-        return sighting;
+        QCoreApplication::processEvents(); // lets the poll for a modal end when none came up
+        return shown;
     }
 
-    // Sends a command through the window's link and returns the reader's answer line.
-    QByteArray Exchange(PtyReaderServer& server, const QString& command)
-    {
-        server.ClearReceivedBytes();
-        return ExchangeOverLink(dialog->serialLink, command);
-    }
+    // The reader's answer to RUID through the window's link: "E0040150\r\n" when it works.
+    QByteArray Uid() { return ExchangeOverLink(dialog->serialLink, QStringLiteral("RUID\r")); }
+
+    QStringList shownPortAndBaud;
+    QString typedBaud;
+    bool portClosedMeanwhile = false;
 };
-
-} // namespace
 
 TEST_F(InterfaceSettingsTest, BaudRateTextIsReadAsItsLeadingNumber)
 {
-    struct Case
+    const struct
     {
-        const char* name;
         QString baud;
         std::int32_t baudRate;
-        std::int32_t connected;
-    };
-    const Case cases[] = {
-        {"an entry's text", " 9600", 9600, 1},
-        {"typed with a word", "9600 baud", 9600, 1},
-        {"no digits", "fast", 0, 0},
-        {"negative", "-9600", -9600, 0},
-    };
+        bool connects;
+    } rows[] = {{" 9600", 9600, true},
+                {"9600 baud", 9600, true},
+                {"fast", 0, false},
+                {"-9600", -9600, false}};
     WriteReaderSettings();
     Open();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.baud.toStdString());
         presenter.shown.clear();
-        const DialogSighting sighting =
-            RunSettings({QString(), c.baud, IDOK});
-        ASSERT_TRUE(sighting.shown);
-        EXPECT_EQ(dialog->serialLink.baudRate, c.baudRate);
+        ASSERT_TRUE(RunSettings({}, row.baud));
+        EXPECT_EQ(dialog->serialLink.baudRate, row.baudRate);
         EXPECT_EQ(dialog->serialLink.portName, SlavePath());
-        EXPECT_EQ(dialog->serialLink.connected, c.connected);
-        if (c.connected == 1) {
-            EXPECT_TRUE(presenter.shown.empty());
-            EXPECT_EQ(Exchange(*reader, QStringLiteral("RUID\r")), "E0040150\r\n");
-        } else {
-            ASSERT_EQ(presenter.shown.size(), 1u);
-            EXPECT_EQ(presenter.shown[0].text,
-                      SlavePath() + QStringLiteral(" could not be opened!\nThe baud rate ") +
-                          QString::number(c.baudRate) +
-                          QStringLiteral(" is not valid: it must be above 0."));
-            EXPECT_EQ(presenter.shown[0].title, QStringLiteral("Error"));
+        EXPECT_EQ(dialog->serialLink.connected, row.connects);
+        const QString refused = SlavePath() + " could not be opened!\nThe baud rate " +
+                                QString::number(row.baudRate) +
+                                " is not valid: it must be above 0.";
+        EXPECT_EQ(MessagesShown(), row.connects ? QStringList{} : QStringList{refused});
+        if (row.connects) {
+            EXPECT_EQ(Uid(), "E0040150\r\n");
         }
     }
 }
@@ -140,17 +98,13 @@ TEST_F(InterfaceSettingsTest, DialogShowsTheClosedPortAndOkWithAnotherConnectsTo
     WriteReaderSettings();
     Open();
 
-    const DialogSighting sighting = RunSettings({other.SlavePath(), QString(), IDOK});
+    ASSERT_TRUE(RunSettings(other.SlavePath()));
 
-    ASSERT_TRUE(sighting.shown);
-    EXPECT_EQ(sighting.portShown, SlavePath());
-    EXPECT_EQ(sighting.baudShown, QStringLiteral("115200"));
-    EXPECT_EQ(sighting.connectedMeanwhile, 0);
-    EXPECT_TRUE(sighting.portClosedMeanwhile);
+    EXPECT_EQ(shownPortAndBaud, (QStringList{SlavePath(), "115200"}));
+    EXPECT_TRUE(portClosedMeanwhile);
     EXPECT_EQ(dialog->serialLink.portName, other.SlavePath());
     EXPECT_EQ(dialog->serialLink.baudRate, 115200);
-    EXPECT_EQ(dialog->serialLink.connected, 1);
-    EXPECT_EQ(Exchange(other, QStringLiteral("RUID\r")), "E0040150\r\n");
+    EXPECT_EQ(Uid(), "E0040150\r\n");
     EXPECT_EQ(other.ReceivedBytes(), QByteArray("RUID\r"));
     EXPECT_TRUE(reader->ReceivedBytes().isEmpty());
     EXPECT_NE(SerialDevice::Open(SlavePath()), nullptr);
@@ -159,41 +113,35 @@ TEST_F(InterfaceSettingsTest, DialogShowsTheClosedPortAndOkWithAnotherConnectsTo
 
 TEST_F(InterfaceSettingsTest, CancelReconnectsWithTheOldSettingsSoAMissingPortIsTriedAgain)
 {
-    const QString link = QDir(folder.path()).filePath(QStringLiteral("reader-link"));
+    const QString link = folder.filePath(QStringLiteral("reader-link"));
     WriteSettings("[Interface]\r\nPort=" + link.toUtf8() + "\r\nBaudrate=57600\r\n");
     Open();
     ASSERT_EQ(dialog->serialLink.connected, 0);
-    ASSERT_EQ(presenter.shown.size(), 1u);
     ASSERT_TRUE(QFile::link(SlavePath(), link));
 
-    const DialogSighting sighting = RunSettings({"ttyX9", "110", IDCANCEL});
+    ASSERT_TRUE(RunSettings("ttyX9", "110", IDCANCEL));
 
-    ASSERT_TRUE(sighting.shown);
     EXPECT_EQ(dialog->serialLink.portName, link);
     EXPECT_EQ(dialog->serialLink.baudRate, 57600);
-    EXPECT_EQ(dialog->serialLink.connected, 1);
-    EXPECT_EQ(presenter.shown.size(), 1u);
-    EXPECT_EQ(Exchange(*reader, QStringLiteral("RUID\r")), "E0040150\r\n");
+    EXPECT_EQ(presenter.shown.size(), 1u) << "only the first open's";
+    EXPECT_EQ(Uid(), "E0040150\r\n");
 }
 
 TEST_F(InterfaceSettingsTest, FailedCloseSkipsTheDialogAndKeepsTheOldPortWorking)
 {
     WriteReaderSettings();
     Open();
-    ASSERT_EQ(dialog->serialLink.connected, 1);
     const SerialDevice* before = dialog->serialLink.portHandle.get();
     dialog->serialLink.portHandle->FailNextClose();
 
-    const DialogSighting sighting = RunSettings();
+    EXPECT_FALSE(RunSettings());
 
-    EXPECT_FALSE(sighting.shown);
-    ASSERT_EQ(presenter.shown.size(), 1u);
-    EXPECT_EQ(presenter.shown[0].text, QStringLiteral("Can't close COM Port."));
+    ASSERT_EQ(MessagesShown(), QStringList{"Can't close COM Port."});
     EXPECT_EQ(presenter.shown[0].title, QStringLiteral("Error"));
     EXPECT_EQ(presenter.shown[0].type & MB_ICONMASK, MB_ICONERROR);
     EXPECT_EQ(dialog->serialLink.connected, 1);
     EXPECT_EQ(dialog->serialLink.portHandle.get(), before);
-    EXPECT_EQ(Exchange(*reader, QStringLiteral("RUID\r")), "E0040150\r\n");
+    EXPECT_EQ(Uid(), "E0040150\r\n");
 }
 
 TEST_F(InterfaceSettingsTest, FieldThatFailsTheTakeOverStillLetsThePortChangeAndKeepsTypedText)
@@ -203,13 +151,13 @@ TEST_F(InterfaceSettingsTest, FieldThatFailsTheTakeOverStillLetsThePortChangeAnd
     Open();
     Type(PageField(2), QStringLiteral("1122"));
 
-    const DialogSighting sighting = RunSettings({QString(), QStringLiteral("1"), IDCANCEL});
+    ASSERT_TRUE(RunSettings({}, QStringLiteral("1"), IDCANCEL));
 
-    EXPECT_TRUE(sighting.shown);
-    EXPECT_EQ(sighting.baudTyped, QStringLiteral("1")) << "no completion to 110";
-    ASSERT_EQ(presenter.shown.size(), 1u) << "the length message, once";
+    EXPECT_EQ(typedBaud, QStringLiteral("1")) << "no completion to 110";
+    EXPECT_EQ(presenter.shown.size(), 1u) << "the length message, once";
     EXPECT_EQ(dialog->serialLink.connected, 1);
-    EXPECT_NE(dialog->serialLink.portHandle, nullptr);
     EXPECT_EQ(Text(PageField(2)), QStringLiteral("1122"));
     EXPECT_EQ(Text(PageField(1)), QStringLiteral("0123456789ABCDEF0"));
 }
+
+} // namespace

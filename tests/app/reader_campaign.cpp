@@ -10,12 +10,19 @@
 #include "transponder/page_row_table.h"
 
 #include <QTest>
-#include <array>
 #include <random>
 
 namespace {
 
-enum class Operation { Read, Write, Lock };
+struct Operation
+{
+    int button;
+    QByteArray command; // followed by the page number and, but for a write, CR
+};
+
+const Operation kRead{ControlId::kReadButton, "RD "};
+const Operation kWrite{ControlId::kWriteButton, "WD "};
+const Operation kLock{ControlId::kLockButton, "LD "};
 
 class Campaign
 {
@@ -29,34 +36,23 @@ public:
     {
         reader.ClearReceivedBytes();
         reader.Configure([this](ReaderEmulator& emulator) { Shuffle(emulator); });
-        const Operation operation =
-            Pick<Operation>({Operation::Read, Operation::Read, Operation::Write, Operation::Write,
-                             Operation::Lock});
-        std::array<bool, kPageCount> selected{};
-        for (std::size_t index = 0; index < selected.size(); ++index) {
-            selected[index] = Chance(0.3);
-            PageRow& row = window.pageRows.rows[index];
-            row.selected = selected[index] ? 1 : 0;
-            if (operation == Operation::Write)
-                row.text = Chance(0.1) ? RandomHex(15) : RandomHex(16);
+        const Operation& operation = *Pick({&kRead, &kRead, &kWrite, &kWrite, &kLock});
+        for (PageRow& row : window.pageRows.rows) {
+            row.selected = Chance(0.3) ? 1 : 0;
+            if (&operation == &kWrite)
+                row.text = RandomHex(Chance(0.1) ? 15 : 16);
         }
         window.UpdateData(false);
-        Click(operation == Operation::Read    ? ControlId::kReadButton
-              : operation == Operation::Write ? ControlId::kWriteButton
-                                              : ControlId::kLockButton);
+        Click(operation.button);
         ++result.runs;
-        // A lock run leaves the fields of pages it did not try as they were.
+        // Only pages the run sent a command for count: a lock run leaves the others as they were.
         const QByteArray sent = reader.ReceivedBytes();
-        for (std::size_t index = 0; index < selected.size(); ++index) {
-            const int page = static_cast<int>(index) + 1;
-            const QByteArray command = (operation == Operation::Read    ? "RD "
-                                        : operation == Operation::Write ? "WD "
-                                                                        : "LD ") +
-                                       QByteArray::number(page) +
-                                       (operation == Operation::Write ? " " : "\r");
+        for (int page = 1; page <= kPageCount; ++page) {
+            const QByteArray command =
+                operation.command + QByteArray::number(page) + (&operation == &kWrite ? ' ' : '\r');
             if (sent.contains(command) &&
-                window.pageFields.InPageOrder()[index]->backgroundColor == kColourGreen)
-                CheckGreenPage(operation, page, result);
+                window.pageFields.InPageOrder()[page - 1]->backgroundColor == kColourGreen)
+                CheckGreenPage(&operation == &kLock, page, result);
         }
     }
 
@@ -95,10 +91,9 @@ private:
         if (Chance(0.05))
             faults.silentPage = Between(1, kPageCount);
         emulator.SetFaults(faults);
-        for (int page = 1; page <= kPageCount; ++page) {
+        for (int page = 1; page <= kPageCount; ++page)
             if (Chance(0.1))
                 emulator.SetLocked(page, !emulator.IsLocked(page));
-        }
     }
 
     // Clicks where the operator would: the widget found at the control's centre.
@@ -110,7 +105,7 @@ private:
         QTest::mouseClick(found, Qt::LeftButton, {}, found->mapFrom(client, centre));
     }
 
-    void CheckGreenPage(Operation operation, int page, CampaignResult& result)
+    void CheckGreenPage(bool lockRun, int page, CampaignResult& result)
     {
         ++result.greenPages;
         const QString shown = WidgetText(window.GetDlgItem(kPageRows[page - 1].fieldId));
@@ -124,13 +119,12 @@ private:
                     .toUpper());
             locked = emulator.IsLocked(page);
         });
-        const bool holds = operation == Operation::Lock ? locked : shown.toUpper() == held;
-        if (!holds)
-            result.violations.append(
-                QStringLiteral("run %1: P%2 green showing \"%3\", reader holds %4%5")
-                    .arg(result.runs)
-                    .arg(page)
-                    .arg(shown, held, locked ? " (locked)" : ""));
+        if (lockRun ? !locked : shown.toUpper() != held)
+            result.violations.append(QStringLiteral("run %1: P%2 green showing \"%3\", reader "
+                                                    "holds %4%5")
+                                         .arg(result.runs)
+                                         .arg(page)
+                                         .arg(shown, held, locked ? " (locked)" : ""));
     }
 
     COrvaneDlg& window;

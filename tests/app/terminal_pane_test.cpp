@@ -7,29 +7,6 @@
 
 namespace {
 
-TEST(TerminalPaneTest, KeepFirstLinesCutsAfterTheLastKeptLineEnd)
-{
-    struct Case
-    {
-        const char* text;
-        int maxLines;
-        const char* kept;
-    };
-    const Case cases[] = {
-        {"a\r\nb\r\nc\r\n", 2, "a\r\nb\r\n"},
-        {"a\r\nb\r\n", 5, "a\r\nb\r\n"},
-        {"a\r\nunfinished", 1, "a\r\n"},
-        {"no end", 1, "no end"},
-        {"a\r\n", 0, ""},
-        {"\r\n\r\n\r\n", 2, "\r\n\r\n"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(KeepFirstLines(QString::fromLatin1(c.text), c.maxLines),
-                  QString::fromLatin1(c.kept));
-    }
-}
-
 TEST(TerminalPaneTest, BatchesGoOnTopNewestFirstAndTheFieldAndTextStayBoundedAlike)
 {
     TerminalPane pane;
@@ -38,10 +15,9 @@ TEST(TerminalPaneTest, BatchesGoOnTopNewestFirstAndTheFieldAndTextStayBoundedAli
     pane.outputText = QStringLiteral("old\r\n");
     field.setPlainText(QStringLiteral("old\n"));
 
-    constexpr int kBatches = 7;
     const int batchLines = TerminalPane::kMaxOutputLines / 3;
     int next = 0;
-    for (int batch = 0; batch < kBatches; ++batch) {
+    for (int batch = 0; batch < 7; ++batch) {
         QStringList lines;
         for (int i = 0; i < batchLines; ++i)
             lines.append(QStringLiteral("L%1\r\n").arg(next++));

@@ -1,0 +1,230 @@
+// The real tool on an X server (Xvfb) against the simulated reader, driven with real pointer input
+// (xdotool) and read from the screen and the settings file it leaves.
+//   xvfb-run -a tool_on_x_server_test
+// With WINDOW_PICTURE=<file.png>, OperatorSessionOnScreen also saves the window's picture there.
+#include "framework/cdialog_ex.h"
+#include "framework/dialog_ids.h"
+#include "platform/profile_file.h"
+#include "platform/serial_device.h"
+#include "resources/command_ids.h"
+#include "resources/control_ids.h"
+#include "resources/interface_dialog_template.h"
+#include "resources/main_dialog_template.h"
+#include "transponder/page_row_table.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <optional>
+
+namespace {
+
+using namespace ControlId;
+constexpr int kWaitMs = 30000;
+
+// Runs xdotool; returns the first line it printed, nothing when it failed.
+std::optional<QByteArray> XdoTool(const QStringList& arguments)
+{
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), arguments);
+    if (!xdotool.waitForFinished(kWaitMs) || xdotool.exitStatus() != QProcess::NormalExit ||
+        xdotool.exitCode() != 0)
+        return std::nullopt;
+    return xdotool.readAllStandardOutput().split('\n').first().trimmed();
+}
+
+// A place in a control, in its window's coordinates.
+QPoint Place(const CDialogEx& dialog, int id, QPointF where = {0.5, 0.5})
+{
+    const QWidget* control = dialog.GetDlgItem(id);
+    const QPoint inControl(int(control->width() * where.x()), int(control->height() * where.y()));
+    return control->mapTo(dialog.GetSafeWidget(), inControl);
+}
+
+class ToolOnXServer : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // Hidden, so that they take none of the clicks meant for the tool.
+        for (CDialogEx* layout : {&main, &settings}) {
+            ASSERT_TRUE(layout->Create());
+            layout->GetSafeWidget()->hide();
+        }
+        ASSERT_TRUE(folder.isValid());
+        port = folder.filePath(QStringLiteral("ttyREADER"));
+        reader.start(QStringLiteral(READER_SIM), {QStringLiteral("--link"), port});
+        ASSERT_TRUE(reader.waitForReadyRead(kWaitMs));
+    }
+
+    void TearDown() override
+    {
+        for (QProcess* process : {&tool, &reader}) {
+            process->kill();
+            process->waitForFinished(kWaitMs);
+        }
+    }
+
+    // Starts the tool on these settings after the port's; true once its window is up.
+    bool Start(const QByteArray& settings = {})
+    {
+        QFile file(folder.filePath(QStringLiteral("Orvane.ini")));
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write("[Interface]\nPort=" + port.toUtf8() + "\nBaudrate=9600\n" + settings) < 0)
+            return false;
+        file.close();
+        tool.setWorkingDirectory(folder.path());
+        tool.start(QStringLiteral(ORVANE_TOOL));
+        window = FindWindow(QStringLiteral("^Orvane$")).value_or(QByteArray());
+        return !window.isEmpty();
+    }
+
+    // A visible window of the tool whose title matches `title`; with `wait`, once there is one.
+    std::optional<QByteArray> FindWindow(const QString& title, bool wait = true) const
+    {
+        QStringList arguments{
+            "search", "--all", "--onlyvisible", "--pid", QString::number(tool.processId()),
+            "--name", title};
+        if (wait)
+            arguments.insert(1, QStringLiteral("--sync"));
+        return XdoTool(arguments);
+    }
+
+    static bool Click(const QByteArray& inWindow, QPoint point)
+    {
+        return XdoTool({"mousemove", "--window", inWindow, QString::number(point.x()),
+                        QString::number(point.y()), "click", "1"})
+            .has_value();
+    }
+
+    // Clicks the menu title that holds the command, then the command in the opened menu.
+    bool Choose(int commandId)
+    {
+        QAction* entry = main.GetMenu()->FindCommand(commandId);
+        QMenuBar* bar = main.GetSafeWidget()->MenuBar();
+        for (QAction* title : bar->actions()) {
+            if (title->menu() == nullptr || !title->menu()->actions().contains(entry))
+                continue;
+            const QRect titleRect = bar->actionGeometry(title);
+            const QPoint menuCorner = bar->mapTo(main.GetSafeWidget(), titleRect.bottomLeft());
+            return Click(window, bar->mapTo(main.GetSafeWidget(), titleRect.center())) &&
+                   Click(window,
+                         menuCorner + QPoint(0, 1) + title->menu()->actionGeometry(entry).center());
+        }
+        return false;
+    }
+
+    // Grabs the window from the screen until `shows` holds for the picture (a failure when it
+    // never does); returns the last picture.
+    QImage ScreenWhen(const char* what, const std::function<bool(const QImage&)>& shows) const
+    {
+        QImage shot;
+        if (!QTest::qWaitFor(
+                [&] {
+                    shot = QGuiApplication::primaryScreen()
+                               ->grabWindow(window.toULongLong())
+                               .toImage();
+                    return shows(shot);
+                },
+                kWaitMs))
+            ADD_FAILURE() << "the screen never showed " << what;
+        return shot;
+    }
+
+    QTemporaryDir folder;
+    QString port;
+    QProcess reader;
+    QProcess tool;
+    QByteArray window;
+    // The same templates laid out on the same display give the places in the tool's windows.
+    CDialogEx main{MainDialogTemplate()};
+    CDialogEx settings{InterfaceDialogTemplate()};
+};
+
+// An operator's session: Interface > Settings and OK, Terminal > Show and Send, where the page
+// fields show white, the labels and the backdrop black and the answer to "TOR" in the terminal;
+// then P5 ticked and read turns it green.
+TEST_F(ToolOnXServer, OperatorSessionOnScreen)
+{
+    QByteArray data = "[Data]\nCarrierIDLength=4\nCarrierID=0A0B0C0D\nUID=E0040100\n";
+    for (int page = 1; page <= 17; ++page)
+        data += "SelectP" + QByteArray::number(page) + (page <= 4 ? "=1\nP" : "=0\nP") +
+                QByteArray::number(page) + "=" + QByteArray::number(page % 16, 16).toUpper() +
+                "0000123456789AB\n";
+    ASSERT_TRUE(Start(data + "[Terminal]\nSend=TOR\n"));
+    ASSERT_TRUE(Choose(CommandId::kInterfaceSettings));
+    const std::optional<QByteArray> dialogWindow = FindWindow(QStringLiteral("^Interface$"));
+    ASSERT_TRUE(dialogWindow);
+    ASSERT_TRUE(Click(*dialogWindow, Place(settings, IDOK)));
+    // Later clicks must not land on the dialog while it is still mapped.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !FindWindow(QStringLiteral("^Interface$"), false); },
+                                kWaitMs));
+    ASSERT_TRUE(Choose(CommandId::kTerminalShow));
+    // The send button is outside the narrow window.
+    ScreenWhen("the terminal column", [](const QImage& shot) { return shot.width() >= 874; });
+    ASSERT_TRUE(Click(window, Place(main, kSendButton)));
+
+    const QPoint answer = Place(main, kTerminalOutput, {0, 0});
+    const QImage shot = ScreenWhen("the answer in the terminal", [&](const QImage& shot) {
+        for (int x = 4; x < 40; ++x)
+            for (int y = 4; y < 16; ++y)
+                if (shot.width() >= 874 && shot.pixelColor(answer + QPoint(x, y)) != Qt::white)
+                    return true;
+        return false;
+    });
+    const auto at = [&](int id, QPointF where) { return shot.pixelColor(Place(main, id, where)); };
+    EXPECT_EQ(at(kPageRows[0].fieldId, {0.97, 0.5}), Qt::white);
+    EXPECT_EQ(at(kPageRows[16].fieldId, {0.97, 0.5}), Qt::white);
+    EXPECT_EQ(at(kPageRows[8].descriptionLabelId, {0.98, 0.9}), Qt::black);
+    EXPECT_EQ(at(kCarrierIdLengthLabel, {0.05, 0.1}), Qt::black);
+    const QWidget* client = main.GetSafeWidget()->ClientArea();
+    EXPECT_EQ(shot.pixelColor(client->mapTo(main.GetSafeWidget(), QPoint(655, 380))), Qt::black);
+    if (const QString picture = qEnvironmentVariable("WINDOW_PICTURE"); !picture.isEmpty()) {
+        EXPECT_TRUE(shot.save(picture));
+    }
+
+    ASSERT_TRUE(Click(window, Place(main, kPageRows[4].checkBoxId)));
+    ASSERT_TRUE(Click(window, Place(main, kReadButton)));
+    const QPoint p5 = Place(main, kPageRows[4].fieldId, {0.97, 0.2});
+    ScreenWhen("P5 green", [&](const QImage& shot) { return shot.pixelColor(p5) == Qt::green; });
+}
+
+// SIGTERM, SIGHUP and SIGINT end the tool as the close box does, also while a box is open: exit
+// status 0, the settings written with the operator's change, the port free again.
+TEST_F(ToolOnXServer, StopSignalsEndItLikeTheCloseBoxWithABoxOpen)
+{
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(sigabbrev_np(signal));
+        ASSERT_TRUE(Start("[Data]\nFormat=0\n"));
+        ASSERT_TRUE(Click(window, Place(main, kAsciiBox)));
+        ASSERT_TRUE(Choose(CommandId::kInfo));
+        // The About box is up, so the tool has handled the click on the ASCII box before it.
+        ASSERT_TRUE(FindWindow(QStringLiteral("^Info")));
+
+        ASSERT_EQ(::kill(static_cast<pid_t>(tool.processId()), signal), 0);
+        ASSERT_TRUE(tool.waitForFinished(kWaitMs));
+        EXPECT_EQ(tool.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(tool.exitCode(), 0);
+        EXPECT_EQ(ProfileFile::ReadString(folder.filePath(QStringLiteral("Orvane.ini")),
+                                          QStringLiteral("Data"), QStringLiteral("Format")),
+                  QStringLiteral("1"));
+        EXPECT_NE(SerialDevice::Open(port), nullptr);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
