@@ -7,26 +7,21 @@
 TEST(DeviceViewer, ChoosesTheFirstInstalledViewerElseTheOpenerOnTheDeviceFolder)
 {
     using Command = DeviceViewer::Command;
-    const struct
-    {
-        QStringList installed;
-        bool serialFolderExists;
-        std::optional<Command> expected;
-    } cases[] = {
-        {{"hardinfo", "xdg-open"}, true, Command{"/usr/bin/hardinfo", {}}},
-        {{"lshw-gtk", "kinfocenter"}, true, Command{"/usr/bin/kinfocenter", {}}},
+    const std::tuple<QStringList, bool, std::optional<Command>> cases[] = {
+        // installed programs, whether /dev/serial/by-id exists, the command chosen
+        {{"lshw-gtk", "kinfocenter", "xdg-open"}, true, Command{"/usr/bin/kinfocenter", {}}},
         {{"xdg-open"}, true, Command{"/usr/bin/xdg-open", {"/dev/serial/by-id"}}},
         {{"xdg-open"}, false, Command{"/usr/bin/xdg-open", {"/dev"}}},
         {{}, true, std::nullopt},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.installed.join(' ').toStdString());
+    for (const auto& [installed, byIdExists, expected] : cases) {
+        SCOPED_TRACE(installed.join(' ').toStdString());
         const auto findProgram = [&](const QString& name) {
-            return c.installed.contains(name) ? "/usr/bin/" + name : QString();
+            return installed.contains(name) ? "/usr/bin/" + name : QString();
         };
         const auto folderExists = [&](const QString& path) {
-            return c.serialFolderExists && path == "/dev/serial/by-id";
+            return byIdExists && path == "/dev/serial/by-id";
         };
-        EXPECT_EQ(DeviceViewer::ChooseCommand(findProgram, folderExists), c.expected);
+        EXPECT_EQ(DeviceViewer::ChooseCommand(findProgram, folderExists), expected);
     }
 }

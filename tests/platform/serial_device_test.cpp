@@ -8,13 +8,6 @@
 #include <termios.h>
 #include <unistd.h>
 
-TEST(SerialDevice, BareNamesAreLookedUpInTheDeviceFolder)
-{
-    EXPECT_EQ(SerialDevice::DevicePath(QStringLiteral("ttyUSB0")), QStringLiteral("/dev/ttyUSB0"));
-    EXPECT_EQ(SerialDevice::DevicePath(QStringLiteral("/tmp/reader")),
-              QStringLiteral("/tmp/reader"));
-}
-
 TEST(SerialDevice, UucpLockOfAnotherLiveProcessKeepsThePortClosed)
 {
     PtyPair pty;
@@ -63,15 +56,12 @@ TEST(SerialDevice, AppliedSettingsAreInForceOnTheDeviceAndRefusedOnesChangeNothi
 
 TEST(SerialDevice, DriverRateWithinTwoPercentOfTheRequestIsCloseEnough)
 {
-    const struct
-    {
-        std::uint32_t requested;
-        std::uint32_t actual;
-        bool closeEnough;
-    } cases[] = {
-        {115200, 117504, true},    {115200, 117505, false}, {4000000, 3920000, true},
-        {4000000, 3919999, false}, {14400, 0, false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(IsCloseEnoughLineSpeed(c.requested, c.actual), c.closeEnough) << c.actual;
+    for (const auto& [requested, actual, closeEnough] :
+         std::initializer_list<std::tuple<std::uint32_t, std::uint32_t, bool>>{
+             {115200, 117504, true},
+             {115200, 117505, false},
+             {4000000, 3920000, true},
+             {4000000, 3919999, false},
+             {14400, 0, false}})
+        EXPECT_EQ(IsCloseEnoughLineSpeed(requested, actual), closeEnough) << actual;
 }

@@ -18,8 +18,6 @@ TEST(WakeSignal, EndsABlockedDeviceWaitAndStaysPendingUntilCleared)
     signaller.join();
     EXPECT_EQ(device->WaitForInputOrWake(wake), InputState::Woken);
     wake.Clear();
-    ASSERT_TRUE(pty.Write("x"));
-    EXPECT_EQ(device->WaitForInputOrWake(wake), InputState::Readable);
     pty.Vanish();
-    EXPECT_EQ(device->WaitForInputOrWake(wake), InputState::HungUp);
+    EXPECT_EQ(device->WaitForInputOrWake(wake), InputState::HungUp) << "cleared, it wakes no more";
 }
