@@ -13,23 +13,20 @@ TEST(SerialDevice, UucpLockOfAnotherLiveProcessKeepsThePortClosed)
     PtyPair pty;
     QFile lock(QStringLiteral("/run/lock/LCK..") + QFileInfo(pty.SlavePath()).fileName());
     const int parent = static_cast<int>(::getppid());
-    const struct
-    {
-        QByteArray contents;
-        bool opens;
-    } cases[] = {
+    const std::pair<QByteArray, bool> cases[] = {
+        // the lock file, whether the port opens
         {QByteArray::number(parent).rightJustified(10) + '\n', false},              // ascii
         {QByteArray(reinterpret_cast<const char*>(&parent), sizeof parent), false}, // binary
         {"2147483647\n", true},                        // its process is gone
         {QByteArray::number(::getpid()) + '\n', true}, // this process's own
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.contents.toHex().toStdString());
+    for (const auto& [contents, opens] : cases) {
+        SCOPED_TRACE(contents.toHex().toStdString());
         if (!lock.open(QIODevice::WriteOnly | QIODevice::Truncate))
             GTEST_SKIP() << "no UUCP lock folder to write to";
-        lock.write(c.contents);
+        lock.write(contents);
         lock.close();
-        EXPECT_EQ(SerialDevice::Open(pty.SlavePath()) != nullptr, c.opens);
+        EXPECT_EQ(SerialDevice::Open(pty.SlavePath()) != nullptr, opens);
     }
     lock.remove();
 }

@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
-#include <optional>
 #include <thread>
 #include <unistd.h>
 
@@ -21,37 +20,21 @@ char ThreadState(pid_t thread)
     return nameEnd > 0 && nameEnd + 2 < text.size() ? text[nameEnd + 2] : '?';
 }
 
-class ReceiveThreadTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        device = SerialDevice::Open(pty.SlavePath());
-        ASSERT_TRUE(device && device->ApplyLineSettings(MakeReaderLineSettings()));
-    }
-
-    void TearDown() override { thread.Stop(); }
-
-    // Sends bytes and waits for the line event they cause; returns the published line.
-    QByteArray SendLine(const QByteArray& bytes)
-    {
-        thread.DiscardReceived(device.get());
-        if (!pty.Write(bytes))
-            return "<not written>";
-        const std::optional<CompletedLine> line = thread.AwaitLine(kGenerousWait);
-        return line ? line->bytes : QByteArray("<no line event>");
-    }
-
-    PtyPair pty;
-    std::unique_ptr<SerialDevice> device;
-    ReceiveThread thread;
-};
-
 } // namespace
 
-TEST_F(ReceiveThreadTest, StopReturnsWithoutAThreadOrWhileBytesKeepArriving)
+TEST(ReceiveThread, StopsWhileBytesKeepArrivingAndAfterAHangUpReportsItOnceAndSleeps)
 {
-    thread.Stop();
+    PtyPair pty;
+    std::unique_ptr<SerialDevice> device = SerialDevice::Open(pty.SlavePath());
+    ASSERT_TRUE(device && device->ApplyLineSettings(MakeReaderLineSettings()));
+    ReceiveThread thread;
+    std::atomic<pid_t> worker{0};
+    std::atomic<int> hangUps{0};
+    thread.SetHangUpWake([&] {
+        worker = ::gettid();
+        ++hangUps;
+    });
+    thread.Stop(); // without a thread
     thread.Start(device.get());
     std::atomic<bool> flooding{true};
     std::thread flood([&] {
@@ -66,23 +49,13 @@ TEST_F(ReceiveThreadTest, StopReturnsWithoutAThreadOrWhileBytesKeepArriving)
     EXPECT_FALSE(thread.IsRunning());
     flooding = false;
     flood.join();
+
     device->Purge();
-    thread.Start(device.get());
-    EXPECT_EQ(SendLine("ACK\r"), "ACK\r\n") << "a stopped thread starts again";
-}
-
-TEST_F(ReceiveThreadTest, VanishedDeviceIsReportedOnceThenSleepsUntilTheStop)
-{
-    std::atomic<pid_t> worker{0};
-    std::atomic<int> hangUps{0};
-    thread.SetHangUpWake([&] {
-        worker = ::gettid();
-        ++hangUps;
-    });
-    thread.Start(device.get());
-    EXPECT_EQ(SendLine("ACK\r"), "ACK\r\n");
+    thread.Start(device.get()); // a stopped thread starts again
+    thread.DiscardReceived(device.get());
+    ASSERT_TRUE(pty.Write("ACK\r"));
+    EXPECT_EQ(thread.AwaitLine(kGenerousWait).value_or(CompletedLine{}).bytes, "ACK\r\n");
     pty.Vanish();
-
     // A worker that kept polling the hung-up device would always be running, never asleep.
     ASSERT_TRUE(WaitUntil([&] { return worker != 0 && ThreadState(worker) == 'S'; }));
     EXPECT_EQ(hangUps, 1);

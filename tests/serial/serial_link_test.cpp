@@ -3,7 +3,6 @@
 #include "platform/number_parsing.h"
 #include "platform/serial_error_mask.h"
 #include "resources/interface_dialog_template.h"
-#include "support/bound_by_file_modes.h"
 #include "support/link_exchange.h"
 #include "support/port_holder_process.h"
 #include "support/pty_pair.h"
@@ -11,7 +10,6 @@
 #include "support/recording_link_error_reporter.h"
 
 #include <fcntl.h>
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -56,21 +54,18 @@ TEST_F(SerialLinkTest, PortsThatCannotBeOpenedAreReportedWithTheReasonAndLeaveNo
     ASSERT_TRUE(otherProgram.IsHolding());
     const QByteArray waiting = "0123456789ABCDEF\rwaiting";
     ASSERT_TRUE(otherPort.Write(waiting));
-    const struct
-    {
-        QString name;
-        QString reason; // the second line, or how it begins; empty: no second line
-    } cases[] = {
+    // A port, and the second line of its message or how it begins (empty: no second line).
+    const std::pair<QString, QString> cases[] = {
         {QStringLiteral("ttyOrvaneMissing7"), QStringLiteral("There is no such device")},
         {QString(), QString()}, // "/dev/", not a terminal
         {SlavePath(), QStringLiteral("Another program is using the device.")},
         {otherPort.SlavePath(), QStringLiteral("Another program is using the device: sh (%1).")
                                     .arg(otherProgram.ProcessId())},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name.toStdString());
+    for (const auto& [name, reason] : cases) {
+        SCOPED_TRACE(name.toStdString());
         reporter.shown.clear();
-        link.portName = c.name;
+        link.portName = name;
         link.connected = 1;
         link.ConnectPort(reporter);
         EXPECT_EQ(link.connected, 0);
@@ -78,9 +73,9 @@ TEST_F(SerialLinkTest, PortsThatCannotBeOpenedAreReportedWithTheReasonAndLeaveNo
         EXPECT_FALSE(link.receiveThread.IsRunning());
         ASSERT_EQ(reporter.shown.size(), 1);
         const QStringList lines = reporter.shown[0].split(QLatin1Char('\n'));
-        EXPECT_EQ(lines[0], c.name + QStringLiteral(" could not be opened!"));
-        EXPECT_EQ(lines.size(), c.reason.isEmpty() ? 1 : 2);
-        EXPECT_TRUE(lines.last().startsWith(c.reason)) << lines.last().toStdString();
+        EXPECT_EQ(lines[0], name + QStringLiteral(" could not be opened!"));
+        EXPECT_EQ(lines.size(), reason.isEmpty() ? 1 : 2);
+        EXPECT_TRUE(lines.last().startsWith(reason)) << lines.last().toStdString();
     }
     // The refused opens left every byte to the holder.
     ::close(KeepOpenWithBytesWaiting(otherPort.SlavePath(), waiting.size()));
@@ -89,21 +84,6 @@ TEST_F(SerialLinkTest, PortsThatCannotBeOpenedAreReportedWithTheReasonAndLeaveNo
     link.portName = SlavePath();
     link.ConnectPort(reporter);
     EXPECT_EQ(link.connected, 1);
-}
-
-TEST_F(SerialLinkTest, PortWhoseModeKeepsTheUserOutNamesItsGroup)
-{
-    const group* dialout = ::getgrnam("dialout");
-    if (::geteuid() != 0 || dialout == nullptr)
-        GTEST_SKIP() << "needs root to give the port to the group 'dialout'";
-    const QByteArray slave = SlavePath().toLocal8Bit();
-    ASSERT_EQ(::chown(slave.constData(), static_cast<uid_t>(-1), dialout->gr_gid), 0);
-    ASSERT_EQ(::chmod(slave.constData(), 0), 0);
-    RunBoundByFileModes([&] { link.ConnectPort(reporter); });
-    EXPECT_EQ(reporter.shown, QStringList{SlavePath() + " could not be opened!\nPermission denied: "
-                                                        "the device belongs to the group 'dialout' "
-                                                        "and you are not in it; add yourself to "
-                                                        "the group 'dialout' and log in again."});
 }
 
 TEST_F(SerialLinkTest, OpenDiscardsBytesThatWaitedBeforeItAndEachCodeUnitGoesOutAsItsLowByte)

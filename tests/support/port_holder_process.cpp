@@ -1,9 +1,6 @@
 #include "support/port_holder_process.h"
 
-#include "support/wait_until.h"
-
 #include <csignal>
-#include <poll.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -26,10 +23,9 @@ PortHolderProcess::PortHolderProcess(const QString& devicePath)
     }
     ::close(ends[1]);
     channel = ends[0];
+    // A shell that could not open the device ends at once: the read then finds the end.
     char mark[5] = {};
-    pollfd entry{channel, POLLIN, 0};
-    holding = process > 0 && ::poll(&entry, 1, static_cast<int>(kGenerousWait.count())) > 0 &&
-              ::read(channel, mark, sizeof mark) == sizeof mark;
+    holding = process > 0 && ::read(channel, mark, sizeof mark) == sizeof mark;
 }
 
 PortHolderProcess::~PortHolderProcess()

@@ -17,8 +17,6 @@ protected:
         slavePath = reader->SlavePath();
     }
 
-    void TearDown() override { reader.reset(); }
-
     virtual PtyServerOptions ServerOptions() const { return {}; }
 
     const QString& SlavePath() const { return slavePath; }
