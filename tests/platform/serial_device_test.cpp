@@ -8,35 +8,25 @@
 #include <termios.h>
 #include <unistd.h>
 
-TEST(SerialDevice, BareNamesAreLookedUpInTheDeviceFolder)
-{
-    EXPECT_EQ(SerialDevice::DevicePath(QStringLiteral("ttyUSB0")), QStringLiteral("/dev/ttyUSB0"));
-    EXPECT_EQ(SerialDevice::DevicePath(QStringLiteral("/tmp/reader")),
-              QStringLiteral("/tmp/reader"));
-}
-
 TEST(SerialDevice, UucpLockOfAnotherLiveProcessKeepsThePortClosed)
 {
     PtyPair pty;
     QFile lock(QStringLiteral("/run/lock/LCK..") + QFileInfo(pty.SlavePath()).fileName());
     const int parent = static_cast<int>(::getppid());
-    const struct
-    {
-        QByteArray contents;
-        bool opens;
-    } cases[] = {
+    const std::pair<QByteArray, bool> cases[] = {
+        // the lock file, whether the port opens
         {QByteArray::number(parent).rightJustified(10) + '\n', false},              // ascii
         {QByteArray(reinterpret_cast<const char*>(&parent), sizeof parent), false}, // binary
         {"2147483647\n", true},                        // its process is gone
         {QByteArray::number(::getpid()) + '\n', true}, // this process's own
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.contents.toHex().toStdString());
+    for (const auto& [contents, opens] : cases) {
+        SCOPED_TRACE(contents.toHex().toStdString());
         if (!lock.open(QIODevice::WriteOnly | QIODevice::Truncate))
             GTEST_SKIP() << "no UUCP lock folder to write to";
-        lock.write(c.contents);
+        lock.write(contents);
         lock.close();
-        EXPECT_EQ(SerialDevice::Open(pty.SlavePath()) != nullptr, c.opens);
+        EXPECT_EQ(SerialDevice::Open(pty.SlavePath()) != nullptr, opens);
     }
     lock.remove();
 }
@@ -63,15 +53,12 @@ TEST(SerialDevice, AppliedSettingsAreInForceOnTheDeviceAndRefusedOnesChangeNothi
 
 TEST(SerialDevice, DriverRateWithinTwoPercentOfTheRequestIsCloseEnough)
 {
-    const struct
-    {
-        std::uint32_t requested;
-        std::uint32_t actual;
-        bool closeEnough;
-    } cases[] = {
-        {115200, 117504, true},    {115200, 117505, false}, {4000000, 3920000, true},
-        {4000000, 3919999, false}, {14400, 0, false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(IsCloseEnoughLineSpeed(c.requested, c.actual), c.closeEnough) << c.actual;
+    for (const auto& [requested, actual, closeEnough] :
+         std::initializer_list<std::tuple<std::uint32_t, std::uint32_t, bool>>{
+             {115200, 117504, true},
+             {115200, 117505, false},
+             {4000000, 3920000, true},
+             {4000000, 3919999, false},
+             {14400, 0, false}})
+        EXPECT_EQ(IsCloseEnoughLineSpeed(requested, actual), closeEnough) << actual;
 }

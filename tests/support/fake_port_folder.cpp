@@ -18,8 +18,3 @@ bool FakePortFolder::AddTerminal(const QString& name, const QString& target, boo
         return false;
     return target.isEmpty() || QFile::link(target, roots.deviceDirectory + QLatin1Char('/') + name);
 }
-
-bool FakePortFolder::AddIdentityLink(const QString& name, const QString& target)
-{
-    return QFile::link(target, roots.serialById + QLatin1Char('/') + name);
-}

@@ -17,8 +17,6 @@ public:
     // A terminal, backed by a device or not (as virtual consoles are), its node a link to target
     // (no node when target is empty).
     bool AddTerminal(const QString& name, const QString& target, bool backed = true);
-    // A stable identity link to target.
-    bool AddIdentityLink(const QString& name, const QString& target);
 
 private:
     QTemporaryDir folder;

@@ -1,9 +1,7 @@
 #include "support/pty_pair.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
-#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -22,26 +20,9 @@ PtyPair::PtyPair()
     ::tcsetattr(master, TCSANOW, &attributes);
 }
 
-PtyPair::~PtyPair()
+bool PtyPair::Write(const QByteArray& bytes)
 {
-    Vanish();
-}
-
-bool PtyPair::Write(const QByteArray& bytes, std::chrono::milliseconds bound)
-{
-    qsizetype sent = 0;
-    while (sent < bytes.size()) {
-        pollfd entry{master, POLLOUT, 0};
-        if (::poll(&entry, 1, static_cast<int>(bound.count())) <= 0 || !(entry.revents & POLLOUT))
-            return false;
-        const ssize_t count = ::write(master, bytes.constData() + sent, bytes.size() - sent);
-        if (count < 0 && errno == EAGAIN)
-            continue;
-        if (count <= 0)
-            return false;
-        sent += count;
-    }
-    return true;
+    return ::write(master, bytes.constData(), bytes.size()) == bytes.size();
 }
 
 void PtyPair::Vanish()

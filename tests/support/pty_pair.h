@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <chrono>
 
 // A raw pseudo-terminal whose master end the test drives by hand. Only the master is held here, as
 // a reader would: the client's side is open only while a client has it open.
@@ -10,7 +9,7 @@ class PtyPair
 {
 public:
     PtyPair();
-    ~PtyPair();
+    ~PtyPair() { Vanish(); }
     PtyPair(const PtyPair&) = delete;
     PtyPair& operator=(const PtyPair&) = delete;
 
@@ -19,9 +18,9 @@ public:
     // The master's descriptor: termios calls on it read and set the client's line settings.
     int Master() const { return master; }
 
-    // Writes bytes to the master end (the client reads them). Returns false on failure or when
-    // the client's input queue stayed full for bound.
-    bool Write(const QByteArray& bytes, std::chrono::milliseconds bound = std::chrono::seconds(10));
+    // Writes bytes to the master end for the client to read; false when they did not all fit in
+    // the client's input queue at once.
+    bool Write(const QByteArray& bytes);
 
     // Closes the master: the client sees its device vanish.
     void Vanish();

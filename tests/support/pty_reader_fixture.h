@@ -14,15 +14,11 @@ protected:
     {
         reader = std::make_unique<PtyReaderServer>(ReaderEmulator{}, ServerOptions());
         ASSERT_TRUE(reader->Start());
-        slavePath = reader->SlavePath();
     }
-
-    void TearDown() override { reader.reset(); }
 
     virtual PtyServerOptions ServerOptions() const { return {}; }
 
-    const QString& SlavePath() const { return slavePath; }
+    QString SlavePath() const { return reader->SlavePath(); }
 
     std::unique_ptr<PtyReaderServer> reader;
-    QString slavePath;
 };
