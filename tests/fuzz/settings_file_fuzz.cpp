@@ -21,8 +21,8 @@ QStringList LinesOf(const QString& text)
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool end = text[i] == u'\n' || (text[i] == u'\r' && text.value(i + 1) != u'\n');
-        if (end || i + 1 == text.size()) {
+        const bool last = i + 1 == text.size();
+        if (last || text[i] == u'\n' || (text[i] == u'\r' && text[i + 1] != u'\n')) {
             lines.append(text.sliced(start, i + 1 - start));
             start = i + 1;
         }
