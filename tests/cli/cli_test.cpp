@@ -70,6 +70,8 @@ TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
          "TOR\rRD 1\rRD 2\rWD 1 0A0B0C0B0C0D0E0F\rRD 1\rWD 2 1011121314151617\rRD 2\r"},
         {{"carrier-id", "--write", "0A0B0C", "--length", "3"}, noTag, 0, 1,
          "0A0B0C not written\n", "TOR\rRD 1\rRD 2\r"},
+        {{"carrier-id", "--write", "0A0B", "--length", "3"}, nullptr, 0, 2, "", ""},
+        {{"read", "18"}, nullptr, 0, 2, "", ""},
         {{"erase"}, nullptr, 0, 2, "", ""},
     };
     // clang-format on
