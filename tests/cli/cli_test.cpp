@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <tuple>
 
 namespace {
 
@@ -12,23 +13,16 @@ namespace {
 class CliTest : public PtyReaderFixture
 {
 protected:
-    struct Outcome
-    {
-        int status = -1;
-        QString out, err;
-    };
-
     void SetUp() override
     {
         PtyReaderFixture::SetUp();
-        previousFolder = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(folder.path()));
         WriteFile("Orvane.ini", "[Interface]\nPort=" + SlavePath().toUtf8() + "\nBaudrate=9600\n");
     }
 
     void TearDown() override
     {
-        QDir::setCurrent(previousFolder);
+        QDir::setCurrent(QDir::tempPath()); // out of the folder about to be removed
         PtyReaderFixture::TearDown();
     }
 
@@ -39,30 +33,25 @@ protected:
         file.write(text);
     }
 
-    Outcome Run(const QStringList& arguments)
+    // The exit status, the report and the errors.
+    std::tuple<int, QString, QString> Run(const QStringList& arguments)
     {
-        Outcome outcome;
-        QTextStream out(&outcome.out), err(&outcome.err);
-        outcome.status = RunCli(arguments, out, err, false);
-        return outcome;
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        const int status = RunCli(arguments, outStream, errStream, false);
+        outStream.flush(), errStream.flush();
+        return {status, out, err};
     }
 
     QTemporaryDir folder;
-    QString previousFolder;
 };
 
 TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
 {
     const auto noTag = +[](ReaderFaults& f) { f.noTransponder = true; };
-    const struct
-    {
-        QStringList arguments;
-        void (*fault)(ReaderFaults&);
-        int lockedPage, status;
-        QString out;
-        QByteArray sent;
-    } rows[] = {
-        // clang-format off
+    // clang-format off
+    const struct { QStringList arguments; void (*fault)(ReaderFaults&); int lockedPage, status;
+                   QString out; QByteArray sent; } rows[] = {
         {{"read", "1,3"}, nullptr, 0, 0, "P1 08090A0B0C0D0E0F\nP3 18191A1B1C1D1E1F\n",
          "TOR\rRD 1\rRD 3\r"},
         {{"--ascii", "read", "6"}, nullptr, 0, 0, "P6 01234567\n", "TOR\rRD 6\r"},
@@ -84,8 +73,8 @@ TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
         {{"carrier-id", "--write", "0A0B", "--length", "3"}, nullptr, 0, 2, "", ""},
         {{"read", "18"}, nullptr, 0, 2, "", ""},
         {{"erase"}, nullptr, 0, 2, "", ""},
-        // clang-format on
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.arguments.join(u' ').toStdString());
         reader->Configure([&](ReaderEmulator& emulator) {
@@ -98,12 +87,11 @@ TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
         });
         reader->ClearReceivedBytes();
 
-        const Outcome outcome = Run(row.arguments);
-
-        EXPECT_EQ(outcome.status, row.status) << outcome.err.toStdString();
-        EXPECT_EQ(outcome.out, row.out);
+        const auto [status, out, err] = Run(row.arguments);
+        EXPECT_EQ(status, row.status) << err.toStdString();
+        EXPECT_EQ(out, row.out);
         EXPECT_EQ(reader->ReceivedBytes(), row.sent);
-        EXPECT_EQ(outcome.err.count(u'\n'), row.status >= 2 ? 1 : 0) << "errors: one line each";
+        EXPECT_EQ(err.count(u'\n'), row.status >= 2 ? 1 : 0) << "errors: one line each";
     }
 }
 
@@ -112,10 +100,9 @@ TEST_F(CliTest, APortHeldByAnotherProgramIsNotOpenedAndNothingIsSent)
     const std::unique_ptr<SerialDevice> holder = SerialDevice::Open(SlavePath());
     ASSERT_NE(holder, nullptr);
 
-    const Outcome outcome = Run({"read", "--port", SlavePath()});
-
-    EXPECT_EQ(outcome.status, 3);
-    EXPECT_EQ(outcome.err, "orvane-cli: " + SlavePath() +
+    const auto [status, out, err] = Run({"read", "--port", SlavePath()});
+    EXPECT_EQ(status, 3);
+    EXPECT_EQ(err, "orvane-cli: " + SlavePath() +
                                " could not be opened!\nAnother program is using the device.\n");
     EXPECT_EQ(reader->ReceivedBytes(), QByteArray());
 }
@@ -124,14 +111,14 @@ TEST_F(CliTest, AnImageReadIntoAFileIsWrittenBackFromIt)
 {
     WriteFile("image.ini", "; line 7\n[Data]\nSelectP3=1\nFormat=1\nP5=ABCDEFGH\n");
 
-    ASSERT_EQ(Run({"read", "3", "--out", "image.ini"}).status, 0);
+    ASSERT_EQ(std::get<0>(Run({"read", "3", "--out", "image.ini"})), 0);
     QFile image("image.ini");
     ASSERT_TRUE(image.open(QIODevice::ReadOnly));
     EXPECT_EQ(image.readAll(), "; line 7\n[Data]\nSelectP3=1\nFormat=0\n"
                                "P5=4142434445464748\nP3=18191A1B1C1D1E1F\n");
 
     reader->ClearReceivedBytes();
-    ASSERT_EQ(Run({"write", "--from", "image.ini", "--selected"}).status, 0);
+    ASSERT_EQ(std::get<0>(Run({"write", "--from", "image.ini", "--selected"})), 0);
     EXPECT_EQ(reader->ReceivedBytes(), "TOR\rWD 3 18191A1B1C1D1E1F\r");
 }
 

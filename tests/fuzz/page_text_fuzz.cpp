@@ -7,43 +7,6 @@
 #include <algorithm>
 #include <cstdint>
 
-namespace {
-
-void CheckRoundTrips(const QString& text)
-{
-    const bool fitsBytes =
-        std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
-    if (fitsBytes)
-        Require(HexToAscii(AsciiToHex(text)) == text, "ASCII -> HEX -> ASCII");
-    if (std::all_of(text.cbegin(), text.cend(), IsHexDigit)) {
-        const QString even = text.size() % 2 == 0 ? text : QLatin1Char('0') + text;
-        Require(AsciiToHex(HexToAscii(text)) == even.toUpper(), "HEX -> ASCII -> HEX");
-    }
-}
-
-// The HEX digits a text that validated in `format` stands for.
-QString HexDigitsOf(const QString& validated, DisplayFormat format)
-{
-    return format == DisplayFormat::Hex ? validated : AsciiToHex(validated);
-}
-
-void CheckValidation(const QString& text, int carrierIdLength)
-{
-    for (const DisplayFormat format : {DisplayFormat::Hex, DisplayFormat::Ascii}) {
-        QString page = text;
-        if (CountPageTextFaults(page, format) == 0)
-            Require(IsHexDigits(HexDigitsOf(page, format), 16), "valid page is 16 HEX digits");
-        Require(page.compare(text, Qt::CaseInsensitive) == 0, "validation changes case only");
-
-        QString carrierId = text;
-        if (CountCarrierIdFaults(carrierId, format, carrierIdLength) == 0)
-            Require(IsHexDigits(HexDigitsOf(carrierId, format), 2 * qsizetype(carrierIdLength)),
-                    "valid carrier ID is twice its length in HEX digits");
-    }
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0)
@@ -53,7 +16,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QString text;
     for (std::size_t i = 1; i + 1 < size; i += 2)
         text += QChar(char16_t(data[i] | data[i + 1] << 8));
-    CheckRoundTrips(text);
-    CheckValidation(text, carrierIdLength);
+
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; }))
+        Require(HexToAscii(AsciiToHex(text)) == text, "ASCII -> HEX -> ASCII");
+    if (std::all_of(text.cbegin(), text.cend(), IsHexDigit)) {
+        const QString even = text.size() % 2 == 0 ? text : QLatin1Char('0') + text;
+        Require(AsciiToHex(HexToAscii(text)) == even.toUpper(), "HEX -> ASCII -> HEX");
+    }
+
+    for (const DisplayFormat format : {DisplayFormat::Hex, DisplayFormat::Ascii}) {
+        // The HEX digits a text that validated in this format stands for.
+        const auto hexDigitsOf = [format](const QString& valid) {
+            return format == DisplayFormat::Hex ? valid : AsciiToHex(valid);
+        };
+        QString page = text;
+        if (CountPageTextFaults(page, format) == 0)
+            Require(IsHexDigits(hexDigitsOf(page), 16), "valid page is 16 HEX digits");
+        Require(page.compare(text, Qt::CaseInsensitive) == 0, "validation changes case only");
+
+        QString carrierId = text;
+        if (CountCarrierIdFaults(carrierId, format, carrierIdLength) == 0)
+            Require(IsHexDigits(hexDigitsOf(carrierId), 2 * qsizetype(carrierIdLength)),
+                    "valid carrier ID is twice its length in HEX digits");
+    }
     return 0;
 }

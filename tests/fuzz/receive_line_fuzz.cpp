@@ -4,8 +4,6 @@
 #include "fuzz_check.h"
 #include "serial/receive_line.h"
 
-#include <algorithm>
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     ReceiveLine line;
@@ -18,9 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         }
         const bool overflowed = received.size() > ReceiveLine::kMaxLineBytes;
-        QByteArray expected =
-            received.first(std::min<qsizetype>(received.size(), ReceiveLine::kMaxLineBytes)) +
-            "\r\n";
+        QByteArray expected = received.left(ReceiveLine::kMaxLineBytes) + "\r\n";
         // A NUL received inside the line ends the text handed on, CR LF included.
         expected.truncate(expected.indexOf('\0') < 0 ? expected.size() : expected.indexOf('\0'));
         Require(completed->size() <= qsizetype(ReceiveLine::kBufferSize), "line fits the buffer");

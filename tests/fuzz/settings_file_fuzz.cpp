@@ -6,6 +6,7 @@
 #include "platform/profile_file_encoding.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -20,13 +21,12 @@ QStringList LinesOf(const QString& text)
     QStringList lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\n' || (text[i] == u'\r' && !text.sliced(i + 1).startsWith(u'\n'))) {
+        const bool last = i + 1 == text.size();
+        if (last || text[i] == u'\n' || (text[i] == u'\r' && text[i + 1] != u'\n')) {
             lines.append(text.sliced(start, i + 1 - start));
             start = i + 1;
         }
     }
-    if (start < text.size())
-        lines.append(text.sliced(start));
     return lines;
 }
 
@@ -45,29 +45,17 @@ QList<std::pair<QString, QString>> KeysOf(const QString& text)
     return keys;
 }
 
-// A value the reader returns unchanged: no blanks around it and no enclosing quotes, which the
-// reader removes by design.
-bool ReadsBackVerbatim(const QString& value)
-{
-    const bool quoted = value.size() >= 2 && value.front() == value.back() &&
-                        (value.front() == u'"' || value.front() == u'\'');
-    return value.trimmed() == value && !quoted;
-}
-
 // At most one old line replaced, and at most three new lines (a section header, a key line and
 // the line end given to a last line that had none) between unchanged lines.
 bool OnlyOneLineTouched(const QString& before, const QString& after)
 {
-    const QStringList oldLines = LinesOf(before);
-    const QStringList newLines = LinesOf(after);
-    qsizetype head = 0;
-    while (head < oldLines.size() && head < newLines.size() && oldLines[head] == newLines[head])
-        ++head;
-    qsizetype tail = 0;
-    while (tail < oldLines.size() - head && tail < newLines.size() - head &&
-           oldLines[oldLines.size() - 1 - tail] == newLines[newLines.size() - 1 - tail])
-        ++tail;
-    return oldLines.size() - head - tail <= 1 && newLines.size() - head - tail <= 3;
+    const QStringList old = LinesOf(before), now = LinesOf(after);
+    const qsizetype head = std::mismatch(old.begin(), old.end(), now.begin(), now.end()).first -
+                           old.begin();
+    const qsizetype tail =
+        std::mismatch(old.rbegin(), old.rend() - head, now.rbegin(), now.rend() - head).first -
+        old.rbegin();
+    return old.size() - head - tail <= 1 && now.size() - head - tail <= 3;
 }
 
 void WriteAndCheck(ProfileFileContents& contents, const QString& section, const QString& key,
@@ -81,7 +69,10 @@ void WriteAndCheck(ProfileFileContents& contents, const QString& section, const 
     Require(value.size() <= ProfileFileContents::kMaxValueLength && !value.contains(u'\r') &&
                 !value.contains(u'\n') && !value.contains(QChar(0)),
             "the writer refuses values longer than 259 or with CR, LF, NUL");
-    if (ReadsBackVerbatim(value))
+    // The reader removes blanks around a value and enclosing quotes by design.
+    const bool quoted = value.size() >= 2 && value.front() == value.back() &&
+                        (value.front() == u'"' || value.front() == u'\'');
+    if (value.trimmed() == value && !quoted)
         Require(contents.Value(section, key) == value, "an accepted value reads back the same");
     Require(OnlyOneLineTouched(before, contents.Text()), "other lines untouched");
 }
@@ -103,11 +94,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const auto keys = KeysOf(text).mid(0, kMaxKeys);
     const QStringList lines = LinesOf(text);
-    for (const auto& [section, key] : keys)
-        WriteAndCheck(contents, section, key, contents.Value(section, key));
     for (qsizetype i = 0; i < keys.size(); ++i) {
         const auto& [section, key] = keys[i];
         const QString line = lines.value(i % lines.size());
+        WriteAndCheck(contents, section, key, contents.Value(section, key));
         WriteAndCheck(contents, section, key, line.trimmed());
         WriteAndCheck(contents, section, key, line);
     }

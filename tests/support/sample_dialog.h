@@ -1,20 +1,24 @@
 #pragma once
 
+#include "framework/cdialog_ex.h"
 #include "framework/control_styles.h"
+#include "framework/ddx.h"
 #include "framework/dialog_ids.h"
 #include "framework/dialog_template.h"
+#include "framework/single_line_edit.h"
 
-// A small dialog with one control of every kind, for tests of the dialog framework and controls.
+#include <QApplication>
+#include <QTest>
+#include <cstdint>
+
+// A small dialog with buttons, a check box and edits, for dialog framework and control tests.
 namespace sample {
 
 inline constexpr int kWriteButton = 1007; // push button
 inline constexpr int kReadBox = 1099;     // push-like check box
-inline constexpr int kPlainBox = 1015;    // ordinary check box
 inline constexpr int kPageField = 1006;   // edit with a limit
 inline constexpr int kLengthField = 1077; // holds a number
-inline constexpr int kSendField = 1002;
-inline constexpr int kOutput = 1003; // multi-line edit with want-return
-inline constexpr int kCombo = 1004;  // editable drop-down combo box
+inline constexpr int kOutput = 1003;      // multi-line edit with want-return
 
 inline DialogTemplate Template()
 {
@@ -29,13 +33,9 @@ inline DialogTemplate Template()
         {IDCANCEL, ControlKind::PushButton, "Cancel", {218, 181, 11, 11}, WS_TABSTOP, true},
         {kWriteButton, ControlKind::PushButton, "write", {178, 36, 86, 12}, WS_TABSTOP},
         {kReadBox, ControlKind::AutoCheckBox, "read", {178, 22, 86, 12}, WS_TABSTOP | BS_PUSHLIKE},
-        {kPlainBox, ControlKind::AutoCheckBox, "", {7, 10, 8, 8}, WS_TABSTOP},
         {kPageField, ControlKind::Edit, "", {45, 22, 82, 12}, field},
         {kLengthField, ControlKind::Edit, "", {132, 22, 19, 12}, field},
-        {kSendField, ControlKind::Edit, "", {10, 100, 97, 12}, field},
         {kOutput, ControlKind::Edit, "", {10, 114, 135, 60}, field | ES_MULTILINE | ES_WANTRETURN},
-        {kCombo, ControlKind::ComboBox, "", {200, 100, 60, 80}, WS_TABSTOP},
-        {IDC_STATIC, ControlKind::PushButton, "off", {200, 60, 40, 12}, WS_TABSTOP | WS_DISABLED},
     };
     // clang-format on
     t.menu = MenuTemplate{129, {{"File", {{IDCANCEL, "Exit"}}}}};
@@ -43,3 +43,32 @@ inline DialogTemplate Template()
 }
 
 } // namespace sample
+
+// The sample template with its page field (limited to 8 characters) and its number bound.
+class SampleDialog : public CDialogEx
+{
+public:
+    SampleDialog() : CDialogEx(sample::Template()) {}
+    using CDialogEx::GetMessageMap;
+
+    QString pageText = QStringLiteral("ABCD");
+    std::int32_t length = 4;
+
+    // Creates the window and makes it the active window, so that focus and keys work.
+    void Open()
+    {
+        Create();
+        QApplication::setActiveWindow(GetSafeWidget());
+        (void)QTest::qWaitForWindowActive(GetSafeWidget());
+    }
+
+    SingleLineEdit* Field(int id) const { return qobject_cast<SingleLineEdit*>(GetDlgItem(id)); }
+
+protected:
+    void DoDataExchange(CDataExchange& dx) override
+    {
+        DDX_Text(dx, sample::kPageField, pageText);
+        DDV_MaxChars(dx, pageText, 8);
+        DDX_Text(dx, sample::kLengthField, length);
+    }
+};
