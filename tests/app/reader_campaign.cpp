@@ -14,15 +14,10 @@
 
 namespace {
 
-struct Operation
-{
-    int button;
-    QByteArray command; // followed by the page number and, but for a write, CR
-};
-
-const Operation kRead{ControlId::kReadButton, "RD "};
-const Operation kWrite{ControlId::kWriteButton, "WD "};
-const Operation kLock{ControlId::kLockButton, "LD "};
+enum Operation { kRead, kWrite, kLock };
+const int kButtons[] = {ControlId::kReadButton, ControlId::kWriteButton, ControlId::kLockButton};
+// Each followed by the page number and, but for a write, CR.
+const char* const kCommands[] = {"RD ", "WD ", "LD "};
 
 class Campaign
 {
@@ -36,23 +31,23 @@ public:
     {
         reader.ClearReceivedBytes();
         reader.Configure([this](ReaderEmulator& emulator) { Shuffle(emulator); });
-        const Operation& operation = *Pick({&kRead, &kRead, &kWrite, &kWrite, &kLock});
+        const Operation operation = Pick({kRead, kRead, kWrite, kWrite, kLock});
         for (PageRow& row : window.pageRows.rows) {
             row.selected = Chance(0.3) ? 1 : 0;
-            if (&operation == &kWrite)
+            if (operation == kWrite)
                 row.text = RandomHex(Chance(0.1) ? 15 : 16);
         }
         window.UpdateData(false);
-        Click(operation.button);
+        Click(kButtons[operation]);
         ++result.runs;
         // Only pages the run sent a command for count: a lock run leaves the others as they were.
         const QByteArray sent = reader.ReceivedBytes();
         for (int page = 1; page <= kPageCount; ++page) {
             const QByteArray command =
-                operation.command + QByteArray::number(page) + (&operation == &kWrite ? ' ' : '\r');
+                kCommands[operation] + QByteArray::number(page) + (operation == kWrite ? ' ' : '\r');
             if (sent.contains(command) &&
                 window.pageFields.InPageOrder()[page - 1]->backgroundColor == kColourGreen)
-                CheckGreenPage(&operation == &kLock, page, result);
+                CheckGreenPage(operation == kLock, page, result);
         }
     }
 
@@ -82,14 +77,11 @@ private:
             faults.noise = Pick<QByteArray>({"~", "G", "\xFF", "\x07", " "});
             faults.noiseOffset = Between(0, 18);
         }
-        if (Chance(0.15))
-            faults.shortLength = Pick({1, 2, 14, 15});
-        if (Chance(0.15))
-            faults.overlongLength = Pick({20, 200});
+        faults.shortLength = Chance(0.15) ? Pick({1, 2, 14, 15}) : 0;
+        faults.overlongLength = Chance(0.15) ? Pick({20, 200}) : 0;
         if (Chance(0.3))
             faults.strayLine = Pick<QByteArray>({"ACK", "No Read", "0123456789ABCDEF"});
-        if (Chance(0.05))
-            faults.silentPage = Between(1, kPageCount);
+        faults.silentPage = Chance(0.05) ? Between(1, kPageCount) : 0;
         emulator.SetFaults(faults);
         for (int page = 1; page <= kPageCount; ++page)
             if (Chance(0.1))
@@ -113,10 +105,8 @@ private:
         bool locked = false;
         reader.Configure([&](const ReaderEmulator& emulator) {
             const ReaderEmulator::Page content = emulator.PageContent(page);
-            held = QString::fromLatin1(
-                QByteArray(reinterpret_cast<const char*>(content.data()), content.size())
-                    .toHex()
-                    .toUpper());
+            for (const std::uint8_t byte : content)
+                held += QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
             locked = emulator.IsLocked(page);
         });
         if (lockRun ? !locked : shown.toUpper() != held)
