@@ -136,7 +136,8 @@ protected:
     CDialogEx settings{InterfaceDialogTemplate()};
 };
 
-// An operator's session: Interface > Settings and OK, then P5 ticked and read turns it green.
+// An operator's session: Interface > Settings and OK, Terminal > Show, then P5 ticked and read turns
+// it green while the other page fields stay white and the labels and the backdrop black.
 TEST_F(ToolOnXServer, OperatorSessionOnScreen)
 {
     ASSERT_TRUE(Start());
@@ -148,13 +149,21 @@ TEST_F(ToolOnXServer, OperatorSessionOnScreen)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !FindWindow(QStringLiteral("^Interface$"), false); },
                                 kWaitMs));
 
+    ASSERT_TRUE(Choose(CommandId::kTerminalShow));
     ASSERT_TRUE(Click(window, Place(main, kPageRows[4].checkBoxId)));
     ASSERT_TRUE(Click(window, Place(main, kReadButton)));
     const QPoint p5 = Place(main, kPageRows[4].fieldId, {0.97, 0.2});
     EXPECT_TRUE(QTest::qWaitFor([&] { return Screen().pixelColor(p5) == Qt::green; }, kWaitMs))
         << "P5 never showed green";
+    const QImage shot = Screen();
+    const auto at = [&](int id, QPointF where) { return shot.pixelColor(Place(main, id, where)); };
+    EXPECT_EQ(at(kPageRows[0].fieldId, {0.97, 0.5}), Qt::white);
+    EXPECT_EQ(at(kPageRows[8].descriptionLabelId, {0.98, 0.9}), Qt::black);
+    EXPECT_EQ(at(kCarrierIdLengthLabel, {0.05, 0.1}), Qt::black);
+    const QWidget* client = main.GetSafeWidget()->ClientArea();
+    EXPECT_EQ(shot.pixelColor(client->mapTo(main.GetSafeWidget(), QPoint(655, 380))), Qt::black);
     if (const QString picture = qEnvironmentVariable("WINDOW_PICTURE"); !picture.isEmpty()) {
-        EXPECT_TRUE(Screen().save(picture));
+        EXPECT_TRUE(shot.save(picture));
     }
 }
 
