@@ -14,16 +14,13 @@ public:
     StrayLineAfterEachBox(COrvaneDlg& window, PtyReaderServer& reader)
         : window(window), reader(reader), previous(SetMessagePresenter(this)) {}
     ~StrayLineAfterEachBox() override { SetMessagePresenter(previous); }
-    StrayLineAfterEachBox(const StrayLineAfterEachBox&) = delete;
-    StrayLineAfterEachBox& operator=(const StrayLineAfterEachBox&) = delete;
 
     int Present(const MessageBoxRequest&) override
     {
         // Forgets what came before the box first, so that the line event is set by this line alone.
-        ReceiveThread& receiveThread = window.serialLink.receiveThread;
-        receiveThread.DiscardReceived(window.serialLink.portHandle.get());
+        window.serialLink.receiveThread.DiscardReceived(window.serialLink.portHandle.get());
         if (reader.SendRaw("ACK\r"))
-            WaitUntil([&] { return receiveThread.LineWaiting(); });
+            WaitUntil([&] { return window.serialLink.receiveThread.LineWaiting(); });
         return IDOK;
     }
 

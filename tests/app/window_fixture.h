@@ -6,12 +6,37 @@
 #include "support/pty_reader_fixture.h"
 #include "support/recording_message_presenter.h"
 #include "support/scripted_reader.h"
+#include "transponder/page_row_table.h"
 
-#include <QPointF>
+#include <QDir>
+#include <QFile>
+#include <QMenuBar>
 #include <QTemporaryDir>
-#include <functional>
+#include <QTest>
+#include <QTimer>
 #include <map>
-#include <memory>
+
+// One press of an operation's button on a freshly opened window, and what the operator sees
+// afterwards. Unset expectations are not checked, except that no message box may appear.
+struct OperationRow
+{
+    QString name;
+    QByteArray data;                               // "Data" lines of the settings file
+    std::map<QByteArray, QByteArray> answers = {}; // scripted lines; none: the emulated reader
+    std::function<void(ReaderEmulator&)> setup = [](ReaderEmulator&) {}; // faults, locks, pages
+    QString paint = {};                            // field colours before the press
+    QByteArray sent = {};                          // what the reader received, in full
+    QString colours = {};                          // field colours afterwards
+    std::map<int, QString> texts = {};             // control id: text shown afterwards
+    QString terminal = {};                         // terminal text afterwards (CR LF lines)
+    QStringList messages = {};                     // message boxes shown
+};
+
+// The control id of page n's field.
+inline int PageField(int page)
+{
+    return kPageRows[page - 1].fieldId;
+}
 
 // The real main window, created without a modal loop in a temporary current directory, with the
 // emulated reader on a pseudo-terminal and message boxes recorded instead of shown. The test acts
@@ -22,92 +47,228 @@ protected:
     // TOR answer of the emulated reader: a read's timeout unit becomes 30 * 13 ms and a write's
     // 30 * 25 ms, so an answer has seconds on a loaded machine under the thread sanitizer.
     static constexpr int kTorAnswer = 30;
-    // The unit a window starts with here: its first TOR is waited for four of them, seconds for
-    // an emulated reader slowed down by the thread sanitizer on a loaded machine.
-    static constexpr int kFirstTimeoutUnit = 1000;
 
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override
+    {
+        PtyReaderFixture::SetUp();
+        previousFolder = QDir::currentPath();
+        ASSERT_TRUE(folder.isValid() && QDir::setCurrent(folder.path()));
+    }
+
+    void TearDown() override
+    {
+        dialog.reset();
+        QDir::setCurrent(previousFolder);
+        PtyReaderFixture::TearDown();
+    }
 
     QString SettingsPath() const { return folder.filePath(QStringLiteral("Orvane.ini")); }
-    void WriteSettings(const QByteArray& text) const;
+
+    void WriteSettings(const QByteArray& text) const
+    {
+        QFile file(SettingsPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+    }
+
     // The settings file's bytes, or "<no file>".
-    QByteArray SettingsText() const;
+    QByteArray SettingsText() const
+    {
+        QFile file(SettingsPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<no file>");
+    }
+
     // A settings file that points at the emulated reader, followed by `more`.
-    void WriteReaderSettings(const QByteArray& more = {}) const;
+    void WriteReaderSettings(const QByteArray& more = {}) const
+    {
+        WriteSettings("[Interface]\nPort=" + SlavePath().toUtf8() + "\nBaudrate=115200\n" + more);
+    }
 
     // Creates and shows the window on whatever settings file there is.
-    COrvaneDlg& Open();
+    COrvaneDlg& Open()
+    {
+        dialog = std::make_unique<COrvaneDlg>();
+        EXPECT_TRUE(dialog->Create());
+        dialog->GetSafeWidget()->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog->GetSafeWidget()));
+        return *dialog;
+    }
+
     // Opens the window on the emulated reader with these "Data" lines (CR LF ended) and forgets
     // the bytes sent so far.
-    COrvaneDlg& OpenOnReader(const QByteArray& dataLines = {});
+    COrvaneDlg& OpenOnReader(const QByteArray& dataLines = {})
+    {
+        reader->Configure([](ReaderEmulator& emulator) { emulator.SetTimeoutValue(kTorAnswer); });
+        WriteReaderSettings("[Data]\r\n" + dataLines);
+        COrvaneDlg& window = Open();
+        // The window's first TOR is waited for four units: seconds for an emulated reader slowed
+        // down by the thread sanitizer on a loaded machine.
+        window.TimeoutUnit = 1000;
+        EXPECT_EQ(window.serialLink.connected, 1);
+        reader->ClearReceivedBytes();
+        return window;
+    }
+
     // Ends the run as the window's destruction does (the settings file is written).
-    void Close();
+    void Close()
+    {
+        dialog->DestroyWindow();
+        dialog.reset();
+    }
 
     // A left click at `where` (fractions of the control's size) on the widget found there.
-    void Press(int controlId, QPointF where = {0.5, 0.5}) const;
+    void Press(int controlId, QPointF where = {0.5, 0.5}) const
+    {
+        PressIn(dialog->GetSafeWidget(), dialog->GetDlgItem(controlId), where);
+    }
+
     // The same press on a control of another window, such as a dialog the window opened.
-    static void PressIn(QWidget* window, QWidget* control, QPointF where = {0.5, 0.5});
+    static void PressIn(QWidget* window, QWidget* control, QPointF where = {0.5, 0.5})
+    {
+        const QPoint inWindow = control->mapTo(
+            window, QPoint(int(control->width() * where.x()), int(control->height() * where.y())));
+        QWidget* found = window->childAt(inWindow);
+        ASSERT_TRUE(found == control || control->isAncestorOf(found))
+            << "a " << control->metaObject()->className() << " is covered";
+        QTest::mouseClick(found, Qt::LeftButton, {}, found->mapFrom(window, inWindow));
+    }
+
     // Chooses a menu entry through the menu bar; inModal runs once the entry's modal dialog (if
     // any) is up.
-    void Choose(int commandId, const std::function<void()>& inModal = {}) const;
+    void Choose(int commandId, const std::function<void()>& inModal = {}) const
+    {
+        QAction* entry = dialog->GetMenu()->FindCommand(commandId);
+        auto* bar = dialog->GetSafeWidget()->findChild<QMenuBar*>();
+        auto* menu = qobject_cast<QMenu*>(entry->associatedObjects().value(0));
+        const QPoint title = bar->actionGeometry(menu->menuAction()).center();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, title);
+        ASSERT_TRUE(ProcessEventsUntil([&] { return menu->isVisible(); }));
+        // Runs inModal from the modal loop once a modal window is up.
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (QApplication::activeModalWidget() != nullptr) {
+                poll.stop();
+                inModal();
+            }
+        });
+        if (inModal)
+            poll.start(0);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+    }
+
     // Selects the field's text with a click and the keyboard, then types `keys` over it.
-    void Type(int controlId, const QString& keys) const;
+    void Type(int controlId, const QString& keys) const
+    {
+        Press(controlId);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        if (keys.isEmpty())
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+        QTest::keyClicks(QApplication::focusWidget(), keys);
+    }
 
     QString Text(int controlId) const { return WidgetText(dialog->GetDlgItem(controlId)); }
+
     // One letter a field: W white, G green, R red; the 17 pages, a blank, carrier ID, UID.
-    QString Colours() const;
+    QString Colours() const
+    {
+        QString letters;
+        for (const ColouredEnterEdit* field : LetteredFields())
+            letters += field ? u"?WGR"[kColours.indexOf(field->backgroundColor) + 1] : u' ';
+        return letters;
+    }
+
     // Turns fields green or red as an earlier run would have (same letters as Colours).
-    void Paint(const QString& colours) const;
-    QStringList MessagesShown() const;
-    void SetReaderPage(int page, const QByteArray& hex) const;
+    void Paint(const QString& colours) const
+    {
+        const auto fields = LetteredFields();
+        for (qsizetype i = 0; i < colours.size(); ++i)
+            if (fields[i] != nullptr)
+                fields[i]->SetBackgroundColor(kColours[QStringView(u"WGR").indexOf(colours[i])]);
+    }
+
+    QStringList MessagesShown() const
+    {
+        QStringList texts;
+        for (const MessageBoxRequest& request : presenter.shown)
+            texts.append(request.text);
+        return texts;
+    }
+
+    void SetReaderPage(int page, const QByteArray& hex) const
+    {
+        ReaderEmulator::Page content{};
+        std::ranges::copy(QByteArray::fromHex(hex).left(content.size()), content.begin());
+        reader->Configure([&](ReaderEmulator& r) { r.SetPageContent(page, content); });
+    }
 
     // "SelectPn=1" lines.
-    static QByteArray Select(std::initializer_list<int> pages);
+    static QByteArray Select(std::initializer_list<int> pages)
+    {
+        QByteArray lines;
+        for (int page : pages)
+            lines += "SelectP" + QByteArray::number(page) + "=1\r\n";
+        return lines;
+    }
+
     // A reader that answers as the emulated one (TOR with kTorAnswer) except for these lines.
-    static ScriptedReader::Script Answering(std::map<QByteArray, QByteArray> answers);
+    static ScriptedReader::Script Answering(std::map<QByteArray, QByteArray> answers)
+    {
+        answers.emplace("TOR", QByteArray::number(kTorAnswer) + '\r');
+        return [answers, nominal = ReaderEmulator()](const QByteArray& command) mutable {
+            const auto found = answers.find(command);
+            return found != answers.end() ? found->second : nominal.Feed(command + '\r');
+        };
+    }
+
+    // Presses the button once for each row, on a window of its own against a fresh emulated
+    // reader, and checks what the row expects.
+    void Run(int button, std::initializer_list<OperationRow> rows)
+    {
+        for (const OperationRow& row : rows) {
+            SCOPED_TRACE(row.name.toStdString());
+            reader->Configure([&](ReaderEmulator& emulator) { row.setup(emulator = {}); });
+            OpenOnReader(row.data);
+            std::optional<ScriptedReader> scripted;
+            if (!row.answers.empty())
+                scripted.emplace(*reader, Answering(row.answers));
+            Paint(row.paint);
+            presenter.shown.clear();
+            Press(button);
+            // A command whose answer never came may still be on its way to the reader.
+            EXPECT_TRUE(WaitUntil([&] { return reader->ReceivedBytes() == row.sent; }))
+                << reader->ReceivedBytes().constData();
+            EXPECT_EQ(row.colours.isEmpty() ? QString() : Colours(), row.colours);
+            for (const auto& [id, text] : row.texts)
+                EXPECT_EQ(Text(id), text) << "control " << id;
+            EXPECT_EQ(row.terminal.isNull() ? QString() : Text(ControlId::kTerminalOutput),
+                      row.terminal);
+            EXPECT_EQ(MessagesShown(), row.messages);
+            EXPECT_FALSE(dialog->serialLink.receiveThread.IsBusy());
+            Close();
+        }
+    }
 
     // Processes Qt events until condition holds; false when it did not within a generous bound.
-    static bool ProcessEventsUntil(const std::function<bool()>& condition);
+    static bool ProcessEventsUntil(const std::function<bool()>& condition)
+    {
+        return WaitUntil([&] { QCoreApplication::processEvents(); return condition(); });
+    }
 
     RecordingMessagePresenter presenter;
     QTemporaryDir folder;
     QString previousFolder;
     std::unique_ptr<COrvaneDlg> dialog;
+
+    // Colours() letters W, G and R in this order.
+    static inline const QList<COLORREF> kColours = {kColourWhite, kColourGreen, kColourRed};
+
+    // The fields Colours() and Paint() letter, with the blank between pages and carrier ID as
+    // nullptr.
+    std::vector<ColouredEnterEdit*> LetteredFields() const
+    {
+        const auto pages = dialog->pageFields.InPageOrder();
+        std::vector<ColouredEnterEdit*> fields(pages.begin(), pages.end());
+        fields.insert(fields.end(), {nullptr, &dialog->carrierIdField, &dialog->uidField});
+        return fields;
+    }
 };
-
-// One press of an operation's button on a freshly opened window, and what the operator sees
-// afterwards. Unset expectations are not checked, except that no message box may appear.
-struct OperationRow
-{
-    const char* name;
-    QByteArray data;                                  // "Data" lines of the settings file
-    std::map<QByteArray, QByteArray> answers = {};    // scripted lines; none: the emulated reader
-    std::function<void(ReaderEmulator&)> setup = {};  // faults, locks or contents of the reader
-    QString paint = {};                               // field colours before the press
-    QByteArray sent = {};                             // what the reader received, in full
-    QString colours = {};                             // field colours afterwards
-    std::map<int, QString> texts = {};                // control id: text shown afterwards
-    QString terminal = {};                            // terminal text afterwards (CR LF lines)
-    QStringList messages = {};                        // message boxes shown
-};
-
-class OperationFixture : public WindowFixture
-{
-protected:
-    // Each row on a window of its own, against a fresh emulated reader.
-    void Run(int button, std::initializer_list<OperationRow> rows);
-};
-
-// The control id of page n's field.
-int PageField(int page);
-
-// Sets one fault of the emulated reader, such as &ReaderFaults::silent.
-inline std::function<void(ReaderEmulator&)> Faulty(bool ReaderFaults::*fault)
-{
-    return [fault](ReaderEmulator& emulator) {
-        ReaderFaults faults;
-        faults.*fault = true;
-        emulator.SetFaults(faults);
-    };
-}

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "reader-sim/pty_reader_server.h"
+#include "support/wait_until.h"
 
 #include <QByteArray>
 #include <atomic>
 #include <functional>
-#include <optional>
 #include <thread>
 
 // Makes the emulated reader say exactly what a case needs (short lines, error marks, repeated
@@ -18,11 +18,38 @@ public:
     // The bytes to send for one command line (given without its CR); empty sends nothing.
     using Script = std::function<QByteArray(const QByteArray& command)>;
 
-    ScriptedReader(PtyReaderServer& server, Script script);
-    ~ScriptedReader();
+    ScriptedReader(PtyReaderServer& server, Script script)
+        : server(server), script(std::move(script)), consumed(server.ReceivedBytes().size())
+    {
+        server.Configure([](ReaderEmulator& emulator) { emulator.SetFaults({.silent = true}); });
+        worker = std::thread([this] { Run(); });
+    }
+
+    ~ScriptedReader()
+    {
+        stopping = true;
+        worker.join();
+    }
 
 private:
-    void Run();
+    void Run()
+    {
+        QByteArray received;
+        const auto commandOrStop = [&] {
+            received = server.ReceivedBytes();
+            return stopping || received.indexOf('\r', consumed) >= 0;
+        };
+        while (!stopping) {
+            WaitUntil(commandOrStop);
+            const qsizetype end = received.indexOf('\r', consumed);
+            if (stopping || end < 0)
+                continue;
+            const QByteArray answer = script(received.mid(consumed, end - consumed));
+            consumed = end + 1;
+            if (!answer.isEmpty())
+                server.SendRaw(answer);
+        }
+    }
 
     PtyReaderServer& server;
     const Script script;
@@ -30,8 +57,3 @@ private:
     std::atomic<bool> stopping{false};
     std::thread worker;
 };
-
-// A script that answers as a well-behaved reader with default contents would (TOR gives 10),
-// except where `answers` has an entry for the command line.
-ScriptedReader::Script
-ReaderScriptWith(std::function<std::optional<QByteArray>(const QByteArray&)> answers);
