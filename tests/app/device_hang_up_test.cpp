@@ -24,6 +24,7 @@ protected:
         WriteSettings("[Interface]\nPort=" + LinkPath().toUtf8() + "\nBaudrate=115200\n[Data]\n" +
                       Select({1, 2, 3}));
         COrvaneDlg& window = Open();
+        window.TimeoutUnit = 1000; // the first TOR's wait, as OpenOnReader gives it
         EXPECT_TRUE(window.serialLink.connected);
         return window;
     }

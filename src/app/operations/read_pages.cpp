@@ -30,7 +30,8 @@ void ReadSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
         dialog.UpdateData(false);
         if (lastRead)
             FocusPageField(dialog, *lastRead);
-        showProgress();
+        if (showProgress)
+            showProgress();
     };
     PageRunHooks hooks;
     hooks.starting = [&](int page) { SetPageFieldColour(dialog, page - 1, kColourWhite); };
