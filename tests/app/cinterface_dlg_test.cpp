@@ -1,10 +1,10 @@
 #include "app/cinterface_dlg.h"
 
 #include "framework/widget_text.h"
+#include "reader-sim/raw_pty_master.h"
 #include "resources/interface_dialog_ids.h"
 #include "support/fake_port_folder.h"
 #include "support/port_holder_process.h"
-#include "support/pty_pair.h"
 
 #include <QComboBox>
 #include <gtest/gtest.h>
@@ -16,10 +16,9 @@ using namespace InterfaceDialogId;
 TEST(InterfaceDialog, ListsThePortsThatOpenAndNamesTheProgramHoldingAnother)
 {
     FakePortFolder folder;
-    PtyPair port;
-    PtyPair heldPort;
+    RawPtyMaster port, heldPort;
     PortHolderProcess otherProgram(heldPort.SlavePath());
-    ASSERT_TRUE(folder.IsValid() && port.IsValid() && otherProgram.IsHolding());
+    ASSERT_TRUE(folder.IsValid() && port.IsOpen() && otherProgram.IsHolding());
     ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS0"), port.SlavePath()));
     ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS1"), heldPort.SlavePath()));
     CInterfaceDlg dialog(nullptr, folder.Roots());

@@ -1,7 +1,7 @@
 #include "platform/serial_device.h"
 
 #include "platform/line_speed.h"
-#include "support/pty_pair.h"
+#include "reader-sim/raw_pty_master.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@
 
 TEST(SerialDevice, UucpLockOfAnotherLiveProcessKeepsThePortClosed)
 {
-    PtyPair pty;
+    RawPtyMaster pty;
     QFile lock(QStringLiteral("/run/lock/LCK..") + QFileInfo(pty.SlavePath()).fileName());
     const int parent = static_cast<int>(::getppid());
     const std::pair<QByteArray, bool> cases[] = {
@@ -33,7 +33,7 @@ TEST(SerialDevice, UucpLockOfAnotherLiveProcessKeepsThePortClosed)
 
 TEST(SerialDevice, AppliedSettingsAreInForceOnTheDeviceAndRefusedOnesChangeNothing)
 {
-    PtyPair pty;
+    RawPtyMaster pty;
     std::unique_ptr<SerialDevice> device = SerialDevice::Open(pty.SlavePath());
     ASSERT_NE(device, nullptr);
     LineSettings settings = MakeReaderLineSettings();
@@ -43,8 +43,8 @@ TEST(SerialDevice, AppliedSettingsAreInForceOnTheDeviceAndRefusedOnesChangeNothi
     EXPECT_FALSE(device->ApplyLineSettings(settings));
 
     termios attributes{};
-    ASSERT_EQ(::tcgetattr(pty.Master(), &attributes), 0);
-    EXPECT_EQ(ReadLineSpeed(pty.Master()), 14400u);
+    ASSERT_EQ(::tcgetattr(pty.Descriptor(), &attributes), 0);
+    EXPECT_EQ(ReadLineSpeed(pty.Descriptor()), 14400u);
     EXPECT_EQ(attributes.c_lflag & (ICANON | ECHO), 0u);
     EXPECT_EQ(attributes.c_iflag & (IXON | ICRNL | ISTRIP), 0u);
     EXPECT_EQ(attributes.c_oflag & OPOST, 0u);

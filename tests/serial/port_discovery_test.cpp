@@ -1,9 +1,9 @@
 #include "serial/port_discovery.h"
 
 #include "platform/serial_device.h"
+#include "reader-sim/raw_pty_master.h"
 #include "support/fake_port_folder.h"
 #include "support/port_holder_process.h"
-#include "support/pty_pair.h"
 #include "support/wait_until.h"
 
 #include <QFile>
@@ -16,7 +16,7 @@ TEST(PortDiscovery, ListsOpenableTerminalsAndIdentityLinksInNaturalOrderAndTakes
 {
     FakePortFolder folder;
     const PortDiscoveryRoots roots = folder.Roots();
-    PtyPair first, second, held, heldElsewhere;
+    RawPtyMaster first, second, held, heldElsewhere;
     ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS10"), first.SlavePath()));
     ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS2"), second.SlavePath()));
     ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS4"), QStringLiteral("/x"))); // dangling
@@ -45,7 +45,7 @@ TEST(PortDiscovery, ListsOpenableTerminalsAndIdentityLinksInNaturalOrderAndTakes
         unopenable.append(port.name);
     ASSERT_EQ(unopenable, (QStringList{"ttyS5", "ttyS6", "ttyS7"}));
     // Probing took no byte from the free port nor from the one the other program holds.
-    for (const PtyPair* port : {&first, &heldElsewhere}) {
+    for (const RawPtyMaster* port : {&first, &heldElsewhere}) {
         const int reader = ::open(port->SlavePath().toLocal8Bit().constData(), O_RDONLY | O_NOCTTY);
         int count = 0;
         EXPECT_TRUE(WaitUntil(

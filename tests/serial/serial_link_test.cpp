@@ -2,10 +2,10 @@
 
 #include "platform/number_parsing.h"
 #include "platform/serial_error_mask.h"
+#include "reader-sim/raw_pty_master.h"
 #include "resources/interface_dialog_template.h"
 #include "support/link_exchange.h"
 #include "support/port_holder_process.h"
-#include "support/pty_pair.h"
 #include "support/pty_reader_fixture.h"
 #include "support/recording_link_error_reporter.h"
 
@@ -49,7 +49,7 @@ TEST_F(SerialLinkTest, PortsThatCannotBeOpenedAreReportedWithTheReasonAndLeaveNo
     holder.portName = SlavePath();
     holder.ConnectPort(reporter);
     ASSERT_TRUE(holder.receiveThread.IsRunning());
-    PtyPair otherPort;
+    RawPtyMaster otherPort;
     PortHolderProcess otherProgram(otherPort.SlavePath());
     ASSERT_TRUE(otherProgram.IsHolding());
     const QByteArray waiting = "0123456789ABCDEF\rwaiting";

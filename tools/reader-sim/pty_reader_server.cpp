@@ -3,11 +3,7 @@
 #include "platform/line_speed.h"
 
 #include <QFile>
-#include <cerrno>
-#include <cstdlib>
-#include <fcntl.h>
 #include <poll.h>
-#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -32,32 +28,12 @@ bool PtyReaderServer::Start()
 {
     if (server.joinable())
         return false;
-    master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (master < 0)
+    pty.emplace();
+    if (!pty->IsOpen())
         return false;
-    const char* name = nullptr;
-    if (::grantpt(master) != 0 || ::unlockpt(master) != 0 ||
-        (name = ::ptsname(master)) == nullptr) {
-        Stop();
-        return false;
-    }
-    slavePath = QString::fromLocal8Bit(name);
-    // Raw from the start, so nothing is echoed or translated before a client sets its own mode.
-    // Set through the master: the server holds no descriptor of the client's side, so a program
-    // that opens the port sees no other holder.
-    termios attributes{};
-    if (::tcgetattr(master, &attributes) != 0) {
-        Stop();
-        return false;
-    }
-    cfmakeraw(&attributes);
-    if (::tcsetattr(master, TCSANOW, &attributes) != 0) {
-        Stop();
-        return false;
-    }
     if (!options.linkPath.isEmpty()) {
         QFile::remove(options.linkPath);
-        if (!QFile::link(slavePath, options.linkPath)) {
+        if (!QFile::link(pty->SlavePath(), options.linkPath)) {
             Stop();
             return false;
         }
@@ -69,7 +45,7 @@ bool PtyReaderServer::Start()
 
 QString PtyReaderServer::SlavePath() const
 {
-    return slavePath;
+    return pty ? pty->SlavePath() : QString();
 }
 
 void PtyReaderServer::Stop()
@@ -77,12 +53,11 @@ void PtyReaderServer::Stop()
     stopping = true;
     if (server.joinable())
         server.join();
-    if (!options.linkPath.isEmpty() && !slavePath.isEmpty())
+    if (!options.linkPath.isEmpty() && !SlavePath().isEmpty())
         QFile::remove(options.linkPath);
     std::lock_guard lock(writeMutex);
-    if (master >= 0)
-        ::close(master);
-    master = -1;
+    if (pty)
+        pty->Close();
 }
 
 void PtyReaderServer::Configure(const std::function<void(ReaderEmulator&)>& change)
@@ -106,31 +81,20 @@ void PtyReaderServer::ClearReceivedBytes()
 std::optional<std::uint32_t> PtyReaderServer::ClientLineSpeed()
 {
     std::lock_guard lock(writeMutex);
-    return master < 0 ? std::nullopt : ReadLineSpeed(master);
+    return pty && pty->IsOpen() ? ReadLineSpeed(pty->Descriptor()) : std::nullopt;
 }
 
 bool PtyReaderServer::SendRaw(const QByteArray& bytes)
 {
     std::lock_guard lock(writeMutex);
-    if (master < 0)
-        return false;
-    qsizetype sent = 0;
-    while (sent < bytes.size()) {
-        const ssize_t count = ::write(master, bytes.constData() + sent, bytes.size() - sent);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            return false;
-        sent += count;
-    }
-    return true;
+    return pty && pty->Write(bytes);
 }
 
 void PtyReaderServer::Serve()
 {
     char buffer[kReadChunk];
     while (!stopping) {
-        pollfd entry{master, POLLIN, 0};
+        pollfd entry{pty->Descriptor(), POLLIN, 0};
         const int ready = ::poll(&entry, 1, static_cast<int>(kServePollPeriod.count()));
         if (ready <= 0 || (entry.revents & POLLIN) == 0) {
             // While no client has the port open the master reports a hang-up at once: do not spin.
@@ -138,7 +102,7 @@ void PtyReaderServer::Serve()
                 SleepUnlessStopping(kServePollPeriod);
             continue;
         }
-        const ssize_t count = ::read(master, buffer, sizeof buffer);
+        const ssize_t count = ::read(pty->Descriptor(), buffer, sizeof buffer);
         if (count <= 0) {
             SleepUnlessStopping(kServePollPeriod);
             continue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reader-sim/raw_pty_master.h"
 #include "reader-sim/reader_emulator.h"
 
 #include <QByteArray>
@@ -66,8 +67,7 @@ private:
     const PtyServerOptions options;
     mutable std::mutex emulatorMutex;
     std::mutex writeMutex;
-    int master = -1;
-    QString slavePath;
+    std::optional<RawPtyMaster> pty; // replaced by Start, closed by Stop
     std::atomic<bool> stopping{false};
     std::thread server;
 };
