@@ -34,7 +34,6 @@ protected:
     {
         PtyReaderFixture::SetUp();
         link.portName = SlavePath();
-        link.baudRate = 115200;
     }
 
     RecordingLinkErrorReporter reporter;
