@@ -19,8 +19,7 @@ constexpr qsizetype kMaxKeys = 32;
 QStringList LinesOf(const QString& text)
 {
     QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    for (qsizetype i = 0, start = 0; i < text.size(); ++i) {
         const bool last = i + 1 == text.size();
         if (last || text[i] == u'\n' || (text[i] == u'\r' && text[i + 1] != u'\n')) {
             lines.append(text.sliced(start, i + 1 - start));

@@ -28,8 +28,7 @@ TEST(DialogTemplates, APressAtAnInputControlsCentreReachesItAndEveryCaptionFitsI
         const DialogTemplate dialogTemplate = make();
         const QFontMetrics metrics(DialogFont(dialogTemplate));
         QWidget client;
-        client.resize(
-            DialogUnitsToPixels(QRect(QPoint(), dialogTemplate.sizeInDialogUnits)).size());
+        client.resize(DialogUnitsToPixels({QPoint(), dialogTemplate.sizeInDialogUnits}).size());
         for (const BuiltControl& control : BuildDialogControls(dialogTemplate, &client)) {
             const DialogControlSpec& entry = *control.entry;
             SCOPED_TRACE(testing::Message() << dialogTemplate.caption.toStdString() << " "
