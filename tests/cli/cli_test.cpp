@@ -20,12 +20,6 @@ protected:
         WriteFile("Orvane.ini", "[Interface]\nPort=" + SlavePath().toUtf8() + "\nBaudrate=9600\n");
     }
 
-    void TearDown() override
-    {
-        QDir::setCurrent(QDir::tempPath()); // out of the folder about to be removed
-        PtyReaderFixture::TearDown();
-    }
-
     static void WriteFile(const QString& name, const QByteArray& text)
     {
         QFile file(name);
@@ -33,14 +27,12 @@ protected:
         file.write(text);
     }
 
-    // The exit status, the report and the errors.
+    // The exit status, the report and the errors (a list initialiser runs in order: RunCli first).
     std::tuple<int, QString, QString> Run(const QStringList& arguments)
     {
         QString out, err;
         QTextStream outStream(&out), errStream(&err);
-        const int status = RunCli(arguments, outStream, errStream, false);
-        outStream.flush(), errStream.flush();
-        return {status, out, err};
+        return {RunCli(arguments, outStream, errStream, false), out, err};
     }
 
     QTemporaryDir folder;
@@ -48,41 +40,38 @@ protected:
 
 TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
 {
-    const auto noTag = +[](ReaderFaults& f) { f.noTransponder = true; };
+    const ReaderFaults none, noTag{.noTransponder = true};
     // clang-format off
-    const struct { QStringList arguments; void (*fault)(ReaderFaults&); int lockedPage, status;
-                   QString out; QByteArray sent; } rows[] = {
-        {{"read", "1,3"}, nullptr, 0, 0, "P1 08090A0B0C0D0E0F\nP3 18191A1B1C1D1E1F\n",
+    const struct { QStringList arguments; ReaderFaults faults; int lockedPage, status; QString out;
+                   QByteArray sent; } rows[] = {
+        {{"read", "1,3"}, none, 0, 0, "P1 08090A0B0C0D0E0F\nP3 18191A1B1C1D1E1F\n",
          "TOR\rRD 1\rRD 3\r"},
-        {{"--ascii", "read", "6"}, nullptr, 0, 0, "P6 01234567\n", "TOR\rRD 6\r"},
+        {{"--ascii", "read", "6"}, none, 0, 0, "P6 01234567\n", "TOR\rRD 6\r"},
         {{"read", "1-2"}, noTag, 0, 1, "P1 No Read failed\nP2 not read\n", "TOR\rRD 1\r"},
-        {{"write", "P3=00112233445566aa", "--verify"}, nullptr, 0, 0,
+        {{"write", "P3=00112233445566aa", "--verify"}, none, 0, 0,
          "P3 00112233445566AA verified\n", "TOR\rWD 3 00112233445566AA\rRD 3\r"},
-        {{"write", "P4=8899AABBCCDDEEFF", "P3=0011223344556677"}, nullptr, 3, 1,
+        {{"write", "P4=8899AABBCCDDEEFF", "P3=0011223344556677"}, none, 3, 1,
          "P3 NAK refused\nP4 not written\n", "TOR\rWD 3 0011223344556677\r"},
-        {{"write", "P3=0011223344556677", "P4=00112233445566"}, nullptr, 0, 2, "", ""},
-        {{"lock", "3"}, nullptr, 0, 2, "", ""},
-        {{"lock", "3", "--yes"}, nullptr, 0, 0, "P3 locked\n", "TOR\rLD 3\r"},
-        {{"uid"}, nullptr, 0, 0, "E0040150\n", "TOR\rRUID\r"},
-        {{"uid"}, [](ReaderFaults& f) { f.silent = true; }, 0, 1, "failed\n", "TOR\rRUID\r"},
-        {{"carrier-id", "--length", "4"}, nullptr, 0, 0, "08090A0B\n", "TOR\rRD 1\r"},
-        {{"carrier-id", "--write", "0a0b0c", "--length", "3"}, nullptr, 0, 0, "0A0B0C written\n",
+        {{"write", "P3=0011223344556677", "P4=00112233445566"}, none, 0, 2, "", ""},
+        {{"lock", "3"}, none, 0, 2, "", ""},
+        {{"lock", "3", "--yes"}, none, 0, 0, "P3 locked\n", "TOR\rLD 3\r"},
+        {{"uid"}, none, 0, 0, "E0040150\n", "TOR\rRUID\r"},
+        {{"uid"}, {.silent = true}, 0, 1, "failed\n", "TOR\rRUID\r"},
+        {{"carrier-id", "--length", "4"}, none, 0, 0, "08090A0B\n", "TOR\rRD 1\r"},
+        {{"carrier-id", "--write", "0a0b0c", "--length", "3"}, none, 0, 0, "0A0B0C written\n",
          "TOR\rRD 1\rRD 2\rWD 1 0A0B0C0B0C0D0E0F\rRD 1\rWD 2 1011121314151617\rRD 2\r"},
         {{"carrier-id", "--write", "0A0B0C", "--length", "3"}, noTag, 0, 1,
          "0A0B0C not written\n", "TOR\rRD 1\rRD 2\r"},
-        {{"carrier-id", "--write", "0A0B", "--length", "3"}, nullptr, 0, 2, "", ""},
-        {{"read", "18"}, nullptr, 0, 2, "", ""},
-        {{"erase"}, nullptr, 0, 2, "", ""},
+        {{"carrier-id", "--write", "0A0B", "--length", "3"}, none, 0, 2, "", ""},
+        {{"read", "18"}, none, 0, 2, "", ""},
+        {{"erase"}, none, 0, 2, "", ""},
     };
     // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.arguments.join(u' ').toStdString());
         reader->Configure([&](ReaderEmulator& emulator) {
             emulator = ReaderEmulator();
-            ReaderFaults faults;
-            if (row.fault)
-                row.fault(faults);
-            emulator.SetFaults(faults);
+            emulator.SetFaults(row.faults);
             emulator.SetLocked(row.lockedPage, row.lockedPage != 0);
         });
         reader->ClearReceivedBytes();

@@ -6,21 +6,17 @@
 namespace {
 
 // The sample dialog with its page field bound as the main window binds page field 1.
-class FieldsDialog : public SampleDialog
+struct FieldsDialog : SampleDialog
 {
-public:
     CEnterEdit1 pageField;
-
-protected:
     void DoDataExchange(CDataExchange& dx) override
     {
         DDX_Control(dx, sample::kPageField, pageField);
     }
 };
 
-class PaintCounter : public QObject
+struct PaintCounter : QObject
 {
-public:
     int paints = 0;
     bool eventFilter(QObject*, QEvent* event) override
     {
@@ -44,7 +40,6 @@ TEST(EnterEdit, SetBackgroundColorRepaintsTheFieldBeforeItReturns)
         EXPECT_EQ(field->grab().toImage().pixelColor(field->width() - 6, field->height() / 2),
                   colour.ToQColor());
     }
-    field->removeEventFilter(&counter);
 }
 
 } // namespace

@@ -25,18 +25,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     for (const DisplayFormat format : {DisplayFormat::Hex, DisplayFormat::Ascii}) {
-        // The HEX digits a text that validated in this format stands for.
-        const auto hexDigitsOf = [format](const QString& valid) {
-            return format == DisplayFormat::Hex ? valid : AsciiToHex(valid);
-        };
         QString page = text;
         if (CountPageTextFaults(page, format) == 0)
-            Require(IsHexDigits(hexDigitsOf(page), 16), "valid page is 16 HEX digits");
+            Require(IsHexDigits(HexFormOf(page, format), 16), "valid page is 16 HEX digits");
         Require(page.compare(text, Qt::CaseInsensitive) == 0, "validation changes case only");
 
         QString carrierId = text;
         if (CountCarrierIdFaults(carrierId, format, carrierIdLength) == 0)
-            Require(IsHexDigits(hexDigitsOf(carrierId), 2 * qsizetype(carrierIdLength)),
+            Require(IsHexDigits(HexFormOf(carrierId, format), 2 * qsizetype(carrierIdLength)),
                     "valid carrier ID is twice its length in HEX digits");
     }
     return 0;

@@ -15,33 +15,28 @@ namespace {
 // The width a caption may take: the control's, less a check box's indicator and its spacing.
 int CaptionWidth(const DialogControlSpec& entry, const QWidget* widget)
 {
-    const bool indicator =
-        entry.kind == ControlKind::AutoCheckBox && (entry.style & BS_PUSHLIKE) == 0;
+    if (entry.kind != ControlKind::AutoCheckBox || (entry.style & BS_PUSHLIKE) != 0)
+        return widget->width();
     const QStyle* style = widget->style();
-    return widget->width() - (indicator ? style->pixelMetric(QStyle::PM_IndicatorWidth) +
-                                              style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
-                                        : 0);
+    return widget->width() - style->pixelMetric(QStyle::PM_IndicatorWidth) -
+           style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
 }
 
 TEST(DialogTemplates, APressAtAnInputControlsCentreReachesItAndEveryCaptionFitsInTheDialogFont)
 {
-    for (const auto& [name, make] :
-         {std::pair("Main", &MainDialogTemplate), std::pair("Interface", &InterfaceDialogTemplate),
-          std::pair("About", &AboutDialogTemplate)}) {
+    for (const auto make : {&MainDialogTemplate, &InterfaceDialogTemplate, &AboutDialogTemplate}) {
         const DialogTemplate dialogTemplate = make();
         const QFontMetrics metrics(DialogFont(dialogTemplate));
         QWidget client;
-        client.resize(
-            DialogUnitsToPixels(QRect(QPoint(), dialogTemplate.sizeInDialogUnits)).size());
+        client.resize(DialogUnitsToPixels({QPoint(), dialogTemplate.sizeInDialogUnits}).size());
         for (const BuiltControl& control : BuildDialogControls(dialogTemplate, &client)) {
             const DialogControlSpec& entry = *control.entry;
-            SCOPED_TRACE(testing::Message()
-                         << name << " " << entry.id << " " << entry.caption.toStdString());
+            SCOPED_TRACE(testing::Message() << dialogTemplate.caption.toStdString() << " "
+                                            << entry.id << " " << entry.caption.toStdString());
             if (entry.hidden || entry.kind == ControlKind::Picture)
                 continue;
-            if (const QString caption = entry.caption.trimmed(); !caption.isEmpty()) {
-                EXPECT_LE(metrics.horizontalAdvance(caption), CaptionWidth(entry, control.widget));
-            }
+            EXPECT_LE(metrics.horizontalAdvance(entry.caption.trimmed()),
+                      CaptionWidth(entry, control.widget));
             if (entry.kind == ControlKind::StaticText || entry.kind == ControlKind::GroupBox)
                 continue;
             QWidget* found = client.childAt(control.widget->geometry().center());

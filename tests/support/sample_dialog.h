@@ -23,12 +23,9 @@ inline constexpr int kOutput = 1003;      // multi-line edit with want-return
 inline DialogTemplate Template()
 {
     const std::uint32_t field = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
-    DialogTemplate t;
-    t.caption = QStringLiteral("Sample");
-    t.sizeInDialogUnits = QSize(300, 200);
-    t.style = WS_SYSMENU | WS_THICKFRAME;
     // clang-format off
-    t.controls = {
+    return {.caption = QStringLiteral("Sample"), .sizeInDialogUnits = QSize(300, 200),
+            .style = WS_SYSMENU | WS_THICKFRAME, .fontName = {}, .controls = {
         {IDOK, ControlKind::PushButton, "OK", {218, 169, 11, 11}, WS_TABSTOP | BS_DEFPUSHBUTTON, true},
         {IDCANCEL, ControlKind::PushButton, "Cancel", {218, 181, 11, 11}, WS_TABSTOP, true},
         {kWriteButton, ControlKind::PushButton, "write", {178, 36, 86, 12}, WS_TABSTOP},
@@ -36,10 +33,8 @@ inline DialogTemplate Template()
         {kPageField, ControlKind::Edit, "", {45, 22, 82, 12}, field},
         {kLengthField, ControlKind::Edit, "", {132, 22, 19, 12}, field},
         {kOutput, ControlKind::Edit, "", {10, 114, 135, 60}, field | ES_MULTILINE | ES_WANTRETURN},
-    };
+    }, .menu = MenuTemplate{129, {{"File", {{IDCANCEL, "Exit"}}}}}};
     // clang-format on
-    t.menu = MenuTemplate{129, {{"File", {{IDCANCEL, "Exit"}}}}};
-    return t;
 }
 
 } // namespace sample

@@ -41,7 +41,6 @@ TEST_F(TimeoutQueryTest, TakesOnlyItsOwnAnswerFromOneTo255)
         TimeoutQuery(context, kReadPagesTimeoutFactor);
         EXPECT_EQ(timeoutUnit, unitAfter);
     }
-    link.ClosePort(reporter);
 }
 
 } // namespace
