@@ -18,17 +18,6 @@ protected:
     PtyServerOptions ServerOptions() const override { return {{}, 0, LinkPath()}; }
     QString LinkPath() const { return folder.filePath(QStringLiteral("reader")); }
 
-    COrvaneDlg& OpenOnLink()
-    {
-        reader->Configure([](ReaderEmulator& emulator) { emulator.SetTimeoutValue(kTorAnswer); });
-        WriteSettings("[Interface]\nPort=" + LinkPath().toUtf8() + "\nBaudrate=115200\n[Data]\n" +
-                      Select({1, 2, 3}));
-        COrvaneDlg& window = Open();
-        window.TimeoutUnit = 1000; // the first TOR's wait, as OpenOnReader gives it
-        EXPECT_TRUE(window.serialLink.connected);
-        return window;
-    }
-
     // Expects the one box a hang-up shows, once every event posted until it came has run.
     void ExpectOneDisconnectBox()
     {
@@ -42,7 +31,12 @@ protected:
 // each hang-up ends what was going on and is reported once, the reopening silently.
 TEST_F(DeviceHangUpTest, HangUpsDuringAReadAndIdleAreReportedOnceAndTheDeviceBackIsRead)
 {
-    COrvaneDlg& window = OpenOnLink();
+    reader->Configure([](ReaderEmulator& emulator) { emulator.SetTimeoutValue(kTorAnswer); });
+    WriteSettings("[Interface]\nPort=" + LinkPath().toUtf8() + "\nBaudrate=115200\n[Data]\n" +
+                  Select({1, 2, 3}));
+    COrvaneDlg& window = Open();
+    window.TimeoutUnit = 1000; // the first TOR's wait, as OpenOnReader gives it
+    ASSERT_TRUE(window.serialLink.connected);
     {
         ScriptedReader scripted(*reader, Answering({{"RD 2", QByteArray()}}));
         std::thread unplug([this] {
@@ -57,8 +51,7 @@ TEST_F(DeviceHangUpTest, HangUpsDuringAReadAndIdleAreReportedOnceAndTheDeviceBac
     EXPECT_EQ(Colours()[0], u'G');
     EXPECT_NE(Colours()[2], u'G');
 
-    reader = std::make_unique<PtyReaderServer>(ReaderEmulator{}, ServerOptions());
-    ASSERT_TRUE(reader->Start());
+    PtyReaderFixture::SetUp(); // a new reader at the link's path
     reader->Configure([](ReaderEmulator& emulator) { emulator.SetTimeoutValue(kTorAnswer); });
     SetReaderPage(2, "0123456789ABCDEF");
     ASSERT_TRUE(ProcessEventsUntil([&] { return window.serialLink.connected; }));

@@ -2,14 +2,13 @@
 
 #include "app/cinterface_dlg.h"
 #include "framework/dialog_window.h"
+#include "framework/widget_text.h"
 #include "platform/serial_device.h"
 #include "resources/command_ids.h"
 #include "resources/interface_dialog_ids.h"
 #include "support/link_exchange.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QFile>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -24,32 +23,26 @@ protected:
     // `baud` (unless null) into its combo boxes and presses `button`. Returns whether it came up.
     bool RunSettings(const QString& port = {}, const QString& baud = {}, int button = IDOK)
     {
-        bool shown = false;
         Choose(CommandId::kInterfaceSettings, [&] {
             auto* window = qobject_cast<DialogWindow*>(QApplication::activeModalWidget());
             auto& settings = dynamic_cast<CInterfaceDlg&>(window->Owner());
-            const auto combo = [&](int id) {
-                return qobject_cast<QComboBox*>(settings.GetDlgItem(id));
-            };
-            shown = true;
-            shownPortAndBaud = {combo(kPortCombo)->currentText(),
-                                combo(kBaudRateCombo)->currentText()};
+            const auto text = [&](int id) { return WidgetText(settings.GetDlgItem(id)); };
+            shownPortAndBaud = {text(kPortCombo), text(kBaudRateCombo)};
             portClosedMeanwhile = !dialog->serialLink.connected && !dialog->serialLink.portHandle;
-            for (const auto& [id, text] :
-                 {std::pair(kPortCombo, port), std::pair(kBaudRateCombo, baud)}) {
-                if (text.isNull())
-                    continue;
-                PressIn(window, combo(id));
-                QTest::keyClick(window->focusWidget(), Qt::Key_A, Qt::ControlModifier);
-                QTest::keyClicks(window->focusWidget(), text);
-            }
-            typedBaud = combo(kBaudRateCombo)->currentText();
+            for (const auto& [id, typed] :
+                 {std::pair(kPortCombo, port), std::pair(kBaudRateCombo, baud)})
+                if (!typed.isNull()) {
+                    PressIn(window, settings.GetDlgItem(id));
+                    QTest::keyClick(window->focusWidget(), Qt::Key_A, Qt::ControlModifier);
+                    QTest::keyClicks(window->focusWidget(), typed);
+                }
+            typedBaud = text(kBaudRateCombo);
             PressIn(window, settings.GetDlgItem(button));
             if (window->isVisible()) // the press missed the button; PressIn has said so
                 settings.EndDialog(IDCANCEL);
         });
         QCoreApplication::processEvents(); // lets the poll for a modal end when none came up
-        return shown;
+        return !shownPortAndBaud.isEmpty();
     }
 
     // The reader's answer to RUID through the window's link: "E0040150\r\n" when it works.
@@ -84,8 +77,7 @@ TEST_F(InterfaceSettingsTest, OkConnectsToTheTypedPortAtTheBaudTextsLeadingNumbe
 
 TEST_F(InterfaceSettingsTest, FailedCloseSkipsTheDialogAndKeepsTheOldPortWorking)
 {
-    WriteReaderSettings();
-    Open();
+    OpenOnReader();
     const SerialDevice* before = dialog->serialLink.portHandle.get();
     dialog->serialLink.portHandle->FailNextClose();
 
@@ -100,8 +92,7 @@ TEST_F(InterfaceSettingsTest, FailedCloseSkipsTheDialogAndKeepsTheOldPortWorking
 TEST_F(InterfaceSettingsTest, FieldThatFailsTheTakeOverStillLetsThePortChangeAndKeepsTypedText)
 {
     // A settings file can hold a page longer than the field takes by typing.
-    WriteReaderSettings("[Data]\nP1=0123456789ABCDEF0\n");
-    Open();
+    OpenOnReader("P1=0123456789ABCDEF0\n");
     Type(PageField(2), QStringLiteral("1122"));
 
     ASSERT_TRUE(RunSettings({}, QStringLiteral("1"), IDCANCEL));

@@ -10,63 +10,60 @@
 #include "transponder/page_row_table.h"
 
 #include <QTest>
+#include <array>
 #include <random>
 
 namespace {
 
 enum Operation { kRead, kWrite, kLock };
 const int kButtons[] = {ControlId::kReadButton, ControlId::kWriteButton, ControlId::kLockButton};
-// Each followed by the page number and, but for a write, CR.
-const char* const kCommands[] = {"RD ", "WD ", "LD "};
+// %1 is the page number.
+const char* const kCommands[] = {"RD %1\r", "WD %1 ", "LD %1\r"};
 
-class Campaign
+// The runs of one campaign: the window it clicks, the reader it shuffles, its random choices.
+struct Campaign
 {
-public:
-    Campaign(COrvaneDlg& window, PtyReaderServer& reader, std::uint32_t seed)
-        : window(window), reader(reader), random(seed)
-    {
-    }
+    COrvaneDlg& window;
+    PtyReaderServer& reader;
+    std::mt19937_64 random;
 
     void RunOnce(CampaignResult& result)
     {
         reader.ClearReceivedBytes();
         reader.Configure([this](ReaderEmulator& emulator) { Shuffle(emulator); });
-        const Operation operation = Pick({kRead, kRead, kWrite, kWrite, kLock});
+        const Operation operation = Pick(kRead, kRead, kWrite, kWrite, kLock);
         for (PageRow& row : window.pageRows.rows) {
             row.selected = Chance(0.3) ? 1 : 0;
             if (operation == kWrite)
                 row.text = RandomHex(Chance(0.1) ? 15 : 16);
         }
         window.UpdateData(false);
-        Click(kButtons[operation]);
+        // Clicks where the operator would: on the widget found at the button's centre.
+        QWidget* client = window.GetSafeWidget()->ClientArea();
+        const QPoint centre = window.GetDlgItem(kButtons[operation])->geometry().center();
+        QWidget* found = client->childAt(centre);
+        QTest::mouseClick(found, Qt::LeftButton, {}, found->mapFrom(client, centre));
         ++result.runs;
         // Only pages the run sent a command for count: a lock run leaves the others as they were.
         const QByteArray sent = reader.ReceivedBytes();
-        for (int page = 1; page <= kPageCount; ++page) {
-            const QByteArray command =
-                kCommands[operation] + QByteArray::number(page) + (operation == kWrite ? ' ' : '\r');
-            if (sent.contains(command) &&
+        for (int page = 1; page <= kPageCount; ++page)
+            if (sent.contains(QString(kCommands[operation]).arg(page).toLatin1()) &&
                 window.pageFields.InPageOrder()[page - 1]->backgroundColor == kColourGreen)
                 CheckGreenPage(operation == kLock, page, result);
-        }
     }
 
-private:
     bool Chance(double probability) { return std::bernoulli_distribution(probability)(random); }
 
     int Between(int low, int high) { return std::uniform_int_distribution(low, high)(random); }
 
-    template <class T> T Pick(std::initializer_list<T> choices)
+    template <class... T> std::common_type_t<T...> Pick(T... items)
     {
-        return choices.begin()[Between(0, static_cast<int>(choices.size()) - 1)];
+        return std::array{items...}[Between(0, sizeof...(T) - 1)];
     }
 
     QString RandomHex(int digits)
     {
-        QString hex;
-        for (int i = 0; i < digits; ++i)
-            hex += QString::number(Between(0, 15), 16).toUpper();
-        return hex;
+        return QString::asprintf("%016llX", qulonglong(random())).left(digits);
     }
 
     void Shuffle(ReaderEmulator& emulator)
@@ -74,13 +71,13 @@ private:
         ReaderFaults faults;
         faults.crLfLineEnds = Chance(0.3);
         if (Chance(0.2)) {
-            faults.noise = Pick<QByteArray>({"~", "G", "\xFF", "\x07", " "});
+            faults.noise = Pick("~", "G", "\xFF", "\x07", " ");
             faults.noiseOffset = Between(0, 18);
         }
-        faults.shortLength = Chance(0.15) ? Pick({1, 2, 14, 15}) : 0;
-        faults.overlongLength = Chance(0.15) ? Pick({20, 200}) : 0;
+        faults.shortLength = Chance(0.15) ? Pick(1, 2, 14, 15) : 0;
+        faults.overlongLength = Chance(0.15) ? Pick(20, 200) : 0;
         if (Chance(0.3))
-            faults.strayLine = Pick<QByteArray>({"ACK", "No Read", "0123456789ABCDEF"});
+            faults.strayLine = Pick("ACK", "No Read", "0123456789ABCDEF");
         faults.silentPage = Chance(0.05) ? Between(1, kPageCount) : 0;
         emulator.SetFaults(faults);
         for (int page = 1; page <= kPageCount; ++page)
@@ -88,38 +85,24 @@ private:
                 emulator.SetLocked(page, !emulator.IsLocked(page));
     }
 
-    // Clicks where the operator would: the widget found at the control's centre.
-    void Click(int controlId)
-    {
-        QWidget* client = window.GetSafeWidget()->ClientArea();
-        const QPoint centre = window.GetDlgItem(controlId)->geometry().center();
-        QWidget* found = client->childAt(centre);
-        QTest::mouseClick(found, Qt::LeftButton, {}, found->mapFrom(client, centre));
-    }
-
     void CheckGreenPage(bool lockRun, int page, CampaignResult& result)
     {
         ++result.greenPages;
         const QString shown = WidgetText(window.GetDlgItem(kPageRows[page - 1].fieldId));
-        QString held;
+        ReaderEmulator::Page held{};
         bool locked = false;
         reader.Configure([&](const ReaderEmulator& emulator) {
-            const ReaderEmulator::Page content = emulator.PageContent(page);
-            for (const std::uint8_t byte : content)
-                held += QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
+            held = emulator.PageContent(page);
             locked = emulator.IsLocked(page);
         });
-        if (lockRun ? !locked : shown.toUpper() != held)
-            result.violations.append(QStringLiteral("run %1: P%2 green showing \"%3\", reader "
-                                                    "holds %4%5")
-                                         .arg(result.runs)
-                                         .arg(page)
-                                         .arg(shown, held, locked ? " (locked)" : ""));
+        const QString heldHex =
+            QByteArray(reinterpret_cast<const char*>(held.data()), held.size()).toHex().toUpper();
+        if (lockRun ? !locked : shown.toUpper() != heldHex)
+            result.violations.append(
+                QStringLiteral("run %1: P%2 green showing \"%3\", reader holds %4%5")
+                    .arg(QString::number(result.runs), QString::number(page), shown, heldHex,
+                         locked ? " (locked)" : ""));
     }
-
-    COrvaneDlg& window;
-    PtyReaderServer& reader;
-    std::mt19937 random;
 };
 
 } // namespace
@@ -128,7 +111,7 @@ CampaignResult RunReaderCampaign(COrvaneDlg& window, PtyReaderServer& reader, st
                                  int runs)
 {
     StrayLineAfterEachBox boxes(window, reader);
-    Campaign campaign(window, reader, seed);
+    Campaign campaign{window, reader, std::mt19937_64(seed)};
     CampaignResult result;
     while (result.runs < runs)
         campaign.RunOnce(result);

@@ -10,9 +10,7 @@ using ReaderCampaignTest = WindowFixture;
 // A short share of the campaign; bench/reader_campaign runs it longer.
 TEST_F(ReaderCampaignTest, GreenPagesHoldWhatTheFaultyReaderHolds)
 {
-    COrvaneDlg& window = OpenOnReader();
-
-    const CampaignResult result = RunReaderCampaign(window, *reader, 1, 200);
+    const CampaignResult result = RunReaderCampaign(OpenOnReader(), *reader, 1, 200);
 
     EXPECT_TRUE(result.violations.isEmpty()) << result.violations.join('\n').toStdString();
     EXPECT_GT(result.greenPages, 0);

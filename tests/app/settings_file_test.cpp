@@ -32,8 +32,7 @@ TEST_F(SettingsFileTest, EveryKeyIsWrittenBackAsReadInADeepFolder)
     QString deep = folder.path();
     while (deep.size() < 300)
         deep += QStringLiteral("/a_rather_long_folder_name");
-    ASSERT_TRUE(QDir().mkpath(deep));
-    ASSERT_TRUE(QDir::setCurrent(deep));
+    ASSERT_TRUE(QDir().mkpath(deep) && QDir::setCurrent(deep));
     QByteArray text = "[Interface]\nPort=" + SlavePath().toUtf8() + "\nBaudrate=19200\n[Data]\n";
     text += "SelectAll=1\n";
     for (int page = 1; page <= 17; ++page)
@@ -65,39 +64,36 @@ TEST_F(SettingsFileTest, FlagsAndNumbersAreReadAsTheRuntimeReadsThemAndWrittenBa
     const auto length = [](const COrvaneDlg& w) { return std::int64_t{w.carrierIdLength}; };
     const auto p3 = [](const COrvaneDlg& w) { return std::int64_t{w.pageRows.rows[2].selected}; };
     const auto format = [](const COrvaneDlg& w) { return std::int64_t(w.displayFormat); };
+    // The runtime holds the number that is written back.
     const struct
     {
-        const char* line;
-        const char* section;
+        const char* lines;
         std::function<std::int64_t(const COrvaneDlg&)> member;
-        std::int64_t expected;
-        const char* writtenBack;
+        QByteArray writtenBack;
     } cases[] = {
-        {"Baudrate=  -12x", "Interface", baud, -12, "Baudrate=-12"},
-        {"Baudrate=99999999999", "Interface", baud, INT32_MAX, "Baudrate=2147483647"},
-        {"CarrierIDLength=+7", "Data", length, 7, "CarrierIDLength=7"},
-        {"SelectP3=true", "Data", p3, 0, "SelectP3=0"},
-        {"selectp3=\"1\"", "Data", p3, 1, "selectp3=1"},
-        {"Format=ascii", "Data", format, 0, "Format=0"},
+        {"[Interface]\nBaudrate=  -12x", baud, "Baudrate=-12"},
+        {"[Interface]\nBaudrate=99999999999", baud, "Baudrate=2147483647"},
+        {"[Data]\nCarrierIDLength=+7", length, "CarrierIDLength=7"},
+        {"[Data]\nSelectP3=true", p3, "SelectP3=0"},
+        {"[Data]\nselectp3=\"1\"", p3, "selectp3=1"},
+        {"[Data]\nFormat=ascii", format, "Format=0"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.line);
-        WriteSettings(QByteArray("[") + c.section + "]\n" + c.line + "\n");
+        SCOPED_TRACE(c.lines);
+        WriteSettings(c.lines + QByteArray("\n"));
         Open();
-        EXPECT_EQ(c.member(*dialog), c.expected);
+        EXPECT_EQ(c.member(*dialog), c.writtenBack.split('=').last().toLongLong());
         Close();
-        EXPECT_TRUE(SettingsText().contains(QByteArray("\n") + c.writtenBack + "\n"))
-            << SettingsText().constData();
+        EXPECT_TRUE(SettingsText().contains('\n' + c.writtenBack + '\n')) << SettingsText().data();
     }
 }
 
 TEST_F(SettingsFileTest, HandWrittenDefaultsCommentsUnknownKeysAndGarbageSurviveRuns)
 {
-    const char bytes[] =
+    const QByteArray handWritten = QByteArrayLiteral(
         "; reader on the bench\n\x01\x02 binary \xfe\xff\x00 junk\n[not a section\n"
         "=novalue\nPort\n[Data]\nP1Default=0011223344556677\nExtra=kept\n"
-        "P17Default=8899AABBCCDDEEFF\nSelectAll=1\n";
-    const QByteArray handWritten(bytes, sizeof bytes - 1);
+        "P17Default=8899AABBCCDDEEFF\nSelectAll=1\n");
     WriteSettings(handWritten);
     for (int run = 0; run < 2; ++run) {
         COrvaneDlg& window = Open();
@@ -116,8 +112,7 @@ TEST_F(SettingsFileTest, UnwritableSettingsStartWithDefaultsAndFailSilently)
 {
     // A folder in the file's place can be neither read nor replaced, even with full rights.
     ASSERT_TRUE(QDir().mkdir(SettingsPath()));
-    COrvaneDlg& window = Open();
-    EXPECT_TRUE(window.serialLink.portName.isEmpty());
+    EXPECT_TRUE(Open().serialLink.portName.isEmpty());
     Close();
     EXPECT_EQ(presenter.shown.size(), 1u) << "only the port's";
     EXPECT_TRUE(QFileInfo(SettingsPath()).isDir());

@@ -26,8 +26,7 @@ TEST_F(TerminalTest, SendWritesTheTextAndOneCarriageReturnByButtonOrEnter)
     EXPECT_EQ(reader->ReceivedBytes(), QByteArray(" TOR \r TOR \r"));
     EXPECT_EQ(window.terminal.sendText, QStringLiteral(" TOR "));
     EXPECT_FALSE(window.EndResult().has_value());
-    auto* field = qobject_cast<QLineEdit*>(window.GetDlgItem(kSendField));
-    EXPECT_EQ(field->selectedText(), QStringLiteral(" TOR "));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(window.GetDlgItem(kSendField))->selectedText(), " TOR ");
 }
 
 // Each batch of lines goes on top, newest first, while the pane is hidden too, none lost in a
@@ -37,10 +36,9 @@ TEST_F(TerminalTest, AnswersAppearNewestFirstCompleteAndInOrder)
     COrvaneDlg& window = OpenOnReader();
     ASSERT_TRUE(reader->SendRaw("ACK\r"));
     ASSERT_TRUE(ProcessEventsUntil([&] { return !window.terminal.outputText.isEmpty(); }));
-    constexpr int kLines = 3000;
     QByteArray flood;
     QString newestFirst = QStringLiteral("ACK\r\n");
-    for (int i = 0; i < kLines; ++i) {
+    for (int i = 0; i < 3000; ++i) {
         flood += "L" + QByteArray::number(i) + "\r";
         newestFirst.prepend(QStringLiteral("L%1\r\n").arg(i));
     }

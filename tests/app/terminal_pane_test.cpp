@@ -15,11 +15,10 @@ TEST(TerminalPaneTest, BatchesGoOnTopNewestFirstAndTheFieldAndTextStayBoundedAli
     pane.outputText = QStringLiteral("old\r\n");
     field.setPlainText(QStringLiteral("old\n"));
 
-    const int batchLines = TerminalPane::kMaxOutputLines / 3;
     int next = 0;
     for (int batch = 0; batch < 7; ++batch) {
         QStringList lines;
-        for (int i = 0; i < batchLines; ++i)
+        for (int i = 0; i < TerminalPane::kMaxOutputLines / 3; ++i)
             lines.append(QStringLiteral("L%1\r\n").arg(next++));
         pane.ShowLinesOnTop(lines);
     }
