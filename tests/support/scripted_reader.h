@@ -46,8 +46,7 @@ private:
                 continue;
             const QByteArray answer = script(received.mid(consumed, end - consumed));
             consumed = end + 1;
-            if (!answer.isEmpty())
-                server.SendRaw(answer);
+            server.SendRaw(answer);
         }
     }
 

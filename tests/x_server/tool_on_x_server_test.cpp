@@ -89,9 +89,8 @@ protected:
     // A visible window of the tool whose title matches `title`; with `wait`, once there is one.
     std::optional<QByteArray> FindWindow(const QString& title, bool wait = true) const
     {
-        QStringList arguments{
-            "search", "--all", "--onlyvisible", "--pid", QString::number(tool.processId()),
-            "--name", title};
+        QStringList arguments{"search", "--all", "--onlyvisible", "--pid",
+                              QString::number(tool.processId()), "--name", title};
         if (wait)
             arguments.insert(1, QStringLiteral("--sync"));
         return XdoTool(arguments);
@@ -108,17 +107,12 @@ protected:
     bool Choose(int commandId)
     {
         QAction* entry = main.GetMenu()->FindCommand(commandId);
+        auto* menu = qobject_cast<QMenu*>(entry->associatedObjects().value(0));
         QMenuBar* bar = main.GetSafeWidget()->MenuBar();
-        for (QAction* title : bar->actions()) {
-            if (title->menu() == nullptr || !title->menu()->actions().contains(entry))
-                continue;
-            const QRect titleRect = bar->actionGeometry(title);
-            const QPoint menuCorner = bar->mapTo(main.GetSafeWidget(), titleRect.bottomLeft());
-            return Click(window, bar->mapTo(main.GetSafeWidget(), titleRect.center())) &&
-                   Click(window,
-                         menuCorner + QPoint(0, 1) + title->menu()->actionGeometry(entry).center());
-        }
-        return false;
+        const QRect title = bar->actionGeometry(menu->menuAction());
+        const QPoint menuCorner = bar->mapTo(main.GetSafeWidget(), title.bottomLeft());
+        return Click(window, bar->mapTo(main.GetSafeWidget(), title.center())) &&
+               Click(window, menuCorner + QPoint(0, 1) + menu->actionGeometry(entry).center());
     }
 
     QImage Screen() const
@@ -146,8 +140,7 @@ TEST_F(ToolOnXServer, OperatorSessionOnScreen)
     ASSERT_TRUE(dialogWindow);
     ASSERT_TRUE(Click(*dialogWindow, Place(settings, IDOK)));
     // Later clicks must not land on the dialog while it is still mapped.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !FindWindow(QStringLiteral("^Interface$"), false); },
-                                kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !FindWindow("^Interface$", false); }, kWaitMs));
 
     ASSERT_TRUE(Choose(CommandId::kTerminalShow));
     ASSERT_TRUE(Click(window, Place(main, kPageRows[4].checkBoxId)));
@@ -162,9 +155,8 @@ TEST_F(ToolOnXServer, OperatorSessionOnScreen)
     EXPECT_EQ(at(kCarrierIdLengthLabel, {0.05, 0.1}), Qt::black);
     const QWidget* client = main.GetSafeWidget()->ClientArea();
     EXPECT_EQ(shot.pixelColor(client->mapTo(main.GetSafeWidget(), QPoint(655, 380))), Qt::black);
-    if (const QString picture = qEnvironmentVariable("WINDOW_PICTURE"); !picture.isEmpty()) {
+    if (const QString picture = qEnvironmentVariable("WINDOW_PICTURE"); !picture.isEmpty())
         EXPECT_TRUE(shot.save(picture));
-    }
 }
 
 // SIGTERM, SIGHUP and SIGINT end the tool as the close box does, also while a box is open: exit
@@ -181,11 +173,8 @@ TEST_F(ToolOnXServer, StopSignalsEndItLikeTheCloseBoxWithABoxOpen)
 
         ASSERT_EQ(::kill(static_cast<pid_t>(tool.processId()), signal), 0);
         ASSERT_TRUE(tool.waitForFinished(kWaitMs));
-        EXPECT_EQ(tool.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(tool.exitCode(), 0);
-        EXPECT_EQ(ProfileFile::ReadString(folder.filePath(QStringLiteral("Orvane.ini")),
-                                          QStringLiteral("Data"), QStringLiteral("Format")),
-                  QStringLiteral("1"));
+        EXPECT_TRUE(tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0);
+        EXPECT_EQ(ProfileFile::ReadString(folder.filePath("Orvane.ini"), "Data", "Format"), "1");
         EXPECT_NE(SerialDevice::Open(port), nullptr);
     }
 }
