@@ -144,13 +144,12 @@ protected:
         // Runs inModal from the modal loop once a modal window is up.
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (QApplication::activeModalWidget() != nullptr) {
+            if (inModal && QApplication::activeModalWidget() != nullptr) {
                 poll.stop();
                 inModal();
             }
         });
-        if (inModal)
-            poll.start(0);
+        poll.start(0);
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
     }
 

@@ -11,8 +11,7 @@ OperationRow Uid(const char* name, const QByteArray& answer, const QString& show
                  const QString& kept)
 {
     return {.name = name, .data = "Format=1\r\nUID=old\r\n", .answers = {{"RUID", answer}},
-            .paint = good ? "WWWWWWWWWWWWWWWWW WR" : "WWWWWWWWWWWWWWWWW WG",
-            .sent = "TOR\rRUID\r",
+            .paint = good ? "WWWWWWWWWWWWWWWWW WR" : "WWWWWWWWWWWWWWWWW WG", .sent = "TOR\rRUID\r",
             .colours = good ? "WWWWWWWWWWWWWWWWW WG" : "WWWWWWWWWWWWWWWWW WR",
             .texts = {{ControlId::kUidField, shown},
                       {ControlId::kTerminalOutput, kept + "\r\nRUID // Read UID\r\n"}}};

@@ -41,8 +41,7 @@ TEST_F(WriteCarrierIdTest, PutsTheCarrierIdOverTheFirstBytesAndChecksEachPageRea
          .messages = {HexMessage(6)}},
         {.name = "length 0 is 1", .data = CarrierId("0", "0", ""), .sent = "TOR\r",
          .texts = {{kCarrierIdLengthField, "1"}}, .messages = {HexMessage(2)}},
-        {.name = "a character above one byte", .data = CarrierId("1", "2", "A\xE2\x82\xAC"),
-         .sent = "TOR\r",
+        {.name = "a euro sign", .data = CarrierId("1", "2", "A\xE2\x82\xAC"), .sent = "TOR\r",
          .messages = {"carrier ID holds a character that cannot be sent to the transponder"}},
     });
 }
