@@ -2,6 +2,7 @@
 
 namespace {
 
+using namespace std::chrono_literals;
 using ReadPagesTest = WindowFixture;
 
 const QString kPage1 = QStringLiteral("08090A0B0C0D0E0F");
@@ -59,9 +60,7 @@ TEST_F(ReadPagesTest, APageReadShowsGreenWhileTheNextPageIsAwaited)
 {
     PageOnePaints paints;
     paints.window = &OpenOnReader(Select({1, 2}));
-    reader->Configure([](ReaderEmulator& emulator) {
-        emulator.SetFaults({.answerDelay = std::chrono::milliseconds(100)});
-    });
+    reader->Configure([](ReaderEmulator& emulator) { emulator.SetFaults({.answerDelay = 100ms}); });
     dialog->GetDlgItem(PageField(1))->installEventFilter(&paints);
     Press(ControlId::kReadButton);
     EXPECT_GE(std::ranges::count(paints.seen, kColourGreen), 1);
