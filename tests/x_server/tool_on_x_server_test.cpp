@@ -59,7 +59,6 @@ protected:
             layout->GetSafeWidget()->hide();
         }
         ASSERT_TRUE(folder.isValid());
-        port = folder.filePath(QStringLiteral("ttyREADER"));
         reader.start(QStringLiteral(READER_SIM), {QStringLiteral("--link"), port});
         ASSERT_TRUE(reader.waitForReadyRead(kWaitMs));
     }
@@ -123,7 +122,7 @@ protected:
     }
 
     QTemporaryDir folder;
-    QString port;
+    QString port = folder.filePath(QStringLiteral("ttyREADER"));
     QProcess reader;
     QProcess tool;
     QByteArray window;
