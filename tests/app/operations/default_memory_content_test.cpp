@@ -9,9 +9,8 @@ using DefaultMemoryContentTest = WindowFixture;
 TEST_F(DefaultMemoryContentTest, FillsEveryRowWithItsDefaultInHexSelectedAndWhiteTwiceAlike)
 {
     COrvaneDlg& window = OpenOnReader(
-        "P1Default=0101010101010101\r\nP4Default=not hex!\r\nP17Default=1717171717171717\r\n"
-        "Format=1\r\nCarrierIDLength=2\r\nCarrierID=AB\r\nUID=E0040100\r\nSelectP2=1\r\n"
-        "P5=ascii\r\n");
+        "P1Default=0101010101010101\r\nP4Default=not hex!\r\nCarrierIDLength=2\r\nCarrierID=AB\r\n"
+        "P17Default=1717171717171717\r\nFormat=1\r\nUID=E0040100\r\nSelectP2=1\r\nP5=ascii\r\n");
     Paint("WWWWRWWWWWWWWWWWW GG");
     for (int press = 0; press < 2; ++press) {
         SCOPED_TRACE(press);
