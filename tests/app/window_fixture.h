@@ -27,8 +27,7 @@ struct OperationRow
     QString paint = {};                            // field colours before the press
     QByteArray sent = {};                          // what the reader received, in full
     QString colours = {};                          // field colours afterwards
-    std::map<int, QString> texts = {};             // control id: text shown afterwards
-    QString terminal = {};                         // terminal text afterwards (CR LF lines)
+    std::map<int, QString> texts = {};             // control id: text shown (terminal: CR LF)
     QStringList messages = {};                     // message boxes shown
 };
 
@@ -51,7 +50,6 @@ protected:
     void SetUp() override
     {
         PtyReaderFixture::SetUp();
-        previousFolder = QDir::currentPath();
         ASSERT_TRUE(folder.isValid() && QDir::setCurrent(folder.path()));
     }
 
@@ -146,13 +144,12 @@ protected:
         // Runs inModal from the modal loop once a modal window is up.
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [&] {
-            if (QApplication::activeModalWidget() != nullptr) {
+            if (inModal && QApplication::activeModalWidget() != nullptr) {
                 poll.stop();
                 inModal();
             }
         });
-        if (inModal)
-            poll.start(0);
+        poll.start(0);
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
     }
 
@@ -240,8 +237,6 @@ protected:
             EXPECT_EQ(row.colours.isEmpty() ? QString() : Colours(), row.colours);
             for (const auto& [id, text] : row.texts)
                 EXPECT_EQ(Text(id), text) << "control " << id;
-            EXPECT_EQ(row.terminal.isNull() ? QString() : Text(ControlId::kTerminalOutput),
-                      row.terminal);
             EXPECT_EQ(MessagesShown(), row.messages);
             EXPECT_FALSE(dialog->serialLink.receiveThread.IsBusy());
             Close();
@@ -256,7 +251,7 @@ protected:
 
     RecordingMessagePresenter presenter;
     QTemporaryDir folder;
-    QString previousFolder;
+    QString previousFolder = QDir::currentPath();
     std::unique_ptr<COrvaneDlg> dialog;
 
     // Colours() letters W, G and R in this order.
@@ -264,11 +259,10 @@ protected:
 
     // The fields Colours() and Paint() letter, with the blank between pages and carrier ID as
     // nullptr.
-    std::vector<ColouredEnterEdit*> LetteredFields() const
+    QList<ColouredEnterEdit*> LetteredFields() const
     {
         const auto pages = dialog->pageFields.InPageOrder();
-        std::vector<ColouredEnterEdit*> fields(pages.begin(), pages.end());
-        fields.insert(fields.end(), {nullptr, &dialog->carrierIdField, &dialog->uidField});
-        return fields;
+        QList<ColouredEnterEdit*> fields(pages.begin(), pages.end());
+        return fields << nullptr << &dialog->carrierIdField << &dialog->uidField;
     }
 };

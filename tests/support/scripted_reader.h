@@ -44,10 +44,8 @@ private:
             const qsizetype end = received.indexOf('\r', consumed);
             if (stopping || end < 0)
                 continue;
-            const QByteArray answer = script(received.mid(consumed, end - consumed));
+            server.SendRaw(script(received.mid(consumed, end - consumed)));
             consumed = end + 1;
-            if (!answer.isEmpty())
-                server.SendRaw(answer);
         }
     }
 

@@ -59,7 +59,6 @@ protected:
             layout->GetSafeWidget()->hide();
         }
         ASSERT_TRUE(folder.isValid());
-        port = folder.filePath(QStringLiteral("ttyREADER"));
         reader.start(QStringLiteral(READER_SIM), {QStringLiteral("--link"), port});
         ASSERT_TRUE(reader.waitForReadyRead(kWaitMs));
     }
@@ -82,43 +81,39 @@ protected:
         file.close();
         tool.setWorkingDirectory(folder.path());
         tool.start(QStringLiteral(ORVANE_TOOL));
-        window = FindWindow(QStringLiteral("^Orvane$")).value_or(QByteArray());
+        window = FindWindow(QStringLiteral("^Orvane$"));
         return !window.isEmpty();
     }
 
-    // A visible window of the tool whose title matches `title`; with `wait`, once there is one.
-    std::optional<QByteArray> FindWindow(const QString& title, bool wait = true) const
+    // A visible window of the tool whose title matches `title`, empty when there is none; with
+    // `wait`, once there is one.
+    QByteArray FindWindow(const QString& title, bool wait = true) const
     {
-        QStringList arguments{
-            "search", "--all", "--onlyvisible", "--pid", QString::number(tool.processId()),
-            "--name", title};
+        QStringList arguments{"search", "--all", "--onlyvisible", "--pid",
+                              QString::number(tool.processId()), "--name", title};
         if (wait)
             arguments.insert(1, QStringLiteral("--sync"));
-        return XdoTool(arguments);
+        return XdoTool(arguments).value_or(QByteArray());
     }
 
+    // False also when there is no such window.
     static bool Click(const QByteArray& inWindow, QPoint point)
     {
-        return XdoTool({"mousemove", "--window", inWindow, QString::number(point.x()),
-                        QString::number(point.y()), "click", "1"})
-            .has_value();
+        return !inWindow.isEmpty() &&
+               XdoTool({"mousemove", "--window", inWindow, QString::number(point.x()),
+                        QString::number(point.y()), "click", "1"});
     }
 
     // Clicks the menu title that holds the command, then the command in the opened menu.
     bool Choose(int commandId)
     {
         QAction* entry = main.GetMenu()->FindCommand(commandId);
+        auto* menu = qobject_cast<QMenu*>(entry->associatedObjects().value(0));
         QMenuBar* bar = main.GetSafeWidget()->MenuBar();
-        for (QAction* title : bar->actions()) {
-            if (title->menu() == nullptr || !title->menu()->actions().contains(entry))
-                continue;
-            const QRect titleRect = bar->actionGeometry(title);
-            const QPoint menuCorner = bar->mapTo(main.GetSafeWidget(), titleRect.bottomLeft());
-            return Click(window, bar->mapTo(main.GetSafeWidget(), titleRect.center())) &&
-                   Click(window,
-                         menuCorner + QPoint(0, 1) + title->menu()->actionGeometry(entry).center());
-        }
-        return false;
+        const QRect title = bar->actionGeometry(menu->menuAction());
+        const QPoint menuCorner = bar->mapTo(main.GetSafeWidget(), title.bottomLeft());
+        return Click(window, bar->mapTo(main.GetSafeWidget(), title.center())) &&
+               Click(window, menuCorner + QPoint(0, 1) + menu->actionGeometry(entry).center());
     }
 
     QImage Screen() const
@@ -127,7 +122,7 @@ protected:
     }
 
     QTemporaryDir folder;
-    QString port;
+    QString port = folder.filePath(QStringLiteral("ttyREADER"));
     QProcess reader;
     QProcess tool;
     QByteArray window;
@@ -142,12 +137,9 @@ TEST_F(ToolOnXServer, OperatorSessionOnScreen)
 {
     ASSERT_TRUE(Start());
     ASSERT_TRUE(Choose(CommandId::kInterfaceSettings));
-    const std::optional<QByteArray> dialogWindow = FindWindow(QStringLiteral("^Interface$"));
-    ASSERT_TRUE(dialogWindow);
-    ASSERT_TRUE(Click(*dialogWindow, Place(settings, IDOK)));
+    ASSERT_TRUE(Click(FindWindow("^Interface$"), Place(settings, IDOK)));
     // Later clicks must not land on the dialog while it is still mapped.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !FindWindow(QStringLiteral("^Interface$"), false); },
-                                kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return FindWindow("^Interface$", false) == ""; }, kWaitMs));
 
     ASSERT_TRUE(Choose(CommandId::kTerminalShow));
     ASSERT_TRUE(Click(window, Place(main, kPageRows[4].checkBoxId)));
@@ -177,15 +169,12 @@ TEST_F(ToolOnXServer, StopSignalsEndItLikeTheCloseBoxWithABoxOpen)
         ASSERT_TRUE(Click(window, Place(main, kAsciiBox)));
         ASSERT_TRUE(Choose(CommandId::kInfo));
         // The About box is up, so the tool has handled the click on the ASCII box before it.
-        ASSERT_TRUE(FindWindow(QStringLiteral("^Info")));
+        ASSERT_FALSE(FindWindow("^Info").isEmpty());
 
         ASSERT_EQ(::kill(static_cast<pid_t>(tool.processId()), signal), 0);
         ASSERT_TRUE(tool.waitForFinished(kWaitMs));
-        EXPECT_EQ(tool.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(tool.exitCode(), 0);
-        EXPECT_EQ(ProfileFile::ReadString(folder.filePath(QStringLiteral("Orvane.ini")),
-                                          QStringLiteral("Data"), QStringLiteral("Format")),
-                  QStringLiteral("1"));
+        EXPECT_TRUE(tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0);
+        EXPECT_EQ(ProfileFile::ReadString(folder.filePath("Orvane.ini"), "Data", "Format"), "1");
         EXPECT_NE(SerialDevice::Open(port), nullptr);
     }
 }

@@ -2,7 +2,6 @@
 
 namespace {
 
-using namespace ControlId;
 using CarrierIdLengthTest = WindowFixture;
 
 // The spin arrows step the length and every keystroke in the length field takes effect, so a
@@ -20,9 +19,9 @@ TEST_F(CarrierIdLengthTest, ArrowsAndEachKeystrokeSetTheLengthAndCutTheCarrierId
         SCOPED_TRACE(data.toStdString() + " " + typed.toStdString());
         COrvaneDlg& window = OpenOnReader("CarrierIDLength=" + data + "\r\n");
         for (QChar arrow : arrows)
-            Press(kCarrierIdLengthSpin, {0.5, arrow == u'u' ? 0.25 : 0.75});
+            Press(ControlId::kCarrierIdLengthSpin, {0.5, arrow == u'u' ? 0.25 : 0.75});
         if (!typed.isNull())
-            Type(kCarrierIdLengthField, typed);
+            Type(ControlId::kCarrierIdLengthField, typed);
         EXPECT_EQ(window.carrierIdText, textAfter);
         EXPECT_EQ(window.carrierIdLength, lengthAfter);
         Close();

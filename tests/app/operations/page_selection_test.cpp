@@ -1,10 +1,7 @@
 #include "app/window_fixture.h"
 
-#include "transponder/page_row_table.h"
-
 namespace {
 
-using namespace ControlId;
 using PageSelectionTest = WindowFixture;
 
 // Each press changes the selection and whitens the fields it concerns.
@@ -19,7 +16,7 @@ TEST_F(PageSelectionTest, AllBoxDrivesEveryRowAndClearingOneRowClearsAll)
         return marks + u' ' + Colours();
     };
     Paint("WRWWWWGWWWWWWWWWW WW");
-    Press(kAllBox);
+    Press(ControlId::kAllBox);
     EXPECT_EQ(selection(), "1 11111111111111111 WWWWWWWWWWWWWWWWW WW");
     Paint("WWWWGGWWWWWWWWWWW WW");
     Press(kPageRows[4].checkBoxId);

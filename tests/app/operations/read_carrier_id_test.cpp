@@ -10,12 +10,11 @@ const QByteArray kIjk = "494A4B4C4D4E4F50\r";
 
 // The carrier ID field turns green from red, or red from green (when it showed 0102 before), and
 // shows no line ends.
-OperationRow Read(const char* format, const char* length, const QByteArray& page1,
-                  const QByteArray& page2, const QString& shown, const char* lengthShown, bool good)
+OperationRow Read(const char* length, const QByteArray& page1, const QByteArray& page2,
+                  const QString& shown, const char* lengthShown, bool good)
 {
-    return {.name = shown,
-            .data = "Format=" + QByteArray(format) + "\r\nCarrierIDLength=" + length +
-                    (good ? "\r\n" : "\r\nCarrierID=0102\r\n"),
+    return {.name = shown, .data = "Format=0\r\nCarrierIDLength=" + QByteArray(length) +
+                                   (good ? "\r\n" : "\r\nCarrierID=0102\r\n"),
             .answers = {{"RD 1", page1}, {"RD 2", page2}},
             .paint = good ? "WWWWWWWWWWWWWWWWW RW" : "WWWWWWWWWWWWWWWWW GW",
             .sent = QByteArray(length).toInt() > 8 ? "TOR\rRD 1\rRD 2\r" : "TOR\rRD 1\r",
@@ -26,13 +25,13 @@ OperationRow Read(const char* format, const char* length, const QByteArray& page
 TEST_F(ReadCarrierIdTest, ReadsPageTwoOnlyForMoreThanEightBytesAndTurnsRedOnAFailedRead)
 {
     Run(kReadCarrierIdButton, {
-        Read("0", "8", kAbc, kIjk, "4142434445464748", "8", true),
-        Read("0", "9", kAbc, kIjk, "414243444546474849", "9", true),
-        Read("0", "40", kAbc, kIjk, "4142434445464748494A4B4C4D4E4F50", "16", true),
-        Read("0", "4", "No Read\r", kIjk, "No Read", "4", false),
-        Read("0", "12", kAbc, "#09\r", "4142434445464748#09", "12", false),
+        Read("8", kAbc, kIjk, "4142434445464748", "8", true),
+        Read("9", kAbc, kIjk, "414243444546474849", "9", true),
+        Read("40", kAbc, kIjk, "4142434445464748494A4B4C4D4E4F50", "16", true),
+        Read("4", "No Read\r", kIjk, "No Read", "4", false),
+        Read("12", kAbc, "#09\r", "4142434445464748#09", "12", false),
         // A good page 2 does not make up for page 1.
-        Read("0", "12", "No Read\r", kIjk, "No Read494A4B4C4D4E4F50", "12", false),
+        Read("12", "No Read\r", kIjk, "No Read494A4B4C4D4E4F50", "12", false),
     });
 }
 

@@ -2,7 +2,7 @@
 
 namespace {
 
-using namespace ControlId;
+using namespace std::chrono_literals;
 using ReadPagesTest = WindowFixture;
 
 const QString kPage1 = QStringLiteral("08090A0B0C0D0E0F");
@@ -21,14 +21,13 @@ OperationRow Judged(const char* name, const QByteArray& answer, const char* colo
 
 TEST_F(ReadPagesTest, EachAnswerIsJudgedAndShownAndAShortOneStopsTheRun)
 {
-    Run(kReadButton, {
+    Run(ControlId::kReadButton, {
         // A stray line right after an answer is neither that answer nor the next one.
         {.name = "two pages, records newest first", .data = Select({1, 2}),
          .answers = {{"RD 1", kPage1.toLatin1() + "\r0000000000000000\r"}},
          .sent = "TOR\rRD 1\rRD 2\r", .colours = "GGWWWWWWWWWWWWWWW WW",
-         .texts = {{PageField(1), kPage1}, {PageField(2), kPage2}},
-         .terminal =
-             kPage2 + "\r\nRD 2 // Read page 2\r\n" + kPage1 + "\r\nRD 1 // Read page 1\r\n"},
+         .texts = {{PageField(1), kPage1}, {PageField(2), kPage2}, {ControlId::kTerminalOutput,
+             kPage2 + "\r\nRD 2 // Read page 2\r\n" + kPage1 + "\r\nRD 1 // Read page 1\r\n"}}},
         {.name = "CR LF line ends", .data = Select({1, 2, 3}),
          .setup = [](ReaderEmulator& emulator) { emulator.SetFaults({.crLfLineEnds = true}); },
          .sent = "TOR\rRD 1\rRD 2\rRD 3\r", .colours = "GGGWWWWWWWWWWWWWW WW",
@@ -61,11 +60,9 @@ TEST_F(ReadPagesTest, APageReadShowsGreenWhileTheNextPageIsAwaited)
 {
     PageOnePaints paints;
     paints.window = &OpenOnReader(Select({1, 2}));
-    reader->Configure([](ReaderEmulator& emulator) {
-        emulator.SetFaults({.answerDelay = std::chrono::milliseconds(100)});
-    });
+    reader->Configure([](ReaderEmulator& emulator) { emulator.SetFaults({.answerDelay = 100ms}); });
     dialog->GetDlgItem(PageField(1))->installEventFilter(&paints);
-    Press(kReadButton);
+    Press(ControlId::kReadButton);
     EXPECT_GE(std::ranges::count(paints.seen, kColourGreen), 1);
 }
 

@@ -11,11 +11,10 @@ OperationRow Uid(const char* name, const QByteArray& answer, const QString& show
                  const QString& kept)
 {
     return {.name = name, .data = "Format=1\r\nUID=old\r\n", .answers = {{"RUID", answer}},
-            .paint = good ? "WWWWWWWWWWWWWWWWW WR" : "WWWWWWWWWWWWWWWWW WG",
-            .sent = "TOR\rRUID\r",
+            .paint = good ? "WWWWWWWWWWWWWWWWW WR" : "WWWWWWWWWWWWWWWWW WG", .sent = "TOR\rRUID\r",
             .colours = good ? "WWWWWWWWWWWWWWWWW WG" : "WWWWWWWWWWWWWWWWW WR",
-            .texts = {{ControlId::kUidField, shown}},
-            .terminal = kept.isNull() ? QString() : kept + "\r\nRUID // Read UID\r\n"};
+            .texts = {{ControlId::kUidField, shown},
+                      {ControlId::kTerminalOutput, kept + "\r\nRUID // Read UID\r\n"}}};
 }
 
 TEST_F(ReadUidTest, ShowsTheAnswerAsItCameGreenOnlyWhenItIsAGoodUid)
@@ -23,8 +22,8 @@ TEST_F(ReadUidTest, ShowsTheAnswerAsItCameGreenOnlyWhenItIsAGoodUid)
     Run(ControlId::kReadUidButton, {
         Uid("eight digits", "E0040100\r", "E0040100", true, "E0040100"),
         Uid("six", "ABCDEF\r", "ABCDEF", false, "ABCDEF\r\n"),
-        Uid("seven", "ABCDEFG\r", "ABCDEFG", false, {}),
-        Uid("no transponder", "No Read\r", "No Read", false, {}),
+        Uid("seven", "ABCDEFG\r", "ABCDEFG", false, "ABCDEFG\r\n"),
+        Uid("no transponder", "No Read\r", "No Read", false, "No Read\r\n"),
         Uid("error mark", "A#09BCDE\r", "A#09BCDE", false, "A#09BCDE"),
     });
 }

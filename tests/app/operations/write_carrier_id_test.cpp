@@ -31,18 +31,17 @@ TEST_F(WriteCarrierIdTest, PutsTheCarrierIdOverTheFirstBytesAndChecksEachPageRea
         // Nothing may be written after a failed read before the write.
         {.name = "page 2 not read, both answers shown", .data = threeBytes,
          .answers = {{"RD 2", "No Read\r"}}, .sent = kPreRead, .colours = red,
-         .terminal = "No Read\r\n\r\nRD 2 // Read page 2\r\n08090A0B0C0D0E0F\r\n"
-                     "RD 1 // Read page 1\r\n"},
+         .texts = {{kTerminalOutput, "No Read\r\n\r\nRD 2 // Read page 2\r\n08090A0B0C0D0E0F\r\n"
+                                     "RD 1 // Read page 1\r\n"}}},
         {.name = "page 2 short", .data = threeBytes, .answers = {{"RD 2", "22222222222222\r"}},
          .sent = kPreRead, .colours = red},
         // An invalid carrier ID is reported before any page is read.
         {.name = "odd HEX", .data = CarrierId("0", "3", "0a0b0"), .sent = "TOR\r",
-         .colours = red, .texts = {{kCarrierIdField, "0A0B0"}}, .terminal = "",
+         .colours = red, .texts = {{kCarrierIdField, "0A0B0"}, {kTerminalOutput, ""}},
          .messages = {HexMessage(6)}},
         {.name = "length 0 is 1", .data = CarrierId("0", "0", ""), .sent = "TOR\r",
          .texts = {{kCarrierIdLengthField, "1"}}, .messages = {HexMessage(2)}},
-        {.name = "a character above one byte", .data = CarrierId("1", "2", "A\xE2\x82\xAC"),
-         .sent = "TOR\r",
+        {.name = "a euro sign", .data = CarrierId("1", "2", "A\xE2\x82\xAC"), .sent = "TOR\r",
          .messages = {"carrier ID holds a character that cannot be sent to the transponder"}},
     });
 }

@@ -3,17 +3,16 @@
 
 namespace {
 
-using namespace ControlId;
 using WritePagesTest = WindowFixture;
 
 TEST_F(WritePagesTest, ValidPagesGoOutAndOnlyAnAcknowledgementLetsTheRunGoOn)
 {
     const QByteArray twoPages = Select({1, 2}) + "P1=1111111111111111\r\nP2=2222222222222222\r\n";
-    Run(kWriteButton, {
+    Run(ControlId::kWriteButton, {
         {.name = "lower-case HEX goes out and is shown upper-case",
          .data = Select({3}) + "P3=0a0b0c0d0e0f1011\r\n", .sent = "TOR\rWD 3 0A0B0C0D0E0F1011\r",
-         .colours = "WWGWWWWWWWWWWWWWW WW", .texts = {{PageField(3), "0A0B0C0D0E0F1011"}},
-         .terminal = "ACK\r\nWD 3 0A0B0C0D0E0F1011// Write page 3\r\n"},
+         .colours = "WWGWWWWWWWWWWWWWW WW", .texts = {{PageField(3), "0A0B0C0D0E0F1011"},
+             {ControlId::kTerminalOutput, "ACK\r\nWD 3 0A0B0C0D0E0F1011// Write page 3\r\n"}}},
         {.name = "ASCII goes out as character codes",
          .data = Select({1}) + "Format=1\r\nP1=caf\xC3\xA9 a b\r\n",
          .sent = "TOR\rWD 1 636166E920612062\r", .colours = "GWWWWWWWWWWWWWWWW WW",
@@ -37,7 +36,7 @@ TEST_F(WritePagesTest, AStrayLineWhileTheBoxIsUpIsNotTheNextPagesAnswer)
     OpenOnReader(Select({1, 2, 3}) + "P1=1111111111111111\r\nP2=22\r\nP3=3333333333333333\r\n");
     reader->Configure([](ReaderEmulator& emulator) { emulator.SetLocked(3, true); });
     StrayLineAfterEachBox stray(*dialog, *reader);
-    Press(kWriteButton);
+    Press(ControlId::kWriteButton);
     EXPECT_EQ(Colours().left(3), "GRR") << "the reader refused page 3";
 }
 
