@@ -12,6 +12,7 @@
 #include "app/terminal_pane.h"
 #include "framework/multi_line_edit.h"
 #include "framework/widget_text.h"
+#include "reader-sim/raw_pty_master.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,11 +27,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <functional>
 #include <map>
 #include <sys/resource.h>
-#include <termios.h>
 #include <thread>
 #include <time.h>
 #include <unistd.h>
@@ -215,17 +214,8 @@ void MeasureBatch()
 class Feeder
 {
 public:
-    bool Open()
-    {
-        master = ::posix_openpt(O_RDWR | O_NOCTTY);
-        return master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0;
-    }
-    ~Feeder()
-    {
-        if (master >= 0)
-            ::close(master);
-    }
-    QString SlavePath() const { return QString::fromLocal8Bit(::ptsname(master)); }
+    bool IsOpen() const { return pty.IsOpen(); }
+    QString SlavePath() const { return pty.SlavePath(); }
 
     // Writes bytes on a thread of its own; the thread's CPU is kept to be subtracted.
     void Start(std::function<void(Feeder&)> feed)
@@ -237,22 +227,12 @@ public:
         });
     }
     void Join() { worker.join(); }
-    bool Write(const QByteArray& bytes)
-    {
-        qsizetype sent = 0;
-        while (sent < bytes.size()) {
-            const ssize_t count = ::write(master, bytes.constData() + sent, bytes.size() - sent);
-            if (count <= 0)
-                return false;
-            sent += count;
-        }
-        return true;
-    }
+    bool Write(const QByteArray& bytes) { return pty.Write(bytes); }
 
     std::atomic<double> cpuSeconds{0};
 
 private:
-    int master = -1;
+    RawPtyMaster pty;
     std::thread worker;
 };
 
@@ -306,7 +286,7 @@ void MeasureStreamFloor(std::chrono::seconds span)
 bool MeasureWindow(std::chrono::seconds streamSpan)
 {
     Feeder feeder;
-    if (!feeder.Open() || !WriteSettings(feeder.SlavePath()))
+    if (!feeder.IsOpen() || !WriteSettings(feeder.SlavePath()))
         return false;
     COrvaneDlg window;
     if (!window.Create() || !window.serialLink.connected)
