@@ -22,6 +22,8 @@ TEST(ReaderEmulator, AnswersEachCommandAccordingToItsFaults)
         {{.noise = "~", .noiseOffset = 2, .shortLength = 4, .strayLine = "ACK"}, "RD 1\r",
          "08~09\rACK\r"},
         {{.silentPage = 3}, "WD 3 0011223344556677\r", ""},
+        {{.silentPage = 3}, "RD 3\r", ""},
+        {{.silentPage = 3}, "LD 3\r", ""},
     };
     // clang-format on
     for (const auto& row : rows) {

@@ -105,7 +105,7 @@ bool ReaderEmulator::IsSilentFor(const QByteArray& verb, const QByteArray& argum
     if (verb != kCommandRead && verb != kCommandWrite && verb != kCommandLock)
         return false;
     return faults.silentPage > 0 &&
-           ParsePageNumber(argument.left(argument.indexOf(' '))) == faults.silentPage;
+           ParsePageNumber(argument.split(' ').first()) == faults.silentPage;
 }
 
 QByteArray ReaderEmulator::AnswerRead(const QByteArray& argument) const
