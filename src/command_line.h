@@ -2,13 +2,14 @@
 
 #include <optional>
 
-// The tool's own command-line options, --help and --version. Qt takes its own options (-platform,
-// -display, -style, ...) out of argc/argv while it builds the application object; whatever it
-// leaves behind is unknown to the tool.
+// The tool's own command-line options, --help and --version, and the refusal of arguments that
+// are neither these nor Qt's own options (-platform, -display, -style, ...).
 
-// Prints the usage or the version when argv asks for one, before any window or settings file
-// exists. Returns the exit code (0) when the process should end now, nothing when the tool starts.
-std::optional<int> AnswerHelpOrVersion(int argc, char** argv);
+// Answers the command line before Qt needs a display: prints the usage or the version when argv
+// asks for one, or the usage on standard error for an argument that is neither the tool's nor
+// Qt's. Returns the exit code (0, or 2 for such an argument) when the process should end now,
+// nothing when the tool starts.
+std::optional<int> AnswerCommandLine(int argc, char** argv);
 
 // Call after Qt has taken out its own options. Returns the exit code (2) after printing the usage
 // on standard error when an argument is left, nothing when none is.

@@ -5,7 +5,7 @@
 
 int main(int argc, char** argv)
 {
-    if (const std::optional<int> exitCode = AnswerHelpOrVersion(argc, argv))
+    if (const std::optional<int> exitCode = AnswerCommandLine(argc, argv))
         return *exitCode;
     QApplication application(argc, argv);
     if (const std::optional<int> exitCode = RefuseLeftoverArguments(argc, argv))

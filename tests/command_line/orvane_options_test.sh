@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs orvane with no display: --help and --version print and end, an unknown option after Qt's own
-# ones prints the usage on standard error and ends with 2, and none of them leaves a settings file.
+# Runs orvane with no display: --help and --version print and end, an unknown option, alone or
+# after Qt's own ones, prints the usage on standard error and ends with 2, and none of them leaves a
+# settings file.
 # Usage: orvane_options_test.sh ORVANE VERSION
 set -euo pipefail
 orvane="$1"
@@ -21,11 +22,14 @@ grep -q '^Usage: orvane' "$work/out" || fail "--help printed: $(cat "$work/out")
 
 [ "$("$orvane" --version)" = "orvane $version" ] || fail "--version printed: $("$orvane" --version)"
 
-status=0
-"$orvane" -platform offscreen -style fusion --bogus >"$work/out" 2>"$work/err" || status=$?
-[ "$status" -eq 2 ] || fail "an unknown option ended with $status"
-grep -q 'unknown option --bogus' "$work/err" && grep -q '^Usage: orvane' "$work/err" ||
-    fail "an unknown option printed: $(cat "$work/err")"
-[ ! -s "$work/out" ] || fail "an unknown option wrote to standard output: $(cat "$work/out")"
+for arguments in "-V" "-platform offscreen -style=fusion --bogus" "--platform offscreen --bogus"; do
+    read -r -a words <<<"$arguments"
+    status=0
+    "$orvane" "${words[@]}" >"$work/out" 2>"$work/err" || status=$?
+    [ "$status" -eq 2 ] || fail "$arguments ended with $status"
+    grep -q "unknown option ${words[-1]}" "$work/err" && grep -q '^Usage: orvane' "$work/err" ||
+        fail "$arguments printed: $(cat "$work/err")"
+    [ ! -s "$work/out" ] || fail "$arguments wrote to standard output: $(cat "$work/out")"
+done
 
 [ -z "$(ls -A)" ] || fail "left in the working folder: $(ls -A)"
