@@ -70,6 +70,8 @@ SerialOpenResult OpenRefused(int error, const struct stat& node)
         SerialOpenResult result = Failure(SerialOpenReason::PermissionDenied, error);
         result.failure.groupName = GroupName(node.st_gid);
         result.failure.membership = MembershipOf(node.st_gid);
+        result.failure.onlyRoot =
+            node.st_uid == 0 && (node.st_gid == 0 || (node.st_mode & S_IRWXG) == 0);
         return result;
     }
     case EBUSY:

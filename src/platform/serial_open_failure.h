@@ -30,4 +30,5 @@ struct SerialOpenFailure
     QString holderProgram;   // Held: the holder's program name, empty when not visible
     QString groupName;       // PermissionDenied: the group that owns the device
     GroupMembership membership = GroupMembership::NotMember; // PermissionDenied
+    bool onlyRoot = false; // PermissionDenied: root owns the device and no other group may open it
 };

@@ -24,6 +24,9 @@ QString NoSuchDevice(const QString& serialById)
 
 QString PermissionDenied(const SerialOpenFailure& failure)
 {
+    if (failure.onlyRoot)
+        return QStringLiteral("Only root may open it; see the README for a udev rule that gives "
+                              "the dialout group access.");
     switch (failure.membership) {
     case GroupMembership::NotMember:
         return QStringLiteral("Permission denied: the device belongs to the group '%1' and you "

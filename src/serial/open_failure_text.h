@@ -8,7 +8,8 @@
 
 // The line that tells the operator why a port did not open and what to do about it, for the
 // reasons the operator can act on: no such device (naming the one serial adapter in serialById
-// when there is exactly one), permission denied, held by another program, a refused baudRate.
+// when there is exactly one), permission denied (by group, or a device only root may open), held
+// by another program, a refused baudRate.
 // Empty for any other reason.
 QString OpenFailureExplanation(const SerialOpenFailure& failure, std::int32_t baudRate,
                                const QString& serialById = QStringLiteral("/dev/serial/by-id"));

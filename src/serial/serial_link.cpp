@@ -42,7 +42,9 @@ void SerialLink::ConnectPort(LinkErrorReporter& reporter)
         return;
     }
     connected = false;
-    const QString explanation = OpenFailureExplanation(opened.failure, baudRate);
+    const QString explanation = portName.isEmpty()
+                                    ? LinkMessages::kNoPortSet
+                                    : OpenFailureExplanation(opened.failure, baudRate);
     reporter.ShowLinkError(portName + LinkMessages::kCouldNotBeOpenedSuffix +
                            (explanation.isEmpty() ? QString() : QLatin1Char('\n') + explanation));
 }

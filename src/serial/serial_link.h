@@ -38,7 +38,8 @@ struct SerialLink
 
     // OpenPort with portName and baudRate, keeping the device as portHandle: connected becomes
     // true, or false with portName + " could not be opened!" shown through reporter, followed on a
-    // second line by the reason when the operator can act on it.
+    // second line by the reason when the operator can act on it (that no port is set, for an empty
+    // portName).
     void ConnectPort(LinkErrorReporter& reporter);
 
     // Without a port: OpenPort with portName and baudRate, as ConnectPort but silent, and only when

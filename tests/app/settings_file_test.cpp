@@ -16,7 +16,8 @@ using SettingsFileTest = WindowFixture;
 TEST_F(SettingsFileTest, NoFileStartsWithDefaultsAndReportsTheMissingPortOnce)
 {
     COrvaneDlg& window = Open();
-    EXPECT_EQ(MessagesShown(), QStringList{" could not be opened!"});
+    EXPECT_EQ(MessagesShown(), QStringList{" could not be opened!\nNo port is set: choose the "
+                                           "reader's port under Interface > Settings."});
     EXPECT_EQ(window.TimeoutUnit, 160);
     Press(ControlId::kReadButton);
     Choose(CommandId::kTerminalShow);

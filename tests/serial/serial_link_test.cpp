@@ -4,6 +4,7 @@
 #include "platform/serial_error_mask.h"
 #include "reader-sim/raw_pty_master.h"
 #include "resources/interface_dialog_template.h"
+#include "support/bound_by_file_modes.h"
 #include "support/link_exchange.h"
 #include "support/port_holder_process.h"
 #include "support/pty_reader_fixture.h"
@@ -12,6 +13,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -56,7 +58,8 @@ TEST_F(SerialLinkTest, PortsThatCannotBeOpenedAreReportedWithTheReasonAndLeaveNo
     // A port, and the second line of its message or how it begins (empty: no second line).
     const std::pair<QString, QString> cases[] = {
         {QStringLiteral("ttyOrvaneMissing7"), QStringLiteral("There is no such device")},
-        {QString(), QString()}, // "/dev/", not a terminal
+        {QString(), QStringLiteral("No port is set: choose the reader's port under Interface")},
+        {QStringLiteral("/dev/null"), QString()}, // not a terminal
         {SlavePath(), QStringLiteral("Another program is using the device.")},
         {otherPort.SlavePath(), QStringLiteral("Another program is using the device: sh (%1).")
                                     .arg(otherProgram.ProcessId())},
@@ -77,6 +80,20 @@ TEST_F(SerialLinkTest, PortsThatCannotBeOpenedAreReportedWithTheReasonAndLeaveNo
     }
     // The refused opens left every byte to the holder.
     ::close(KeepOpenWithBytesWaiting(otherPort.SlavePath(), waiting.size()));
+}
+
+TEST_F(SerialLinkTest, ADeviceOnlyRootMayOpenPointsToTheUdevRuleInsteadOfAGroup)
+{
+    RawPtyMaster rootsOnly;
+    const QByteArray node = rootsOnly.SlavePath().toLocal8Bit();
+    if (::chown(node.constData(), 0, 0) != 0 || ::chmod(node.constData(), 0) != 0)
+        GTEST_SKIP() << "only root can hand a device to root";
+    link.portName = rootsOnly.SlavePath();
+    RunBoundByFileModes([&] { link.ConnectPort(reporter); });
+    EXPECT_EQ(reporter.shown,
+              QStringList{link.portName + " could not be opened!\nOnly root may open "
+                                          "it; see the README for a udev rule that gives the "
+                                          "dialout group access."});
 }
 
 TEST_F(SerialLinkTest, OpenDiscardsBytesThatWaitedBeforeItAndEachCodeUnitGoesOutAsItsLowByte)
