@@ -44,6 +44,7 @@ void CInterfaceDlg::SurveyPortList()
     const PortSurvey survey = SurveyPorts(discoveryRoots);
     for (const QString& name : survey.openable)
         portList.AddString(name);
+    portList.FitDroppedWidth();
     CWnd line;
     if (line.Attach(GetDlgItem(InterfaceDialogId::kUnopenablePortsText),
                     InterfaceDialogId::kUnopenablePortsText))

@@ -5,6 +5,7 @@
 #include "framework/colours.h"
 #include "framework/dialog_window.h"
 #include "framework/menu_flags.h"
+#include "framework/message_boxes.h"
 #include "framework/notification_codes.h"
 #include "framework/registered_messages.h"
 #include "platform/device_viewer.h"
@@ -19,6 +20,14 @@
 #include "transponder/reader_protocol.h"
 
 #include <QMetaObject>
+
+namespace {
+
+const QString kNoDeviceViewer = QStringLiteral(
+    "No program that shows the devices is installed. The serial adapters are listed in "
+    "/dev/serial/by-id.");
+
+} // namespace
 
 COrvaneDlg::COrvaneDlg(QWidget* parent) : CDialogEx(MainDialogTemplate(), parent)
 {
@@ -166,7 +175,8 @@ void COrvaneDlg::ShowAboutBox()
 
 void COrvaneDlg::OpenDeviceManager()
 {
-    DeviceViewer::Open();
+    if (!DeviceViewer::Open())
+        AfxMessageBox(kNoDeviceViewer, MB_ICONINFORMATION);
 }
 
 void COrvaneDlg::OnSysCommand(UINT command)

@@ -1,5 +1,6 @@
 #include "framework/ccombo_box.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 
 namespace {
@@ -40,4 +41,11 @@ void CComboBox::ResetContent()
 {
     if (QComboBox* combo = Combo(GetSafeWidget()))
         combo->clear();
+}
+
+void CComboBox::FitDroppedWidth()
+{
+    if (QComboBox* combo = Combo(GetSafeWidget()))
+        combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) +
+                                       2 * combo->view()->frameWidth());
 }

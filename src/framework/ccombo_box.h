@@ -13,4 +13,7 @@ public:
     // Text of entry `index`, empty when out of range.
     QString GetLBText(int index) const;
     void ResetContent();
+    // Widens the drop-down list (not the box) so that its longest entry shows whole; nothing when
+    // not attached.
+    void FitDroppedWidth();
 };

@@ -33,11 +33,10 @@ std::optional<DeviceViewer::Command> DeviceViewer::ChooseCommand(const FindProgr
     return Command{opener, {folder}};
 }
 
-void DeviceViewer::Open()
+bool DeviceViewer::Open()
 {
     const std::optional<Command> command =
         ChooseCommand([](const QString& name) { return QStandardPaths::findExecutable(name); },
                       [](const QString& path) { return QDir(path).exists(); });
-    if (command)
-        QProcess::startDetached(command->program, command->arguments);
+    return command && QProcess::startDetached(command->program, command->arguments);
 }

@@ -6,8 +6,8 @@
 #include <functional>
 #include <optional>
 
-// Opens the system's view of its hardware devices in a separate process; the outcome is not
-// examined, and nothing happens when the system has no such view.
+// Opens the system's view of its hardware devices in a separate process; what that process does
+// is not examined.
 class DeviceViewer
 {
 public:
@@ -29,6 +29,7 @@ public:
     static std::optional<Command> ChooseCommand(const FindProgram& findProgram,
                                                 const FolderExists& folderExists);
 
-    // Starts the chosen command detached, looking programs up on PATH.
-    static void Open();
+    // Starts the chosen command detached, looking programs up on PATH. Returns false when there is
+    // none or it could not be started.
+    static bool Open();
 };

@@ -39,4 +39,16 @@ TEST_F(MainWindowTest, EveryWayOfEndingSavesAndReleasesThePort)
         EXPECT_NE(SerialDevice::Open(SlavePath()), nullptr) << "another program can take it";
     }
 }
+
+TEST_F(MainWindowTest, DeviceManagerWithNothingToStartNamesTheSerialAdapterFolder)
+{
+    OpenOnReader();
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", folder.path().toLocal8Bit()); // no viewer, no opener
+    Choose(CommandId::kDeviceManager);
+    qputenv("PATH", path);
+    ASSERT_EQ(MessagesShown().size(), 1);
+    EXPECT_TRUE(MessagesShown()[0].contains("/dev/serial/by-id"))
+        << MessagesShown()[0].toStdString();
+}
 } // namespace
