@@ -4,7 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset release >/dev/null
-cmake --build --preset release --target orvane orvane-reader-sim orvane_manual_pages
+cmake --build --preset release --target orvane_package
 rm -f build/release/orvane_*.deb
 (cd build/release && cpack -G DEB)
 sudo=""

@@ -5,7 +5,7 @@
 #include "controls/edit_message_names.h"
 #include "framework/registered_messages.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 namespace {
 
@@ -17,6 +17,9 @@ void COrvaneApp::InitInstance()
 {
     // The name, not a display name: Qt would append a display name to every window's title.
     QCoreApplication::setApplicationName(kApplicationTitle);
+    // On X11 the window's class is the application name, which the menu entry's StartupWMClass
+    // names; on Wayland the window is matched to its menu entry by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORVANE_DESKTOP_ID));
     RegisterWindowMessage(kSendFieldMessageName);
     for (int number = kFirstNumberedEdit; number <= kLastNumberedEdit; ++number)
         RegisterWindowMessage(NumberedEditMessageName(number));

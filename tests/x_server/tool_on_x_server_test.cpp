@@ -13,9 +13,11 @@
 #include "transponder/page_row_table.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -136,6 +138,15 @@ protected:
 TEST_F(ToolOnXServer, OperatorSessionOnScreen)
 {
     ASSERT_TRUE(Start());
+    // Docks match the window to its menu entry through the class the entry names.
+    QFile entry(QStringLiteral(DESKTOP_ENTRY));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    const QString windowClass = QRegularExpression(QStringLiteral("\nStartupWMClass=(.*)\n"))
+                                    .match(QString::fromUtf8(entry.readAll())).captured(1);
+    EXPECT_EQ(XdoTool({"search", "--onlyvisible", "--pid", QString::number(tool.processId()),
+                       "--class", "^" + windowClass + "$"})
+                  .value_or(QByteArray()),
+              window);
     ASSERT_TRUE(Choose(CommandId::kInterfaceSettings));
     ASSERT_TRUE(Click(FindWindow("^Interface$"), Place(settings, IDOK)));
     // Later clicks must not land on the dialog while it is still mapped.
