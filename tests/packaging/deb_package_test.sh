@@ -2,14 +2,17 @@
 # Builds the Debian package in a fresh tree with only the install script's build step and checks
 # the files it installs, its dependency line, lintian's verdict, that its desktop entry, metadata
 # and manual pages validate, and that each manual page lists its program's options.
-# Usage: deb_package_test.sh SOURCE_DIR EXPECTED_FILE_LIST "PACKAGE..." [COMPILER_LAUNCHER]
+# The fresh tree is BUILD_DIR-package, beside BUILD_DIR, so that a compiler cache finds the objects
+# of BUILD_DIR under the same relative paths.
+# Usage: deb_package_test.sh SOURCE_DIR BUILD_DIR EXPECTED_FILE_LIST "PACKAGE..." [LAUNCHER]
 set -euo pipefail
 source_dir="$1"
-expected_files="$2"
-read -r -a required_packages <<<"$3"
-launcher="${4:-}"
+tree="$2-package"
+expected_files="$3"
+read -r -a required_packages <<<"$4"
+launcher="${5:-}"
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+trap 'rm -rf "$work" "$tree"' EXIT
 fail() {
     echo "FAIL: $*"
     exit 1
@@ -17,11 +20,12 @@ fail() {
 
 target="$(grep -oP -- '--target \K\S+' "$source_dir/scripts/install-package.sh")" ||
     fail "scripts/install-package.sh builds no target"
-cmake -S "$source_dir" -B "$work/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+rm -rf "$tree"
+cmake -S "$source_dir" -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DBUILD_TESTING=OFF -DORVANE_BUILD_BENCH=OFF -DCMAKE_CXX_COMPILER_LAUNCHER="$launcher" \
-    >"$work/build.log" 2>&1 && cmake --build "$work/build" --target "$target" >>"$work/build.log" 2>&1 ||
+    >"$work/build.log" 2>&1 && cmake --build "$tree" --target "$target" >>"$work/build.log" 2>&1 ||
     fail "building $target: $(tail -20 "$work/build.log")"
-cpack -G DEB --config "$work/build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
+cpack -G DEB --config "$tree/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
     fail "cpack: $(cat "$work/cpack.log")"
 debs=("$work"/orvane_*.deb)
 deb="${debs[0]}"
