@@ -104,8 +104,10 @@ bool ReaderEmulator::IsSilentFor(const QByteArray& verb, const QByteArray& argum
 {
     if (verb != kCommandRead && verb != kCommandWrite && verb != kCommandLock)
         return false;
+    // RD and LD carry the page number alone, WD the data after it.
+    const qsizetype space = argument.indexOf(' ');
     return faults.silentPage > 0 &&
-           ParsePageNumber(argument.split(' ').first()) == faults.silentPage;
+           ParsePageNumber(space < 0 ? argument : argument.left(space)) == faults.silentPage;
 }
 
 QByteArray ReaderEmulator::AnswerRead(const QByteArray& argument) const
