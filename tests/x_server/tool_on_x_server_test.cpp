@@ -143,8 +143,9 @@ TEST_F(ToolOnXServer, OperatorSessionOnScreen)
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
     const QString windowClass = QRegularExpression(QStringLiteral("\nStartupWMClass=(.*)\n"))
                                     .match(QString::fromUtf8(entry.readAll())).captured(1);
-    EXPECT_EQ(XdoTool({"search", "--onlyvisible", "--pid", QString::number(tool.processId()),
-                       "--class", "^" + windowClass + "$"})
+    const QString pid = QString::number(tool.processId());
+    EXPECT_EQ(XdoTool({"search", "--all", "--onlyvisible", "--pid", pid, "--class",
+                       "^" + windowClass + "$"})
                   .value_or(QByteArray()),
               window);
     ASSERT_TRUE(Choose(CommandId::kInterfaceSettings));
