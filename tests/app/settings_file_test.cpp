@@ -12,13 +12,21 @@ namespace {
 
 using SettingsFileTest = WindowFixture;
 
-// Without a port, Read and Send do nothing more than the one message of the failed open.
+// Without a port, the operations and Send do nothing more than the one message of the failed
+// open: no colour, no record, no busy flag left behind.
 TEST_F(SettingsFileTest, NoFileStartsWithDefaultsAndReportsTheMissingPortOnce)
 {
     COrvaneDlg& window = Open();
     EXPECT_EQ(MessagesShown(), QStringList{" could not be opened!"});
     EXPECT_EQ(window.TimeoutUnit, 160);
-    Press(ControlId::kReadButton);
+    Press(ControlId::kAllBox);
+    Type(PageField(2), QStringLiteral("0011223344556677"));
+    for (int button : {ControlId::kReadButton, ControlId::kWriteButton, ControlId::kLockButton}) {
+        Press(button);
+        EXPECT_EQ(Colours(), QStringLiteral("WWWWWWWWWWWWWWWWW WW")) << "button " << button;
+        EXPECT_TRUE(window.terminal.outputText.isEmpty());
+        EXPECT_FALSE(window.serialLink.receiveThread.IsBusy());
+    }
     Choose(CommandId::kTerminalShow);
     Press(ControlId::kSendButton);
     EXPECT_TRUE(window.terminal.outputText.isEmpty());
