@@ -60,6 +60,7 @@ TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
          "P3 NAK refused\nP4 not written\n", "TOR\rWD 3 0011223344556677\r"},
         {{"write", "P3=0011223344556677", "P4=00112233445566"}, none, 0, 2, "", ""},
         {{"lock", "3"}, none, 0, 2, "", ""},
+        {{"write", "P3=0011223344556677", "--out", "image.ini"}, none, 0, 2, "", ""},
         {{"lock", "3", "--yes"}, none, 0, 0, "P3 locked\n", "TOR\rLD 3\r"},
         {{"uid"}, none, 0, 0, "E0040150\n", "TOR\rRUID\r"},
         {{"uid"}, {.silent = true}, 0, 1, "failed\n", "TOR\rRUID\r"},
