@@ -80,7 +80,7 @@ TEST_F(SettingsFileTest, FlagsAndNumbersAreReadAsTheRuntimeReadsThemAndWrittenBa
         QByteArray writtenBack;
     } cases[] = {
         {"[Interface]\nBaudrate=  -12x", baud, "Baudrate=-12"},
-        {"[Interface]\nBaudrate=99999999999999999999999", baud, "Baudrate=2147483647"},
+        {"[Interface]\nBaudrate=9223372036854775808", baud, "Baudrate=2147483647"},
         {"[Data]\nCarrierIDLength=+7", length, "CarrierIDLength=7"},
         {"[Data]\nSelectP3=true", p3, "SelectP3=0"},
         {"[Data]\nselectp3=\"1\"", p3, "selectp3=1"},

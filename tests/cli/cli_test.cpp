@@ -51,6 +51,7 @@ TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
         {{"--ascii", "read", "6"}, none, 0, 0, "P6 01234567\n", "TOR\rRD 6\r"},
         {{"read", "17"}, none, 0, 0, "P17 88898A8B8C8D8E8F\n", "TOR\rRD 17\r"},
         {{"read", "4-1"}, none, 0, 2, "", ""},
+        {{"read", "+3"}, none, 0, 2, "", ""},
         {{"read", "1-2"}, noTag, 0, 1, "P1 No Read failed\nP2 not read\n", "TOR\rRD 1\r"},
         {{"write", "P3=00112233445566aa", "--verify"}, none, 0, 0,
          "P3 00112233445566AA verified\n", "TOR\rWD 3 00112233445566AA\rRD 3\r"},
