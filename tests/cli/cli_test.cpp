@@ -77,17 +77,20 @@ TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
         {{"erase"}, none, 0, 2, "", ""},
     };
     // clang-format on
+    // A TOR answer of 30 makes each wait after TOR seconds long, enough on a loaded machine.
+    ReaderEmulator nominal;
+    nominal.SetTimeoutValue(30);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.arguments.join(u' ').toStdString());
         reader->Configure([&](ReaderEmulator& emulator) {
-            emulator = ReaderEmulator();
+            emulator = nominal;
             emulator.SetFaults(row.faults);
             emulator.SetLocked(row.lockedPage, row.lockedPage != 0);
         });
         reader->ClearReceivedBytes();
         std::optional<ScriptedReader> scripted;
         if (!row.answers.empty())
-            scripted.emplace(*reader, ScriptedReader::AnsweringExcept(row.answers));
+            scripted.emplace(*reader, ScriptedReader::AnsweringExcept(row.answers, nominal));
 
         const auto [status, out, err] = Run(row.arguments);
         EXPECT_EQ(status, row.status) << err.toStdString();
