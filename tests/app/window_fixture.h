@@ -46,6 +46,9 @@ protected:
     // TOR answer of the emulated reader: a read's timeout unit becomes 30 * 13 ms and a write's
     // 30 * 25 ms, so an answer has seconds on a loaded machine under the thread sanitizer.
     static constexpr int kTorAnswer = 30;
+    // The timeout unit a test gives the window before an operation's first TOR, which is waited
+    // for four units: ten seconds, which a loaded machine under the thread sanitizer needs.
+    static constexpr int kFirstTimeoutUnit = 2500;
 
     void SetUp() override
     {
@@ -99,9 +102,7 @@ protected:
         reader->Configure([](ReaderEmulator& emulator) { emulator.SetTimeoutValue(kTorAnswer); });
         WriteReaderSettings("[Data]\r\n" + dataLines);
         COrvaneDlg& window = Open();
-        // The window's first TOR is waited for four units: seconds for an emulated reader slowed
-        // down by the thread sanitizer on a loaded machine.
-        window.TimeoutUnit = 1000;
+        window.TimeoutUnit = kFirstTimeoutUnit;
         EXPECT_EQ(window.serialLink.connected, 1);
         reader->ClearReceivedBytes();
         return window;

@@ -17,6 +17,7 @@ protected:
     void SetUp() override
     {
         PtyReaderFixture::SetUp();
+        reader->Configure([](ReaderEmulator& emulator) { emulator.SetTimeoutValue(kTorAnswer); });
         ASSERT_TRUE(QDir::setCurrent(folder.path()));
         WriteFile("Orvane.ini", "[Interface]\nPort=" + SlavePath().toUtf8() + "\nBaudrate=9600\n");
     }
@@ -35,6 +36,10 @@ protected:
         QTextStream outStream(&out), errStream(&err);
         return {RunCli(arguments, outStream, errStream, false), out, err};
     }
+
+    // The emulated reader's TOR answer: each wait after TOR is seconds long, enough for an answer
+    // on a loaded machine.
+    static constexpr int kTorAnswer = 30;
 
     QTemporaryDir folder;
 };
@@ -77,9 +82,8 @@ TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
         {{"erase"}, none, 0, 2, "", ""},
     };
     // clang-format on
-    // A TOR answer of 30 makes each wait after TOR seconds long, enough on a loaded machine.
     ReaderEmulator nominal;
-    nominal.SetTimeoutValue(30);
+    nominal.SetTimeoutValue(kTorAnswer);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.arguments.join(u' ').toStdString());
         reader->Configure([&](ReaderEmulator& emulator) {
