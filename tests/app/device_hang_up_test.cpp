@@ -35,7 +35,7 @@ TEST_F(DeviceHangUpTest, HangUpsDuringAReadAndIdleAreReportedOnceAndTheDeviceBac
     WriteSettings("[Interface]\nPort=" + LinkPath().toUtf8() + "\nBaudrate=115200\n[Data]\n" +
                   Select({1, 2, 3}));
     COrvaneDlg& window = Open();
-    window.TimeoutUnit = 1000; // the first TOR's wait, as OpenOnReader gives it
+    window.TimeoutUnit = kFirstTimeoutUnit;
     ASSERT_TRUE(window.serialLink.connected);
     {
         ScriptedReader scripted(*reader, Answering({{"RD 2", QByteArray()}}));
@@ -55,6 +55,9 @@ TEST_F(DeviceHangUpTest, HangUpsDuringAReadAndIdleAreReportedOnceAndTheDeviceBac
     reader->Configure([](ReaderEmulator& emulator) { emulator.SetTimeoutValue(kTorAnswer); });
     SetReaderPage(2, "0123456789ABCDEF");
     ASSERT_TRUE(ProcessEventsUntil([&] { return window.serialLink.connected; }));
+    // The first read scaled the unit to this reader's 30 * 13 ms; a TOR on the reopened port
+    // waits as long as the first did, or a late answer under load is taken for page 1's.
+    window.TimeoutUnit = kFirstTimeoutUnit;
     Press(ControlId::kReadButton);
     EXPECT_EQ(Text(PageField(2)), QStringLiteral("0123456789ABCDEF"));
     EXPECT_EQ(Colours()[1], u'G');

@@ -12,14 +12,22 @@ namespace {
 
 using SettingsFileTest = WindowFixture;
 
-// Without a port, Read and Send do nothing more than the one message of the failed open.
+// Without a port, the operations and Send do nothing more than the one message of the failed
+// open: no colour, no record, no busy flag left behind.
 TEST_F(SettingsFileTest, NoFileStartsWithDefaultsAndReportsTheMissingPortOnce)
 {
     COrvaneDlg& window = Open();
     EXPECT_EQ(MessagesShown(), QStringList{" could not be opened!\nNo port is set: choose the "
                                            "reader's port under Interface > Settings."});
     EXPECT_EQ(window.TimeoutUnit, 160);
-    Press(ControlId::kReadButton);
+    Press(ControlId::kAllBox);
+    Type(PageField(2), QStringLiteral("0011223344556677"));
+    for (int button : {ControlId::kReadButton, ControlId::kWriteButton, ControlId::kLockButton}) {
+        Press(button);
+        EXPECT_EQ(Colours(), QStringLiteral("WWWWWWWWWWWWWWWWW WW")) << "button " << button;
+        EXPECT_TRUE(window.terminal.outputText.isEmpty());
+        EXPECT_FALSE(window.serialLink.receiveThread.IsBusy());
+    }
     Choose(CommandId::kTerminalShow);
     Press(ControlId::kSendButton);
     EXPECT_TRUE(window.terminal.outputText.isEmpty());
@@ -73,7 +81,7 @@ TEST_F(SettingsFileTest, FlagsAndNumbersAreReadAsTheRuntimeReadsThemAndWrittenBa
         QByteArray writtenBack;
     } cases[] = {
         {"[Interface]\nBaudrate=  -12x", baud, "Baudrate=-12"},
-        {"[Interface]\nBaudrate=99999999999", baud, "Baudrate=2147483647"},
+        {"[Interface]\nBaudrate=9223372036854775808", baud, "Baudrate=2147483647"},
         {"[Data]\nCarrierIDLength=+7", length, "CarrierIDLength=7"},
         {"[Data]\nSelectP3=true", p3, "SelectP3=0"},
         {"[Data]\nselectp3=\"1\"", p3, "selectp3=1"},

@@ -19,6 +19,7 @@ TEST_F(TerminalTest, SendWritesTheTextAndOneCarriageReturnByButtonOrEnter)
 {
     COrvaneDlg& window = OpenOnReader();
     Choose(CommandId::kTerminalShow);
+    EXPECT_TRUE(window.GetMenu()->FindCommand(CommandId::kTerminalShow)->isChecked());
     Type(kSendField, QStringLiteral(" TOR "));
     Press(kSendButton);
     QTest::keyClick(window.GetDlgItem(kSendField), Qt::Key_Return);

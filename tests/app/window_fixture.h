@@ -46,6 +46,9 @@ protected:
     // TOR answer of the emulated reader: a read's timeout unit becomes 30 * 13 ms and a write's
     // 30 * 25 ms, so an answer has seconds on a loaded machine under the thread sanitizer.
     static constexpr int kTorAnswer = 30;
+    // The timeout unit a test gives the window before an operation's first TOR, which is waited
+    // for four units: ten seconds, which a loaded machine under the thread sanitizer needs.
+    static constexpr int kFirstTimeoutUnit = 2500;
 
     void SetUp() override
     {
@@ -99,9 +102,7 @@ protected:
         reader->Configure([](ReaderEmulator& emulator) { emulator.SetTimeoutValue(kTorAnswer); });
         WriteReaderSettings("[Data]\r\n" + dataLines);
         COrvaneDlg& window = Open();
-        // The window's first TOR is waited for four units: seconds for an emulated reader slowed
-        // down by the thread sanitizer on a loaded machine.
-        window.TimeoutUnit = 1000;
+        window.TimeoutUnit = kFirstTimeoutUnit;
         EXPECT_EQ(window.serialLink.connected, 1);
         reader->ClearReceivedBytes();
         return window;
@@ -211,10 +212,7 @@ protected:
     static ScriptedReader::Script Answering(std::map<QByteArray, QByteArray> answers)
     {
         answers.emplace("TOR", QByteArray::number(kTorAnswer) + '\r');
-        return [answers, nominal = ReaderEmulator()](const QByteArray& command) mutable {
-            const auto found = answers.find(command);
-            return found != answers.end() ? found->second : nominal.Feed(command + '\r');
-        };
+        return ScriptedReader::AnsweringExcept(std::move(answers));
     }
 
     // Presses the button once for each row, on a window of its own against a fresh emulated
@@ -232,7 +230,8 @@ protected:
             presenter.shown.clear();
             Press(button);
             // A command whose answer never came may still be on its way to the reader.
-            EXPECT_TRUE(WaitUntil([&] { return reader->ReceivedBytes() == row.sent; }))
+            // Events posted during the press run too: lines the terminal was handed meanwhile.
+            EXPECT_TRUE(ProcessEventsUntil([&] { return reader->ReceivedBytes() == row.sent; }))
                 << reader->ReceivedBytes().constData();
             EXPECT_EQ(row.colours.isEmpty() ? QString() : Colours(), row.colours);
             for (const auto& [id, text] : row.texts)

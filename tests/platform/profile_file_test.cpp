@@ -48,6 +48,7 @@ TEST_F(ProfileFileTest, ReadsValuesByTheClassicRulesInTheFilesEncoding)
         // the file, its value of P1
         {"[dAtA]\np1 = \t abc def \t\n", "abc def"}, // names ignore case, blanks around go
         {"[Data]\nP1=' abc '\n", " abc "},           // one pair of quotes goes
+        {"[Data]\nP1=\"abc'\n", "\"abc'"},           // quotes that do not pair stay
         {"P1=loose\n[Other]\nP1=2\n[Data]\n;P1=c\nP1\nP1=a=b\nP1=second\n", "a=b"},
         {"[Data]\nP1=Gr\xFC\xDF\x65 \x80\n", QStringLiteral("Grüße €")}, // windows-1252
         {Utf16(u"\uFEFF[Data]\nP1=1\n", QStringConverter::Utf16BE), "1"},

@@ -25,6 +25,8 @@ TEST(PortDiscovery, ListsOpenableTerminalsAndIdentityLinksInNaturalOrderAndTakes
     ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS6"), held.SlavePath()));
     ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS7"), heldElsewhere.SlavePath()));
     ASSERT_TRUE(folder.AddTerminal(QStringLiteral("tty1"), first.SlavePath(), false));
+    // A built-in port the driver lists without a chip behind it is no port.
+    ASSERT_TRUE(folder.AddTerminal(QStringLiteral("ttyS3"), held.SlavePath(), true, "0\n"));
     ASSERT_TRUE(QFile::link(heldElsewhere.SlavePath(), roots.serialById + "/usb-C-if00"));
     ASSERT_TRUE(QFile::link(second.SlavePath(), roots.serialById + "/usb-B-if00"));
     std::unique_ptr<SerialDevice> holder = SerialDevice::Open(held.SlavePath());

@@ -100,6 +100,7 @@ TEST_F(SerialLinkTest, OpenDiscardsBytesThatWaitedBeforeItAndEachCodeUnitGoesOut
 {
     ASSERT_TRUE(reader->SendRaw("STALE\r"));
     const int keeper = KeepOpenWithBytesWaiting(SlavePath(), 6);
+    link.portName = SlavePath().sliced(QStringLiteral("/dev/").size()); // a name under /dev
     link.ConnectPort(reporter);
     ::close(keeper);
     ASSERT_EQ(link.connected, 1);

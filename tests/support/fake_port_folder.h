@@ -15,8 +15,9 @@ public:
     PortDiscoveryRoots Roots() const { return roots; }
 
     // A terminal, backed by a device or not (as virtual consoles are), its node a link to target
-    // (no node when target is empty).
-    bool AddTerminal(const QString& name, const QString& target, bool backed = true);
+    // (no node when target is empty), with the chip type the driver reports when one is given.
+    bool AddTerminal(const QString& name, const QString& target, bool backed = true,
+                     const QByteArray& chipType = {});
 
 private:
     QTemporaryDir folder;

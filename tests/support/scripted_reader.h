@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <atomic>
 #include <functional>
+#include <map>
 #include <thread>
 
 // Makes the emulated reader say exactly what a case needs (short lines, error marks, repeated
@@ -23,6 +24,16 @@ public:
     {
         server.Configure([](ReaderEmulator& emulator) { emulator.SetFaults({.silent = true}); });
         worker = std::thread([this] { Run(); });
+    }
+
+    // A reader that answers as nominal does except for these lines.
+    static Script AnsweringExcept(std::map<QByteArray, QByteArray> answers,
+                                  ReaderEmulator nominal = {})
+    {
+        return [answers = std::move(answers), nominal](const QByteArray& command) mutable {
+            const auto found = answers.find(command);
+            return found != answers.end() ? found->second : nominal.Feed(command + '\r');
+        };
     }
 
     ~ScriptedReader()

@@ -14,6 +14,9 @@ TEST_F(CarrierIdLengthTest, ArrowsAndEachKeystrokeSetTheLengthAndCutTheCarrierId
         {"6\r\nCarrierID=0A0B0C0D0E", "ddu", {}, "0A0B0C0D", 5},
         {"8\r\nCarrierID=0123456789ABCDEF", "", "12", "01", 12},
         {"8\r\nCarrierID=0123456789ABCDEF", "", "0", "", 0},
+        {"1\r\nCarrierID=0A", "d", {}, "0A", 16},
+        {"16\r\nCarrierID=0A0B", "u", {}, "0A", 1},
+        {"8\r\nFormat=1\r\nCarrierID=ABCDEFGH", "", "3", "ABC", 3},
     };
     for (const auto& [data, arrows, typed, textAfter, lengthAfter] : rows) {
         SCOPED_TRACE(data.toStdString() + " " + typed.toStdString());

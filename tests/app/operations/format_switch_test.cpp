@@ -10,6 +10,7 @@ TEST_F(FormatSwitchTest, SwitchConvertsEveryTextByTheNibbleRuleAndTheActiveChoic
     // A HEX text, the same in ASCII, and back in HEX.
     const std::tuple<QString, QString, QString> rows[] = {
         {"4a", "J", "4A"},
+        {"39495969799F", QStringLiteral("9IYiy\u009F"), "39495969799F"},
         {"ABC", QString(QChar(0x0A)) + QChar(0xBC), "0ABC"},
         {"4100420043004400", QString::fromUtf16(u"A\0B\0C\0D\0", 8), "4100420043004400"},
     };

@@ -25,6 +25,9 @@ TEST_F(ReadUidTest, ShowsTheAnswerAsItCameGreenOnlyWhenItIsAGoodUid)
         Uid("seven", "ABCDEFG\r", "ABCDEFG", false, "ABCDEFG\r\n"),
         Uid("no transponder", "No Read\r", "No Read", false, "No Read\r\n"),
         Uid("error mark", "A#09BCDE\r", "A#09BCDE", false, "A#09BCDE"),
+        {.name = "silent", .data = "UID=old\r\n", .answers = {{"TOR", "1\r"}, {"RUID", ""}},
+         .sent = "TOR\rRUID\r", .colours = "WWWWWWWWWWWWWWWWW WR",
+         .texts = {{ControlId::kUidField, ""}}},
     });
 }
 

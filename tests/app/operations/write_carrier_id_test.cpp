@@ -33,6 +33,10 @@ TEST_F(WriteCarrierIdTest, PutsTheCarrierIdOverTheFirstBytesAndChecksEachPageRea
          .answers = {{"RD 2", "No Read\r"}}, .sent = kPreRead, .colours = red,
          .texts = {{kTerminalOutput, "No Read\r\n\r\nRD 2 // Read page 2\r\n08090A0B0C0D0E0F\r\n"
                                      "RD 1 // Read page 1\r\n"}}},
+        // WD 1 is refused: page 1 reads back as it was, so the carrier ID was not written.
+        {.name = "page 1 locked", .data = threeBytes,
+         .setup = [](ReaderEmulator& emulator) { emulator.SetLocked(1, true); },
+         .sent = kPreRead + "WD 1 0A0B0C0B0C0D0E0F\rRD 1\r", .colours = "RWWWWWWWWWWWWWWWW WW"},
         {.name = "page 2 short", .data = threeBytes, .answers = {{"RD 2", "22222222222222\r"}},
          .sent = kPreRead, .colours = red},
         // An invalid carrier ID is reported before any page is read.
@@ -41,6 +45,8 @@ TEST_F(WriteCarrierIdTest, PutsTheCarrierIdOverTheFirstBytesAndChecksEachPageRea
          .messages = {HexMessage(6)}},
         {.name = "length 0 is 1", .data = CarrierId("0", "0", ""), .sent = "TOR\r",
          .texts = {{kCarrierIdLengthField, "1"}}, .messages = {HexMessage(2)}},
+        {.name = "length 40 is 16", .data = CarrierId("0", "40", "0a"), .sent = "TOR\r",
+         .texts = {{kCarrierIdLengthField, "16"}}, .messages = {HexMessage(32)}},
         {.name = "a euro sign", .data = CarrierId("1", "2", "A\xE2\x82\xAC"), .sent = "TOR\r",
          .messages = {"carrier ID holds a character that cannot be sent to the transponder"}},
     });
