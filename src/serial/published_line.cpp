@@ -1,12 +1,10 @@
 #include "serial/published_line.h"
 
-void PublishedLine::Publish(const CompletedLine& line)
+void PublishedLine::Publish(QByteArrayView bytes, bool cut)
 {
     std::lock_guard lock(mutex);
-    if (waiting)
-        return;
-    waiting = line;
-    waiting->bytes.detach(); // the copy must not share storage with the receive thread's data
+    if (!waiting)
+        waiting = CompletedLine{bytes.toByteArray(), cut};
 }
 
 std::optional<CompletedLine> PublishedLine::Take()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <mutex>
 #include <optional>
 
@@ -18,8 +19,8 @@ struct CompletedLine
 class PublishedLine
 {
 public:
-    // Receive thread: offers a completed line; kept only when no line is waiting.
-    void Publish(const CompletedLine& line);
+    // Receive thread: offers a completed line; a copy is kept only when no line is waiting.
+    void Publish(QByteArrayView bytes, bool cut);
 
     // Any thread: takes the waiting line; nothing when none waits.
     std::optional<CompletedLine> Take();

@@ -10,7 +10,7 @@ constexpr std::uint8_t kNul = 0x00;
 
 } // namespace
 
-std::optional<QByteArray> ReceiveLine::AddByte(std::uint8_t byte)
+std::optional<QByteArrayView> ReceiveLine::AddByte(std::uint8_t byte)
 {
     if (byte != kCarriageReturn) {
         if (count < kMaxLineBytes) {
@@ -27,7 +27,7 @@ std::optional<QByteArray> ReceiveLine::AddByte(std::uint8_t byte)
     buffer[end + 2] = kNul;
     lastLineCut = cutting;
     DiscardCurrentLine();
-    return Text();
+    return TextView();
 }
 
 void ReceiveLine::DiscardCurrentLine()
@@ -36,9 +36,8 @@ void ReceiveLine::DiscardCurrentLine()
     cutting = false;
 }
 
-QByteArray ReceiveLine::Text() const
+QByteArrayView ReceiveLine::TextView() const
 {
     const auto nul = std::find(buffer.begin(), buffer.end(), kNul);
-    return QByteArray(reinterpret_cast<const char*>(buffer.data()),
-                      static_cast<qsizetype>(nul - buffer.begin()));
+    return QByteArrayView(buffer.data(), nul - buffer.begin());
 }

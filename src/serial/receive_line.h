@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -24,9 +25,11 @@ struct ReceiveLine
     void DiscardCurrentLine();
 
     // Stores one received byte. At CR returns the completed line (its bytes up to the first NUL,
-    // then CR LF) and starts a new line; otherwise returns nothing.
-    std::optional<QByteArray> AddByte(std::uint8_t byte);
+    // then CR LF) as a view of the buffer, valid until the next byte, and starts a new line;
+    // otherwise returns nothing.
+    std::optional<QByteArrayView> AddByte(std::uint8_t byte);
 
     // The buffer up to its first NUL.
-    QByteArray Text() const;
+    QByteArrayView TextView() const;
+    QByteArray Text() const { return TextView().toByteArray(); }
 };

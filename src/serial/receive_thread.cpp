@@ -164,18 +164,22 @@ bool ReceiveThread::ReadWaiting(SerialDevice& device)
     const std::optional<std::size_t> count = device.ReadWaiting(chunk.data(), chunk.size());
     if (!count || *count == 0)
         return false;
+    bool completed = false;
     for (std::size_t i = 0; i < *count; ++i)
-        HandleByte(chunk[i]);
+        completed = HandleByte(chunk[i]) || completed;
+    // One signal for all the lines of a read: a waiter takes the first of them in any case.
+    if (completed)
+        lineEvent.Set();
     return true;
 }
 
-void ReceiveThread::HandleByte(std::uint8_t byte)
+bool ReceiveThread::HandleByte(std::uint8_t byte)
 {
-    const std::optional<QByteArray> line = receiveLine.AddByte(byte);
+    const std::optional<QByteArrayView> line = receiveLine.AddByte(byte);
     if (!line)
-        return;
+        return false;
     if (!IsBusy())
-        terminalLines.Push(QString::fromLatin1(*line));
-    publishedLine.Publish({*line, receiveLine.lastLineCut});
-    lineEvent.Set();
+        terminalLines.Push(*line);
+    publishedLine.Publish(*line, receiveLine.lastLineCut);
+    return true;
 }
