@@ -2,9 +2,13 @@
 
 void PublishedLine::Publish(QByteArrayView bytes, bool cut)
 {
+    if (lineWaiting)
+        return;
     std::lock_guard lock(mutex);
-    if (!waiting)
+    if (!waiting) {
         waiting = CompletedLine{bytes.toByteArray(), cut};
+        lineWaiting = true;
+    }
 }
 
 std::optional<CompletedLine> PublishedLine::Take()
@@ -12,6 +16,7 @@ std::optional<CompletedLine> PublishedLine::Take()
     std::lock_guard lock(mutex);
     std::optional<CompletedLine> taken = std::move(waiting);
     waiting.reset();
+    lineWaiting = false;
     return taken;
 }
 
@@ -19,4 +24,5 @@ void PublishedLine::Drop()
 {
     std::lock_guard lock(mutex);
     waiting.reset();
+    lineWaiting = false;
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <atomic>
 #include <mutex>
 #include <optional>
 
@@ -31,4 +32,7 @@ public:
 private:
     std::mutex mutex;
     std::optional<CompletedLine> waiting;
+    // Whether waiting holds a line, changed under the lock: a flood of lines that would not be
+    // kept passes without taking it.
+    std::atomic<bool> lineWaiting{false};
 };

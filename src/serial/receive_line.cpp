@@ -4,23 +4,13 @@
 
 namespace {
 
-constexpr std::uint8_t kCarriageReturn = 0x0D;
 constexpr std::uint8_t kLineFeed = 0x0A;
 constexpr std::uint8_t kNul = 0x00;
 
 } // namespace
 
-std::optional<QByteArrayView> ReceiveLine::AddByte(std::uint8_t byte)
+QByteArrayView ReceiveLine::CompleteLine()
 {
-    if (byte != kCarriageReturn) {
-        if (count < kMaxLineBytes) {
-            buffer[static_cast<std::size_t>(count)] = byte;
-            ++count;
-        } else {
-            cutting = true;
-        }
-        return std::nullopt;
-    }
     const auto end = static_cast<std::size_t>(count);
     buffer[end] = kCarriageReturn;
     buffer[end + 1] = kLineFeed;

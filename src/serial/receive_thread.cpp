@@ -167,7 +167,9 @@ bool ReceiveThread::ReadWaiting(SerialDevice& device)
     bool completed = false;
     for (std::size_t i = 0; i < *count; ++i)
         completed = HandleByte(chunk[i]) || completed;
-    // One signal for all the lines of a read: a waiter takes the first of them in any case.
+    // The terminal has the lines before they are announced; one signal for all the lines of a
+    // read, as a waiter takes the first of them in any case.
+    terminalLines.PushStaged();
     if (completed)
         lineEvent.Set();
     return true;
@@ -179,7 +181,7 @@ bool ReceiveThread::HandleByte(std::uint8_t byte)
     if (!line)
         return false;
     if (!IsBusy())
-        terminalLines.Push(*line);
+        terminalLines.Stage(*line);
     publishedLine.Publish(*line, receiveLine.lastLineCut);
     return true;
 }

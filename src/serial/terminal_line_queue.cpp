@@ -10,19 +10,38 @@ void TerminalLineQueue::SetWakeCallback(std::function<void()> callback)
 
 void TerminalLineQueue::Push(QByteArrayView line)
 {
+    Stage(line);
+    PushStaged();
+}
+
+void TerminalLineQueue::Stage(QByteArrayView line)
+{
+    staged.append(line);
+    stagedEnds.push_back(staged.size());
+}
+
+void TerminalLineQueue::PushStaged()
+{
+    if (stagedEnds.empty())
+        return;
     std::function<void()> wakeNow;
     {
         std::lock_guard lock(mutex);
-        // Dropping a whole kKeptLines at a time keeps the cost of a push constant on average.
-        if (std::ssize(ends) == 2 * kKeptLines)
-            DropOldestKept();
-        bytes.append(line);
-        ends.push_back(bytes.size());
-        if (wakePending)
-            return;
-        wakePending = true;
-        wakeNow = wake;
+        // Dropping lines only once twice the kept ones wait keeps the cost of a line constant on
+        // average.
+        if (std::ssize(ends) >= 2 * kKeptLines)
+            DropAllButNewestKept();
+        const qsizetype start = bytes.size();
+        bytes.append(staged);
+        for (const qsizetype end : stagedEnds)
+            ends.push_back(start + end);
+        if (!wakePending) {
+            wakePending = true;
+            wakeNow = wake;
+        }
     }
+    staged.clear();
+    stagedEnds.clear();
     if (wakeNow)
         wakeNow();
 }
@@ -47,11 +66,12 @@ QStringList TerminalLineQueue::TakeAll()
     return lines;
 }
 
-void TerminalLineQueue::DropOldestKept()
+void TerminalLineQueue::DropAllButNewestKept()
 {
-    const qsizetype cut = ends[kKeptLines - 1];
+    const auto firstKept = ends.end() - kKeptLines;
+    const qsizetype cut = *(firstKept - 1);
     bytes.remove(0, cut);
-    ends.erase(ends.begin(), ends.begin() + kKeptLines);
+    ends.erase(ends.begin(), firstKept);
     for (qsizetype& end : ends)
         end -= cut;
 }

@@ -9,8 +9,9 @@
 
 // Hands received lines from the receive thread to the GUI thread without ever waiting for it.
 //
-// The receive thread pushes each line; the first push after a take calls the wake callback (the
-// window posts a queued call from it), later pushes only add to the batch. The GUI thread takes all
+// The receive thread pushes lines, one by one or several staged lines at once; the first push
+// after a take calls the wake callback (the window posts a queued call from it), later pushes only
+// add to the batch. The GUI thread takes all
 // waiting lines at once. Before it shows them, the GUI side checks the read-busy and write-busy
 // flags again: an operation that started after the lines were pushed owns the terminal.
 //
@@ -30,11 +31,19 @@ public:
     // unless a wake is already pending.
     void Push(QByteArrayView line);
 
+    // Receive thread: keeps a line for the next PushStaged, which adds every staged line under
+    // one lock and wakes as Push does.
+    void Stage(QByteArrayView line);
+    void PushStaged();
+
     // GUI thread: every waiting line, oldest first; the next push wakes again.
     QStringList TakeAll();
 
 private:
-    void DropOldestKept();
+    void DropAllButNewestKept();
+
+    QByteArray staged; // receive thread only
+    std::vector<qsizetype> stagedEnds;
 
     std::mutex mutex;
     QByteArray bytes;            // the waiting lines, oldest first
