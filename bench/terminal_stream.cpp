@@ -357,8 +357,8 @@ bool MeasureWindow(std::chrono::seconds streamSpan)
     MeasureFloodFloor(kFloodLines);
 
     // Stream into the full pane.
-    std::printf("%d lines/s into a full pane for %lld s (target <= 2.5 %% of a core):\n", kStreamRate,
-                static_cast<long long>(streamSpan.count()));
+    std::printf("%d lines/s into a full pane for %lld s (target <= 2.5 %% of a core):\n",
+                kStreamRate, static_cast<long long>(streamSpan.count()));
     std::atomic<bool> streaming{true};
     const double start = ProcessCpuSeconds();
     const auto wallStart = std::chrono::steady_clock::now();
