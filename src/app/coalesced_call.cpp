@@ -1,7 +1,9 @@
 #include "app/coalesced_call.h"
 
+#include <QElapsedTimer>
+
 CoalescedCall::CoalescedCall(std::chrono::milliseconds interval, std::function<void()> call)
-    : call(std::move(call))
+    : interval(interval), call(std::move(call))
 {
     timer.setSingleShot(true);
     timer.setInterval(interval);
@@ -23,6 +25,11 @@ void CoalescedCall::Request()
 void CoalescedCall::RunAndStartTimer()
 {
     requested = false;
-    timer.start();
+    timer.start(interval);
+    QElapsedTimer run;
+    run.start();
     call();
+    const std::chrono::milliseconds wait(kWaitPerRunTime * run.elapsed());
+    if (wait > interval)
+        timer.start(wait);
 }

@@ -3,6 +3,7 @@
 #include "framework/dialog_window.h"
 #include "framework/menu_flags.h"
 #include "resources/command_ids.h"
+#include "serial/terminal_line_queue.h"
 #include "transponder/reader_protocol.h"
 
 void COrvaneDlg::SendCommandLine()
@@ -58,6 +59,9 @@ void COrvaneDlg::FitWindowToTerminal()
     const QSize frameMargins = frame.size() - window->size();
     MoveWindow(QRect(frame.topLeft(), windowSize + frameMargins), true);
 }
+
+// The queue may drop lines of a batch that the pane would still show.
+static_assert(TerminalLineQueue::kKeptLines >= TerminalPane::kMaxOutputLines);
 
 void COrvaneDlg::ShowReceivedLines()
 {

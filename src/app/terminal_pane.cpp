@@ -34,7 +34,9 @@ void TerminalPane::ShowLinesOnTop(const QStringList& oldestFirst)
         shown.replace(kCrLf, QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
         InsertAtTop(*edit, shown, kMaxOutputLines);
     }
-    outputText = KeepFirstLines(newestFirst + outputText, kMaxOutputLines);
+    // In place: the text keeps its storage, with room in front for the next batch.
+    outputText.prepend(newestFirst);
+    outputText.truncate(FirstLinesLength(outputText, kMaxOutputLines));
 }
 
 QSize TerminalPane::ClientSize() const
@@ -44,16 +46,21 @@ QSize TerminalPane::ClientSize() const
 
 QString KeepFirstLines(const QString& text, int maxLines)
 {
+    return text.left(FirstLinesLength(text, maxLines));
+}
+
+qsizetype FirstLinesLength(const QString& text, int maxLines)
+{
     if (maxLines < 1)
-        return QString();
+        return 0;
     const qsizetype lineEnds = text.count(QLatin1Char('\n'));
     if (lineEnds < maxLines)
-        return text;
+        return text.size();
     // Walk back from the end to the maxLines-th line end, so a cut costs what it drops.
     qsizetype position = text.size();
     for (qsizetype skip = lineEnds - maxLines + 1; skip > 0; --skip)
         position = text.lastIndexOf(QLatin1Char('\n'), position - 1);
-    return text.left(position + 1);
+    return position + 1;
 }
 
 void InsertAtTop(QPlainTextEdit& edit, const QString& text, int maxLines)

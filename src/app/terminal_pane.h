@@ -47,6 +47,8 @@ struct TerminalPane
 // Returns text up to and including its maxLines-th line end (LF); text with fewer line ends comes
 // back whole. maxLines below 1 gives "".
 QString KeepFirstLines(const QString& text, int maxLines);
+// The length of what KeepFirstLines keeps.
+qsizetype FirstLinesLength(const QString& text, int maxLines);
 
 // Inserts text (lines separated by LF) at the start of edit's document in one edit that leaves no
 // undo history, then drops what follows its maxLines-th line end.

@@ -1,12 +1,14 @@
 #include "serial/published_line.h"
 
-void PublishedLine::Publish(const CompletedLine& line)
+void PublishedLine::Publish(QByteArrayView bytes, bool cut)
 {
-    std::lock_guard lock(mutex);
-    if (waiting)
+    if (lineWaiting)
         return;
-    waiting = line;
-    waiting->bytes.detach(); // the copy must not share storage with the receive thread's data
+    std::lock_guard lock(mutex);
+    if (!waiting) {
+        waiting = CompletedLine{bytes.toByteArray(), cut};
+        lineWaiting = true;
+    }
 }
 
 std::optional<CompletedLine> PublishedLine::Take()
@@ -14,6 +16,7 @@ std::optional<CompletedLine> PublishedLine::Take()
     std::lock_guard lock(mutex);
     std::optional<CompletedLine> taken = std::move(waiting);
     waiting.reset();
+    lineWaiting = false;
     return taken;
 }
 
@@ -21,4 +24,5 @@ void PublishedLine::Drop()
 {
     std::lock_guard lock(mutex);
     waiting.reset();
+    lineWaiting = false;
 }

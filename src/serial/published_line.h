@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <atomic>
 #include <mutex>
 #include <optional>
 
@@ -18,8 +20,8 @@ struct CompletedLine
 class PublishedLine
 {
 public:
-    // Receive thread: offers a completed line; kept only when no line is waiting.
-    void Publish(const CompletedLine& line);
+    // Receive thread: offers a completed line; a copy is kept only when no line is waiting.
+    void Publish(QByteArrayView bytes, bool cut);
 
     // Any thread: takes the waiting line; nothing when none waits.
     std::optional<CompletedLine> Take();
@@ -30,4 +32,7 @@ public:
 private:
     std::mutex mutex;
     std::optional<CompletedLine> waiting;
+    // Whether waiting holds a line, changed under the lock: a flood of lines that would not be
+    // kept passes without taking it.
+    std::atomic<bool> lineWaiting{false};
 };

@@ -4,30 +4,20 @@
 
 namespace {
 
-constexpr std::uint8_t kCarriageReturn = 0x0D;
 constexpr std::uint8_t kLineFeed = 0x0A;
 constexpr std::uint8_t kNul = 0x00;
 
 } // namespace
 
-std::optional<QByteArray> ReceiveLine::AddByte(std::uint8_t byte)
+QByteArrayView ReceiveLine::CompleteLine()
 {
-    if (byte != kCarriageReturn) {
-        if (count < kMaxLineBytes) {
-            buffer[static_cast<std::size_t>(count)] = byte;
-            ++count;
-        } else {
-            cutting = true;
-        }
-        return std::nullopt;
-    }
     const auto end = static_cast<std::size_t>(count);
     buffer[end] = kCarriageReturn;
     buffer[end + 1] = kLineFeed;
     buffer[end + 2] = kNul;
     lastLineCut = cutting;
     DiscardCurrentLine();
-    return Text();
+    return TextView();
 }
 
 void ReceiveLine::DiscardCurrentLine()
@@ -36,9 +26,8 @@ void ReceiveLine::DiscardCurrentLine()
     cutting = false;
 }
 
-QByteArray ReceiveLine::Text() const
+QByteArrayView ReceiveLine::TextView() const
 {
     const auto nul = std::find(buffer.begin(), buffer.end(), kNul);
-    return QByteArray(reinterpret_cast<const char*>(buffer.data()),
-                      static_cast<qsizetype>(nul - buffer.begin()));
+    return QByteArrayView(buffer.data(), nul - buffer.begin());
 }

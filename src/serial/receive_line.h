@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -14,6 +15,7 @@ struct ReceiveLine
 {
     static constexpr std::size_t kBufferSize = 255;
     static constexpr std::int8_t kMaxLineBytes = INT8_MAX;
+    static constexpr std::uint8_t kCarriageReturn = 0x0D;
 
     std::array<std::uint8_t, kBufferSize> buffer{};
     std::int8_t count = 0;    // bytes stored for the current line; index of the next free byte
@@ -24,9 +26,23 @@ struct ReceiveLine
     void DiscardCurrentLine();
 
     // Stores one received byte. At CR returns the completed line (its bytes up to the first NUL,
-    // then CR LF) and starts a new line; otherwise returns nothing.
-    std::optional<QByteArray> AddByte(std::uint8_t byte);
+    // then CR LF) as a view of the buffer, valid until the next byte, and starts a new line;
+    // otherwise returns nothing. Inline, as it runs for every byte received.
+    std::optional<QByteArrayView> AddByte(std::uint8_t byte)
+    {
+        if (byte == kCarriageReturn)
+            return CompleteLine();
+        if (count < kMaxLineBytes)
+            buffer[static_cast<std::size_t>(count++)] = byte;
+        else
+            cutting = true;
+        return std::nullopt;
+    }
+
+    // Ends the current line with CR LF NUL and starts a new one; returns the completed line.
+    QByteArrayView CompleteLine();
 
     // The buffer up to its first NUL.
-    QByteArray Text() const;
+    QByteArrayView TextView() const;
+    QByteArray Text() const { return TextView().toByteArray(); }
 };

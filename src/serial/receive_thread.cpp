@@ -164,18 +164,24 @@ bool ReceiveThread::ReadWaiting(SerialDevice& device)
     const std::optional<std::size_t> count = device.ReadWaiting(chunk.data(), chunk.size());
     if (!count || *count == 0)
         return false;
+    bool completed = false;
     for (std::size_t i = 0; i < *count; ++i)
-        HandleByte(chunk[i]);
+        completed = HandleByte(chunk[i]) || completed;
+    // The terminal has the lines before they are announced; one signal for all the lines of a
+    // read, as a waiter takes the first of them in any case.
+    terminalLines.PushStaged();
+    if (completed)
+        lineEvent.Set();
     return true;
 }
 
-void ReceiveThread::HandleByte(std::uint8_t byte)
+bool ReceiveThread::HandleByte(std::uint8_t byte)
 {
-    const std::optional<QByteArray> line = receiveLine.AddByte(byte);
+    const std::optional<QByteArrayView> line = receiveLine.AddByte(byte);
     if (!line)
-        return;
+        return false;
     if (!IsBusy())
-        terminalLines.Push(QString::fromLatin1(*line));
-    publishedLine.Publish({*line, receiveLine.lastLineCut});
-    lineEvent.Set();
+        terminalLines.Stage(*line);
+    publishedLine.Publish(*line, receiveLine.lastLineCut);
+    return true;
 }

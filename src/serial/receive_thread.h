@@ -103,7 +103,8 @@ private:
     bool ReceiveOnce(SerialDevice& device);
     // Reads what is waiting and assembles it; returns false when the read failed.
     bool ReadWaiting(SerialDevice& device);
-    void HandleByte(std::uint8_t byte);
+    // Returns true when the byte completed a line.
+    bool HandleByte(std::uint8_t byte);
 
     std::atomic<std::uint8_t> exitFlag{1};
     std::atomic<std::uint8_t> pauseFlag{0};

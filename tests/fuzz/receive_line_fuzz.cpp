@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ReceiveLine line;
     QByteArray received;
     for (std::size_t i = 0; i < size; ++i) {
-        const std::optional<QByteArray> completed = line.AddByte(data[i]);
+        const std::optional<QByteArrayView> completed = line.AddByte(data[i]);
         Require(line.count >= 0 && line.count <= ReceiveLine::kMaxLineBytes, "count in range");
         if (!completed) {
             received += static_cast<char>(data[i]);

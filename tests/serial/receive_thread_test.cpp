@@ -56,6 +56,8 @@ TEST(ReceiveThread, StopsWhileBytesKeepArrivingAndAfterAHangUpReportsItOnceAndSl
     thread.DiscardReceived(device.get());
     ASSERT_TRUE(pty.Write("ACK\r"));
     EXPECT_EQ(thread.AwaitLine(kGenerousWait).value_or(CompletedLine{}).bytes, "ACK\r\n");
+    ASSERT_TRUE(pty.Write("NEXT\r")); // a taken line leaves room for the next without a discard
+    EXPECT_EQ(thread.AwaitLine(kGenerousWait).value_or(CompletedLine{}).bytes, "NEXT\r\n");
     pty.Close();
     // A worker that kept polling the hung-up device would always be running, never asleep.
     ASSERT_TRUE(WaitUntil([&] { return worker != 0 && ThreadState(worker) == 'S'; }));

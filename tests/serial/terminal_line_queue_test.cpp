@@ -17,4 +17,15 @@ TEST(TerminalLineQueue, WakesOnceForABatchAndCallsTheWakeOutsideItsLock)
     for (const char* line : {"a", "b", "c"})
         queue.Push(line);
     EXPECT_EQ(taken, (QStringList{"a", "b", "c"}));
+    // A batch nobody took for long keeps its newest lines in order, at least kKeptLines of them
+    // and at most twice that.
+    queue.SetWakeCallback({});
+    const qsizetype pushed = 2 * TerminalLineQueue::kKeptLines + 5;
+    for (qsizetype i = 0; i < pushed; ++i)
+        queue.Push(QByteArray::number(i));
+    const QStringList kept = queue.TakeAll();
+    ASSERT_GE(kept.size(), TerminalLineQueue::kKeptLines);
+    ASSERT_LE(kept.size(), 2 * TerminalLineQueue::kKeptLines);
+    for (qsizetype i = 0; i < kept.size(); ++i)
+        ASSERT_EQ(kept[i], QString::number(pushed - kept.size() + i));
 }
