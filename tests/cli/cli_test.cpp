@@ -87,7 +87,7 @@ TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
 }
 
 // A reader slower than the wait for some commands (none: all) never gives exit 0 or a page with
-// another page's data; once it is fast again, the next run reads page 2 right.
+// another page's data; once it is fast again, the next run reads page 2 right at the first TOR.
 TEST_F(CliTest, ALateAnswerIsNeverTakenForTheNextCommandsAnswer)
 {
     using std::chrono::milliseconds;
@@ -111,9 +111,12 @@ TEST_F(CliTest, ALateAnswerIsNeverTakenForTheNextCommandsAnswer)
         EXPECT_EQ(status, row.status) << err.toStdString();
         EXPECT_EQ(out, row.out);
 
+        // The first run drained its late line: the next one's TOR is answered at once.
         reader->Configure([&](ReaderEmulator& emulator) { emulator.SetFaults({}); });
+        reader->ClearReceivedBytes();
         EXPECT_EQ(Run({"read", "2"}),
                   std::make_tuple(0, QString("P2 1011121314151617\n"), QString()));
+        EXPECT_EQ(reader->ReceivedBytes(), "TOR\rRD 2\r");
     }
 }
 
