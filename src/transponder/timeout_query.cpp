@@ -9,16 +9,19 @@
 
 namespace {
 
-// Sends TOR and returns the line that answers it; nothing when TOR could not be sent or no line
-// came within the wait (the late one drained).
-std::optional<QString> AskTimeout(ExchangeContext& context, const ReaderCommand& query,
-                                  std::chrono::milliseconds wait)
+// Sends TOR and returns its value when the line that answers it is a TOR answer. Otherwise (no
+// line within the wait, or a line that is a late answer to an earlier command) the line is out of
+// step, and the late line still to come is drained first.
+std::optional<int> AskTimeout(ExchangeContext& context, const ReaderCommand& query,
+                              std::chrono::milliseconds wait)
 {
     DiscardEarlierLines(context.link);
     if (context.link.WriteText(query.line) != 0)
         return std::nullopt;
-    if (const std::optional<CompletedLine> line = context.link.receiveThread.AwaitLine(wait))
-        return AnswerTextOf(line->bytes);
+    const std::optional<CompletedLine> line = context.link.receiveThread.AwaitLine(wait);
+    if (const std::optional<int> value =
+            TimeoutAnswerValue(line ? AnswerTextOf(line->bytes) : QString()))
+        return value;
     DrainLateLine(context.link, wait);
     return std::nullopt;
 }
@@ -29,11 +32,9 @@ void TimeoutQuery(ExchangeContext& context, int factor)
 {
     const ReaderCommand query = TimeoutQueryCommand();
     const std::chrono::milliseconds wait = AnswerWait(context.timeoutUnit, query.waitFactor);
-    std::optional<QString> answer = AskTimeout(context, query, wait);
-    if (answer && !TimeoutAnswerValue(*answer)) {
-        DrainLateLine(context.link, wait);
-        answer = AskTimeout(context, query, wait);
-    }
-    context.timeoutUnit =
-        ScaledTimeoutUnit(context.timeoutUnit, answer.value_or(QString()), factor);
+    std::optional<int> value = AskTimeout(context, query, wait);
+    if (!value)
+        value = AskTimeout(context, query, wait);
+    if (value)
+        context.timeoutUnit = *value * factor;
 }

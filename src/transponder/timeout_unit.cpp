@@ -46,12 +46,6 @@ std::optional<int> TimeoutAnswerValue(const QString& torAnswer)
     return value;
 }
 
-int ScaledTimeoutUnit(int currentUnit, const QString& torAnswer, int factor)
-{
-    const std::optional<int> value = TimeoutAnswerValue(torAnswer);
-    return value ? *value * factor : currentUnit;
-}
-
 std::chrono::milliseconds AnswerWait(int timeoutUnit, int waitFactor)
 {
     const std::int64_t wait = static_cast<std::int64_t>(timeoutUnit) * waitFactor;

@@ -14,9 +14,5 @@
 // decimal digits, "ACK") is no TOR answer and gives nothing.
 std::optional<int> TimeoutAnswerValue(const QString& torAnswer);
 
-// The unit after a TOR answer: TimeoutAnswerValue(torAnswer) * factor (13 or 25, by operation), or
-// currentUnit when the answer is no TOR answer.
-int ScaledTimeoutUnit(int currentUnit, const QString& torAnswer, int factor);
-
 // The wait for an answer: waitFactor units of timeoutUnit milliseconds, never negative.
 std::chrono::milliseconds AnswerWait(int timeoutUnit, int waitFactor);

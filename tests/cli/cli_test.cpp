@@ -57,7 +57,7 @@ TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
         {{"lock", "3", "--yes"}, none, 0, 0, "P3 locked\n", "TOR\rLD 3\r"},
         {{"lock", "3", "--yes"}, noTag, 0, 4, "P3 No Read no-transponder\n", "TOR\rLD 3\r"},
         {{"uid"}, none, 0, 0, "E0040150\n", "TOR\rRUID\r"},
-        {{"uid"}, {.silent = true}, 0, 1, "no-answer within 1440 ms\n", "TOR\rRUID\r"},
+        {{"uid"}, {.silent = true}, 0, 1, "no-answer within 1440 ms\n", "TOR\rTOR\rRUID\r"},
         {{"uid"}, {.badUid = true}, 0, 1, "XXXXXXXX refused\n", "TOR\rRUID\r"},
         {{"carrier-id", "--length", "4"}, none, 0, 0, "08090A0B\n", "TOR\rRD 1\r"},
         {{"carrier-id", "--write", "0a0b0c", "--length", "3"}, none, 0, 0, "0A0B0C written\n",
