@@ -1,27 +1,45 @@
 #include "cli/cli_output.h"
 
+#include "cli/result_kinds.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
 
-// Results whose line shows the reader's answer.
-const QStringList kFailures{QStringLiteral("failed"), QStringLiteral("refused"),
-                            QStringLiteral("mismatch")};
-
-QString JoinedLine(const QStringList& parts)
+QString JoinedLine(QStringList parts)
 {
-    QStringList kept = parts;
-    kept.removeAll(QString());
-    return kept.join(u' ') + u'\n';
+    parts.removeAll(QString());
+    return parts.join(u' ') + u'\n';
 }
 
-// "1234 read" prints as "1234", a failure as "ANSWER failed".
-QString ValueLine(const QString& value, const QString& answer, const QString& result,
-                  const QString& goodResult)
+// One outcome's line, after label (empty for the UID and the carrier ID).
+QString OutcomeLine(const QString& label, const Outcome& outcome)
 {
-    return result == goodResult ? value + u'\n' : JoinedLine({answer, result});
+    const QString& result = outcome.result;
+    if (result == CliResult::kRead)
+        return JoinedLine({label, outcome.data});
+    if (result == CliResult::kNoAnswer)
+        return JoinedLine({label, result, QStringLiteral("within %1 ms").arg(outcome.waitMs)});
+    if (result == CliResult::kRefused || result == CliResult::kNoTransponder ||
+        result == CliResult::kMismatch)
+        return JoinedLine({label, outcome.line, result});
+    return JoinedLine({label, outcome.data, result});
+}
+
+QJsonObject OutcomeJson(const Outcome& outcome)
+{
+    QJsonObject entry;
+    if (outcome.page != 0)
+        entry[QStringLiteral("page")] = outcome.page;
+    entry[QStringLiteral("data")] = outcome.data;
+    entry[QStringLiteral("answer")] = outcome.answer;
+    entry[QStringLiteral("line")] = outcome.line;
+    entry[QStringLiteral("result")] = outcome.result;
+    if (outcome.result == CliResult::kNoAnswer)
+        entry[QStringLiteral("waitMs")] = outcome.waitMs;
+    return entry;
 }
 
 } // namespace
@@ -29,22 +47,12 @@ QString ValueLine(const QString& value, const QString& answer, const QString& re
 QString ReportText(const CliReport& report)
 {
     QString text;
-    for (const PageOutcome& page : report.pages) {
-        const QString label = QStringLiteral("P%1").arg(page.page);
-        if (page.result == QLatin1StringView("read"))
-            text += JoinedLine({label, page.data});
-        else if (kFailures.contains(page.result))
-            text += JoinedLine({label, page.answer, page.result});
-        else
-            text += JoinedLine({label, page.data, page.result});
+    for (const Outcome& page : report.pages)
+        text += OutcomeLine(QStringLiteral("P%1").arg(page.page), page);
+    for (const std::optional<Outcome>& value : {report.uid, report.carrierId}) {
+        if (value)
+            text += OutcomeLine(QString(), *value);
     }
-    if (report.uid)
-        text += ValueLine(*report.uid, *report.uid, report.ok ? QStringLiteral("read")
-                                                               : QStringLiteral("failed"),
-                          QStringLiteral("read"));
-    if (report.carrierId)
-        text += ValueLine(*report.carrierId, *report.carrierId, report.carrierIdResult,
-                          QStringLiteral("read"));
     return text;
 }
 
@@ -56,20 +64,12 @@ QString ReportJson(const CliReport& report)
     root[QStringLiteral("ok")] = report.ok;
     root[QStringLiteral("sent")] = QJsonArray::fromStringList(report.sent);
     QJsonArray pages;
-    for (const PageOutcome& page : report.pages) {
-        QJsonObject entry;
-        entry[QStringLiteral("page")] = page.page;
-        entry[QStringLiteral("data")] = page.data;
-        entry[QStringLiteral("answer")] = page.answer;
-        entry[QStringLiteral("result")] = page.result;
-        pages.append(entry);
-    }
+    for (const Outcome& page : report.pages)
+        pages.append(OutcomeJson(page));
     root[QStringLiteral("pages")] = pages;
     if (report.uid)
-        root[QStringLiteral("uid")] = *report.uid;
-    if (report.carrierId) {
-        root[QStringLiteral("carrierId")] = *report.carrierId;
-        root[QStringLiteral("carrierIdResult")] = report.carrierIdResult;
-    }
+        root[QStringLiteral("uid")] = OutcomeJson(*report.uid);
+    if (report.carrierId)
+        root[QStringLiteral("carrierId")] = OutcomeJson(*report.carrierId);
     return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
 }

@@ -8,14 +8,16 @@
 
 // What one orvane-cli run did, for the text and the JSON output.
 
-// One page's outcome. result is one of: read, failed, not read, written, refused, not written,
-// verified, mismatch, not verified, locked, not locked.
-struct PageOutcome
+// One outcome: of a page, the UID or the carrier ID. result is one of the words of
+// cli/result_kinds.h.
+struct Outcome
 {
-    int page = 0;
-    QString data;   // the page as read or written, in the output format; empty when none
+    int page = 0;   // 1..17; 0 for the UID and the carrier ID
+    QString data;   // as read or written, in the output format; empty when none
     QString answer; // the reader's kept answer, line ends removed
+    QString line;   // the reader's whole answer line, line ends removed
     QString result;
+    int waitMs = 0; // no-answer: how long the answer was awaited, in ms
 };
 
 struct CliReport
@@ -24,8 +26,7 @@ struct CliReport
     QString port;
     bool ok = true;   // every step succeeded
     QStringList sent; // the command lines that went out, without CR, TOR first
-    std::vector<PageOutcome> pages;
-    std::optional<QString> uid;
-    std::optional<QString> carrierId;
-    QString carrierIdResult; // read, failed, written, not written, mismatch
+    std::vector<Outcome> pages;
+    std::optional<Outcome> uid;
+    std::optional<Outcome> carrierId;
 };

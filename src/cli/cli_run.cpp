@@ -5,6 +5,7 @@
 #include "cli/cli_usage.h"
 #include "cli/page_image_file.h"
 #include "cli/reader_commands.h"
+#include "cli/result_kinds.h"
 #include "cli/write_data.h"
 #include "platform/number_parsing.h"
 #include "platform/profile_file.h"
@@ -96,8 +97,8 @@ void Run(SerialLink& link, const CliRequest& request, const Plan& plan, const Pr
 std::vector<PageText> PagesRead(const CliReport& report, DisplayFormat format)
 {
     std::vector<PageText> pages;
-    for (const PageOutcome& page : report.pages) {
-        if (page.result == QLatin1StringView("read"))
+    for (const Outcome& page : report.pages) {
+        if (page.result == CliResult::kRead)
             pages.push_back({page.page, HexFormOf(page.data, format)});
     }
     return pages;
@@ -147,11 +148,13 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err, boo
     if (showProgress)
         err << "\r\x1b[K" << Qt::flush;
 
+    int status = ExitStatusOf(report);
     if (!request.outFile.isEmpty() &&
         !SavePageImage(request.outFile, PagesRead(report, request.format))) {
         errors.Line(QStringLiteral("%1 could not be written").arg(request.outFile));
         report.ok = false;
+        status = kCliStepFailed;
     }
     out << (request.json ? ReportJson(report) : ReportText(report)) << Qt::flush;
-    return report.ok ? kCliSuccess : kCliStepFailed;
+    return status;
 }

@@ -9,6 +9,7 @@ enum CliExitStatus : int {
     kCliStepFailed = 1,
     kCliUsageError = 2,
     kCliPortNotOpened = 3,
+    kCliNoTransponder = 4, // the reader found no transponder, and nothing else failed
 };
 
 // Runs orvane-cli with arguments (without the program name) in the current folder: the report

@@ -24,5 +24,13 @@ const char* const kCliUsage =
     "  --json          print one JSON document\n"
     "  --help          show this text\n"
     "\n"
-    "Exit status: 0 every step succeeded, 1 the reader refused or failed a step,\n"
-    "2 usage error (nothing sent), 3 the port could not be opened.\n";
+    "Results, one per page, UID or carrier ID: read, written, locked, verified when it\n"
+    "succeeded; refused (the reader answered something else, shown with its answer),\n"
+    "no-answer (nothing within the wait, given in ms), no-transponder (the reader answered\n"
+    "\"No Read\"), not-sent (the command could not be written), mismatch (read back\n"
+    "other than written); not read, not written, not verified, not locked for the pages\n"
+    "after the one that ended the run.\n"
+    "\n"
+    "Exit status: 0 every step succeeded, 1 the reader refused a step or did not answer,\n"
+    "2 usage error (nothing sent), 3 the port could not be opened, 4 no transponder in\n"
+    "the reader's field (and nothing else failed).\n";

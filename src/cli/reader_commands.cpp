@@ -1,11 +1,16 @@
 #include "cli/reader_commands.h"
 
+#include "cli/result_kinds.h"
+
 #include "serial/serial_link.h"
+#include "transponder/answer_judging.h"
 #include "transponder/carrier_id_runs.h"
 #include "transponder/exchange_context.h"
 #include "transponder/reader_command.h"
 #include "transponder/timeout_query.h"
 #include "transponder/uid_run.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -47,24 +52,44 @@ PageRunHooks ProgressHooks(const Progress& progress)
     return hooks;
 }
 
-// Outcomes of the pages a run tried, then "untried" for the selected pages it never reached.
+// The outcome of a step: good (result and data) or the failure its exchange shows.
+Outcome OutcomeOf(const ReaderStep& step, QLatin1StringView good, const QString& data)
+{
+    return step.good ? GoodOutcome(step.page, good, data, step.answer)
+                     : FailedOutcome(step.page, step.answer);
+}
+
+// Outcomes of the pages a run tried, then `untried` for the selected pages it never reached.
 void NotePages(const std::vector<ReaderStep>& steps, const PageSelection& selected,
-               const QString& good, const QString& bad, const QString& untried,
-               const std::function<QString(const ReaderStep&)>& dataOf, CliReport& report)
+               QLatin1StringView untried,
+               const std::function<Outcome(const ReaderStep&)>& outcomeOf, CliReport& report)
 {
     std::size_t next = 0;
     for (int page = 1; page <= kPageCount; ++page) {
         if (!selected[page - 1])
             continue;
         if (next < steps.size() && steps[next].page == page) {
-            const ReaderStep& step = steps[next++];
-            report.pages.push_back({page, step.good ? dataOf(step) : QString(),
-                                    WithoutLineEnds(step.answer.kept), step.good ? good : bad});
+            report.pages.push_back(outcomeOf(steps[next++]));
         } else {
-            report.pages.push_back({page, {}, {}, untried});
+            report.pages.push_back({page, {}, {}, {}, untried, 0});
             report.ok = false;
         }
     }
+}
+
+// The outcome of a carrier ID run: good, or the first step that failed; a read-back that read
+// well but differs from what was written is a mismatch.
+Outcome CarrierIdOutcome(const std::vector<ReaderStep>& steps, bool good,
+                         QLatin1StringView goodResult, const QString& data)
+{
+    const auto failed = std::ranges::find_if(steps, [](const ReaderStep& s) { return !s.good; });
+    if (good || failed == steps.end())
+        return {0, data, {}, {}, good ? goodResult : CliResult::kMismatch, 0};
+    Outcome outcome = FailedOutcome(0, failed->answer);
+    // Only a page read can answer a whole page; a good one that failed did not read as written.
+    if (IsGoodPageAnswer(failed->answer))
+        outcome.result = CliResult::kMismatch;
+    return outcome;
 }
 
 } // namespace
@@ -76,10 +101,12 @@ void RunRead(SerialLink& link, const CliRequest& request, const Progress& progre
     const std::vector<ReaderStep> steps =
         ReadPageRun(operation.Exchanges(), request.pages, ProgressHooks(progress));
     operation.Note(steps);
-    NotePages(steps, request.pages, QStringLiteral("read"), QStringLiteral("failed"),
-              QStringLiteral("not read"),
-              [&](const ReaderStep& step) { return PresentHex(step.answer.kept, request.format); },
-              report);
+    NotePages(
+        steps, request.pages, CliResult::kNotRead,
+        [&](const ReaderStep& step) {
+            return OutcomeOf(step, CliResult::kRead, PresentHex(step.answer.kept, request.format));
+        },
+        report);
 }
 
 void RunWrite(SerialLink& link, const std::vector<PageText>& pagesHex, bool verify,
@@ -100,8 +127,12 @@ void RunWrite(SerialLink& link, const std::vector<PageText>& pagesHex, bool veri
     operation.Note(steps);
     const auto shown = [&](const ReaderStep& step) { return PresentHex(data[step.page - 1], format); };
     if (!verify || !report.ok) {
-        NotePages(steps, selected, QStringLiteral("written"), QStringLiteral("refused"),
-                  QStringLiteral("not written"), shown, report);
+        NotePages(
+            steps, selected, CliResult::kNotWritten,
+            [&](const ReaderStep& step) {
+                return OutcomeOf(step, CliResult::kWritten, shown(step));
+            },
+            report);
         return;
     }
     // Every page was acknowledged: each is read back, in the same run, and must equal what went out.
@@ -110,8 +141,15 @@ void RunWrite(SerialLink& link, const std::vector<PageText>& pagesHex, bool veri
     for (ReaderStep& check : checks)
         check.good = check.good && check.answer.kept == data[check.page - 1];
     operation.Note(checks);
-    NotePages(checks, selected, QStringLiteral("verified"), QStringLiteral("mismatch"),
-              QStringLiteral("not verified"), shown, report);
+    NotePages(
+        checks, selected, CliResult::kNotVerified,
+        [&](const ReaderStep& check) {
+            Outcome outcome = OutcomeOf(check, CliResult::kVerified, shown(check));
+            if (!check.good && IsGoodPageAnswer(check.answer))
+                outcome.result = CliResult::kMismatch;
+            return outcome;
+        },
+        report);
 }
 
 void RunLock(SerialLink& link, const PageSelection& pages, const Progress& progress,
@@ -121,8 +159,9 @@ void RunLock(SerialLink& link, const PageSelection& pages, const Progress& progr
     const std::vector<ReaderStep> steps =
         LockPageRun(operation.Exchanges(), pages, ProgressHooks(progress));
     operation.Note(steps);
-    NotePages(steps, pages, QStringLiteral("locked"), QStringLiteral("refused"),
-              QStringLiteral("not locked"), [](const ReaderStep&) { return QString(); }, report);
+    NotePages(
+        steps, pages, CliResult::kNotLocked,
+        [](const ReaderStep& step) { return OutcomeOf(step, CliResult::kLocked, {}); }, report);
 }
 
 void RunReadUid(SerialLink& link, CliReport& report)
@@ -130,7 +169,7 @@ void RunReadUid(SerialLink& link, CliReport& report)
     Operation operation(link, ReceiveThread::Busy::Read, kReadUidTimeoutFactor, report);
     const ReaderStep step = ReadUidRun(operation.Exchanges());
     operation.Note({step});
-    report.uid = WithoutLineEnds(step.answer.kept);
+    report.uid = OutcomeOf(step, CliResult::kRead, WithoutLineEnds(step.answer.kept));
 }
 
 void RunReadCarrierId(SerialLink& link, int length, DisplayFormat format, CliReport& report)
@@ -138,8 +177,8 @@ void RunReadCarrierId(SerialLink& link, int length, DisplayFormat format, CliRep
     Operation operation(link, ReceiveThread::Busy::Read, kReadCarrierIdTimeoutFactor, report);
     const CarrierIdReading reading = ReadCarrierIdRun(operation.Exchanges(), length);
     operation.Note(reading.steps);
-    report.carrierId = reading.good ? PresentHex(reading.hex, format) : WithoutLineEnds(reading.hex);
-    report.carrierIdResult = reading.good ? QStringLiteral("read") : QStringLiteral("failed");
+    report.carrierId = CarrierIdOutcome(reading.steps, reading.good, CliResult::kRead,
+                                        PresentHex(reading.hex, format));
 }
 
 void RunWriteCarrierId(SerialLink& link, const QString& carrierIdHex, int length,
@@ -150,17 +189,6 @@ void RunWriteCarrierId(SerialLink& link, const QString& carrierIdHex, int length
     for (const ReaderStep& step : writing.steps)
         report.sent.append(step.command);
     report.ok = writing.outcome == CarrierIdWriteOutcome::Written;
-    report.carrierId = PresentHex(carrierIdHex, format);
-    switch (writing.outcome) {
-    case CarrierIdWriteOutcome::AreaNotRead:
-        report.carrierIdResult = QStringLiteral("not written");
-        break;
-    case CarrierIdWriteOutcome::Page1Mismatch:
-    case CarrierIdWriteOutcome::Page2Mismatch:
-        report.carrierIdResult = QStringLiteral("mismatch");
-        break;
-    case CarrierIdWriteOutcome::Written:
-        report.carrierIdResult = QStringLiteral("written");
-        break;
-    }
+    report.carrierId = CarrierIdOutcome(writing.steps, report.ok, CliResult::kWritten,
+                                        PresentHex(carrierIdHex, format));
 }

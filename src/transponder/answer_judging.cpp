@@ -12,6 +12,11 @@ bool ContainsErrorMark(const QString& text)
     });
 }
 
+bool SaysNoTransponder(const QString& wholeAnswer)
+{
+    return wholeAnswer.contains(kNoReadMark, Qt::CaseSensitive);
+}
+
 bool IsGoodPageAnswer(const ExchangeResult& answer)
 {
     return !answer.cut && IsHexDigits(answer.kept, kReadPageKeptChars);

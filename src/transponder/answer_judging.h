@@ -9,6 +9,9 @@
 // True when text holds "No Read", "#09" or "XXXXXXXX" anywhere (case-sensitive).
 bool ContainsErrorMark(const QString& text);
 
+// The reader says no transponder is in its field: the whole answer holds "No Read".
+bool SaysNoTransponder(const QString& wholeAnswer);
+
 // A page read (RD) succeeded: the 16 kept characters are all hexadecimal digits (so no error mark
 // and no line end of a shorter line) and the line fitted the line buffer. A longer line is judged
 // on its first 16 characters.

@@ -33,15 +33,22 @@ std::optional<CompletedLine> AwaitAnswer(ExchangeContext& context, std::chrono::
 ExchangeResult CommandExchange(ExchangeContext& context, const ReaderCommand& command)
 {
     DiscardEarlierLines(context.link);
-    if (context.link.WriteText(command.line) != 0)
-        return KeepAnswer(QString(), command.keptChars);
+    if (context.link.WriteText(command.line) != 0) {
+        ExchangeResult result = KeepAnswer(QString(), command.keptChars);
+        result.end = ExchangeEnd::NotSent;
+        return result;
+    }
     if (!command.echo.isEmpty())
         PutRecordOnTop(context.terminalText, command.echo);
-    const std::optional<CompletedLine> line =
-        AwaitAnswer(context, AnswerWait(context.timeoutUnit, command.waitFactor));
+    const std::chrono::milliseconds wait = AnswerWait(context.timeoutUnit, command.waitFactor);
+    const std::optional<CompletedLine> line = AwaitAnswer(context, wait);
+    if (!line)
+        DrainLateLine(context.link, wait);
     ExchangeResult result =
         KeepAnswer(line ? AnswerTextOf(line->bytes) : QString(), command.keptChars);
     result.cut = line && line->cut;
+    result.end = line ? ExchangeEnd::Answered : ExchangeEnd::NoAnswer;
+    result.wait = wait;
     return result;
 }
 

@@ -11,9 +11,10 @@ struct ReaderCommand;
 // a line that completes after the command went out is its answer. Sends command.line; when it went
 // out, puts command.echo (if any) on top of the terminal text and waits at most command.waitFactor
 // timeout units for the answer line. Returns the first command.keptChars characters of the answer
-// (all when none) and the answer's uncut length. A command that could not be sent returns an empty
-// answer at once, without echo; a timeout returns an empty answer and leaves the line event as it
-// was.
+// (all when none), the whole answer and its uncut length, and how the exchange ended. A command
+// that could not be sent returns an empty answer at once, without echo. After a timeout the
+// exchange drains the late answer (DrainLateLine, one more wait at most) before it returns an empty
+// answer, so the next command, in this operation or the next, never takes it.
 ExchangeResult CommandExchange(ExchangeContext& context, const ReaderCommand& command);
 
 // Puts record (ending in CR LF) on top of the terminal text, which reads newest first.

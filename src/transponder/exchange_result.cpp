@@ -17,7 +17,7 @@ ExchangeResult KeepAnswer(const QString& answer, std::optional<int> keptChars)
 {
     const qsizetype keep =
         keptChars ? std::clamp<qsizetype>(*keptChars, 0, answer.size()) : answer.size();
-    return {answer.first(keep), static_cast<int>(answer.size())};
+    return {answer.first(keep), static_cast<int>(answer.size()), false, answer};
 }
 
 QString WithoutLineEnds(QString text)

@@ -51,6 +51,8 @@ inline constexpr int kReadUidWaitFactor = 9;
 inline constexpr int kInitialTimeoutUnit = 160;
 inline constexpr int kMinTimeoutAnswer = 1;
 inline constexpr int kMaxTimeoutAnswer = 255;
+// A TOR answer has at most as many digits as kMaxTimeoutAnswer; a longer run of digits is a page.
+inline constexpr int kMaxTimeoutAnswerDigits = 3;
 inline constexpr int kReadPagesTimeoutFactor = 13;
 inline constexpr int kWritePagesTimeoutFactor = 25;
 inline constexpr int kLockPagesTimeoutFactor = 25;

@@ -8,6 +8,7 @@
 #include "reader-sim/pty_reader_server.h"
 #include "resources/control_ids.h"
 #include "transponder/page_row_table.h"
+#include "transponder/reader_protocol.h"
 
 #include <QTest>
 #include <array>
@@ -19,6 +20,11 @@ enum Operation { kRead, kWrite, kLock };
 const int kButtons[] = {ControlId::kReadButton, ControlId::kWriteButton, ControlId::kLockButton};
 // %1 is the page number.
 const char* const kCommands[] = {"RD %1\r", "WD %1 ", "LD %1\r"};
+const QByteArray kVerbs[] = {"RD", "WD", "LD"};
+// Each operation's timeout factor and its page command's wait factor.
+const int kTimeoutFactors[] = {kReadPagesTimeoutFactor, kWritePagesTimeoutFactor,
+                               kLockPagesTimeoutFactor};
+const int kWaitFactors[] = {kReadPageWaitFactor, kWritePageWaitFactor, kLockPageWaitFactor};
 
 // The runs of one campaign: the window it clicks, the reader it shuffles, its random choices.
 struct Campaign
@@ -26,12 +32,15 @@ struct Campaign
     COrvaneDlg& window;
     PtyReaderServer& reader;
     std::mt19937_64 random;
+    double slowShare;
 
     void RunOnce(CampaignResult& result)
     {
         reader.ClearReceivedBytes();
         reader.Configure([this](ReaderEmulator& emulator) { Shuffle(emulator); });
         const Operation operation = Pick(kRead, kRead, kWrite, kWrite, kLock);
+        if (slowShare > 0 && Chance(slowShare))
+            reader.Configure([&](ReaderEmulator& emulator) { SlowDown(emulator, operation); });
         for (PageRow& row : window.pageRows.rows) {
             row.selected = Chance(0.3) ? 1 : 0;
             if (operation == kWrite)
@@ -85,6 +94,22 @@ struct Campaign
                 emulator.SetLocked(page, !emulator.IsLocked(page));
     }
 
+    // One command, or all, answered after 0.5 to 1.5 times its wait.
+    void SlowDown(ReaderEmulator& emulator, Operation operation)
+    {
+        ReaderFaults faults = emulator.Faults();
+        const bool tor = Chance(0.3);
+        const int wait =
+            tor ? kTimeoutQueryWaitFactor * window.TimeoutUnit
+                : kWaitFactors[operation] * emulator.TimeoutValue() * kTimeoutFactors[operation];
+        faults.answerDelay = std::chrono::milliseconds(Between(wait / 2, wait * 3 / 2));
+        if (tor)
+            faults.slowCommands = {"TOR"};
+        else if (Chance(0.5))
+            faults.slowCommands = {kVerbs[operation]};
+        emulator.SetFaults(faults);
+    }
+
     void CheckGreenPage(bool lockRun, int page, CampaignResult& result)
     {
         ++result.greenPages;
@@ -108,10 +133,10 @@ struct Campaign
 } // namespace
 
 CampaignResult RunReaderCampaign(COrvaneDlg& window, PtyReaderServer& reader, std::uint32_t seed,
-                                 int runs)
+                                 int runs, double slowShare)
 {
     StrayLineAfterEachBox boxes(window, reader);
-    Campaign campaign{window, reader, std::mt19937_64(seed)};
+    Campaign campaign{window, reader, std::mt19937_64(seed), slowShare};
     CampaignResult result;
     while (result.runs < runs)
         campaign.RunOnce(result);

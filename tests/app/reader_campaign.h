@@ -21,5 +21,7 @@ struct CampaignResult
 // NAK on locked pages, and invalid texts in a write, whose message box sees a stray line come in.
 // After each run every page field the run turned green must show exactly what the reader holds:
 // the content read, the content written, or a lock. The window must be open on reader in HEX.
+// slowShare of the runs (none by default) get a reader that answers late: one command (TOR, the
+// run's page command, or every command) after 0.5 to 1.5 times its wait.
 CampaignResult RunReaderCampaign(COrvaneDlg& window, PtyReaderServer& reader, std::uint32_t seed,
-                                 int runs);
+                                 int runs, double slowShare = 0);

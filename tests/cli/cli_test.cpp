@@ -57,7 +57,7 @@ TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
         {{"read", "17"}, none, 0, 0, "P17 88898A8B8C8D8E8F\n", "TOR\rRD 17\r"},
         {{"read", "4-1"}, none, 0, 2, "", ""},
         {{"read", "+3"}, none, 0, 2, "", ""},
-        {{"read", "1-2"}, noTag, 0, 1, "P1 No Read failed\nP2 not read\n", "TOR\rRD 1\r"},
+        {{"read", "1-2"}, noTag, 0, 4, "P1 No Read no-transponder\nP2 not read\n", "TOR\rRD 1\r"},
         {{"write", "P3=00112233445566aa", "--verify"}, none, 0, 0,
          "P3 00112233445566AA verified\n", "TOR\rWD 3 00112233445566AA\rRD 3\r"},
         {{"write", "P3=0011223344556677", "--verify"}, none, 0, 1, {},
@@ -68,15 +68,17 @@ TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
         {{"lock", "3"}, none, 0, 2, "", ""},
         {{"write", "P3=0011223344556677", "--out", "image.ini"}, none, 0, 2, "", ""},
         {{"lock", "3", "--yes"}, none, 0, 0, "P3 locked\n", "TOR\rLD 3\r"},
+        {{"lock", "3", "--yes"}, noTag, 0, 4, "P3 No Read no-transponder\n", "TOR\rLD 3\r"},
         {{"uid"}, none, 0, 0, "E0040150\n", "TOR\rRUID\r"},
-        {{"uid"}, {.silent = true}, 0, 1, "failed\n", "TOR\rRUID\r"},
+        {{"uid"}, {.silent = true}, 0, 1, "no-answer within 1440 ms\n", "TOR\rTOR\rRUID\r"},
+        {{"uid"}, {.badUid = true}, 0, 1, "XXXXXXXX refused\n", "TOR\rRUID\r"},
         {{"carrier-id", "--length", "4"}, none, 0, 0, "08090A0B\n", "TOR\rRD 1\r"},
         {{"carrier-id", "--write", "0a0b0c", "--length", "3"}, none, 0, 0, "0A0B0C written\n",
          "TOR\rRD 1\rRD 2\rWD 1 0A0B0C0B0C0D0E0F\rRD 1\rWD 2 1011121314151617\rRD 2\r"},
         {{"carrier-id", "--write", "0A0B0C", "--length", "3"}, none, 1, 1, {},
          "TOR\rRD 1\rRD 2\rWD 1 0A0B0C0B0C0D0E0F\rRD 1\r"},
-        {{"carrier-id", "--write", "0A0B0C", "--length", "3"}, noTag, 0, 1,
-         "0A0B0C not written\n", "TOR\rRD 1\rRD 2\r"},
+        {{"carrier-id", "--write", "0A0B0C", "--length", "3"}, noTag, 0, 4,
+         "No Read no-transponder\n", "TOR\rRD 1\rRD 2\r"},
         {{"carrier-id", "--write", "0A0B", "--length", "3"}, none, 0, 2, "", ""},
         {{"read", "18"}, none, 0, 2, "", ""},
         {{"erase"}, none, 0, 2, "", ""},
@@ -101,7 +103,41 @@ TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
         if (!row.out.isNull())
             EXPECT_EQ(out, row.out);
         EXPECT_EQ(reader->ReceivedBytes(), row.sent);
-        EXPECT_EQ(err.count(u'\n'), row.status >= 2 ? 1 : 0) << "errors: one line each";
+        EXPECT_EQ(err.count(u'\n'), row.status == 2 || row.status == 3 ? 1 : 0) << "one line each";
+    }
+}
+
+// A reader slower than the wait for some commands (none: all) never gives exit 0 or a page with
+// another page's data; once it is fast again, the next run reads page 2 right at the first TOR.
+TEST_F(CliTest, ALateAnswerIsNeverTakenForTheNextCommandsAnswer)
+{
+    using std::chrono::milliseconds;
+    // clang-format off
+    const struct { int latencyMs; QByteArrayList slow; QStringList arguments; int status;
+                   QString out; } rows[] = {
+        // TOR waits 640 ms; its late answer is drained, the unit stays 160 and RD waits 2720 ms.
+        {1000, {}, {"read", "1-2"}, 0, "P1 08090A0B0C0D0E0F\nP2 1011121314151617\n"},
+        {3000, {"RD"}, {"read", "1-2"}, 1, "P1 no-answer within 2210 ms\nP2 not read\n"},
+        {1500, {"WD"}, {"write", "P3=0011223344556677"}, 1, "P3 no-answer within 1000 ms\n"},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.arguments.join(u' ').toStdString());
+        reader->Configure([&](ReaderEmulator& emulator) {
+            emulator = ReaderEmulator();
+            emulator.SetFaults(
+                {.answerDelay = milliseconds(row.latencyMs), .slowCommands = row.slow});
+        });
+        const auto [status, out, err] = Run(row.arguments);
+        EXPECT_EQ(status, row.status) << err.toStdString();
+        EXPECT_EQ(out, row.out);
+
+        // The first run drained its late line: the next one's TOR is answered at once.
+        reader->Configure([&](ReaderEmulator& emulator) { emulator.SetFaults({}); });
+        reader->ClearReceivedBytes();
+        EXPECT_EQ(Run({"read", "2"}),
+                  std::make_tuple(0, QString("P2 1011121314151617\n"), QString()));
+        EXPECT_EQ(reader->ReceivedBytes(), "TOR\rRD 2\r");
     }
 }
 

@@ -112,7 +112,7 @@ void PtyReaderServer::Serve()
         {
             std::lock_guard lock(emulatorMutex);
             answer = emulator.Feed(QByteArray(buffer, count));
-            delay += emulator.Faults().answerDelay;
+            delay += emulator.AnswerDelay();
         }
         if (answer.isEmpty())
             continue;

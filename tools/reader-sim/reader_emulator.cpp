@@ -41,6 +41,7 @@ ReaderEmulator::ReaderEmulator() : uid(QByteArrayLiteral("E0040150"))
 QByteArray ReaderEmulator::Feed(const QByteArray& bytes)
 {
     received += bytes;
+    slowAnswer = false;
     QByteArray answers;
     for (char byte : bytes) {
         if (byte != kCarriageReturn) {
@@ -86,6 +87,7 @@ QByteArray ReaderEmulator::Answer(const QByteArray& command)
 
     if (faults.silent || IsSilentFor(verb, argument))
         return {};
+    slowAnswer = slowAnswer || faults.slowCommands.isEmpty() || faults.slowCommands.contains(verb);
     if (faults.overlongLength > line.size())
         line += QByteArray(faults.overlongLength - line.size(), 'Z');
     if (faults.shortLength > 0)

@@ -21,6 +21,13 @@ public:
     // complete). Unknown or malformed commands and WD on a locked page answer "NAK".
     QByteArray Feed(const QByteArray& bytes);
 
+    // How long the answers of the last Feed wait before they go out: the slow-answer delay when
+    // one of them answers a slow command (every command, unless the faults name some), else 0.
+    std::chrono::milliseconds AnswerDelay() const
+    {
+        return slowAnswer ? faults.answerDelay : std::chrono::milliseconds::zero();
+    }
+
     // Every byte received so far, in order.
     const QByteArray& ReceivedBytes() const { return received; }
     void ClearReceivedBytes() { received.clear(); }
@@ -57,4 +64,5 @@ private:
     ReaderFaults faults;
     QByteArray pending;
     QByteArray received;
+    bool slowAnswer = false; // the last Feed answered a slow command
 };

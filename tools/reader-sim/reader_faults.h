@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <chrono>
 
 // Misbehaviour the emulated reader can be switched to; all off by default.
@@ -19,4 +20,5 @@ struct ReaderFaults
     QByteArray strayLine = {}; // when set, sent as its own line right after every answer
     int silentPage = 0;        // 1..17: RD, WD and LD of this page get no answer
     std::chrono::milliseconds answerDelay{0}; // slow answers: each answer waits this long
+    QByteArrayList slowCommands = {}; // when set, only the answers to these (TOR, RD ...) are slow
 };

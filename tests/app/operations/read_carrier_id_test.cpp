@@ -35,4 +35,33 @@ TEST_F(ReadCarrierIdTest, ReadsPageTwoOnlyForMoreThanEightBytesAndTurnsRedOnAFai
     });
 }
 
+// A reader slower than the wait for one command: its late answer is never taken for the next
+// command's, and once the reader is fast again the next read is right.
+TEST_F(ReadCarrierIdTest, ALateAnswerIsNeverTakenForTheNextCommandsAnswer)
+{
+    const QString whole = "08090A0B0C0D0E0F1011121314151617";
+    // TOR is awaited 4 s; the reader answers it with 30, so RD is awaited 6630 ms.
+    // clang-format off
+    const struct { int latencyMs; QByteArray slow; QString colours, shown; } rows[] = {
+        {4500, "TOR", "WWWWWWWWWWWWWWWWW GW", whole},
+        {7000, "RD", "WWWWWWWWWWWWWWWWW RW", ""},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.slow.constData());
+        OpenOnReader("CarrierIDLength=16\r\n");
+        for (const bool slow : {true, false}) {
+            reader->Configure([&](ReaderEmulator& emulator) {
+                emulator.SetFaults(
+                    {.answerDelay = std::chrono::milliseconds(slow ? row.latencyMs : 0),
+                     .slowCommands = {row.slow}});
+            });
+            Press(kReadCarrierIdButton);
+            EXPECT_EQ(Colours(), slow ? row.colours : "WWWWWWWWWWWWWWWWW GW");
+            EXPECT_EQ(Text(kCarrierIdField), slow ? row.shown : whole);
+        }
+        Close();
+    }
+}
+
 } // namespace

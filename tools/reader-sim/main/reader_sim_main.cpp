@@ -26,6 +26,8 @@ constexpr const char* kUsage =
     "  --bad-uid            answer RUID with \"XXXXXXXX\"\n"
     "  --silent             never answer\n"
     "  --slow-ms N          slow answers: wait N ms more before each\n"
+    "  --slow-commands LIST only the answers to these commands are slow (with --slow-ms;\n"
+    "                       LIST is TOR, RD, WD, LD or RUID, comma-separated: RD,TOR)\n"
     "  --crlf               end answers with CR LF\n"
     "  --unsolicited TEXT   send TEXT as an extra line before every answer\n"
     "  --noise TEXT         put TEXT in front of every answer\n"
@@ -101,6 +103,8 @@ std::optional<Settings> ParseArguments(int argc, char** argv)
         else if (option == "--slow-ms")
             ok = needCount(
                 [&](int v) { settings.faults.answerDelay = std::chrono::milliseconds(v); });
+        else if (option == "--slow-commands")
+            ok = needText([&](QByteArray v) { settings.faults.slowCommands = v.split(','); });
         else if (option == "--crlf")
             settings.faults.crLfLineEnds = true;
         else if (option == "--unsolicited")

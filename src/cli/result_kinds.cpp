@@ -1,0 +1,60 @@
+#include "cli/result_kinds.h"
+
+#include "cli/cli_run.h"
+#include "transponder/answer_judging.h"
+#include "transponder/exchange_result.h"
+
+namespace {
+
+QLatin1StringView FailureOf(const ExchangeResult& answer)
+{
+    switch (answer.end) {
+    case ExchangeEnd::NotSent:
+        return CliResult::kNotSent;
+    case ExchangeEnd::NoAnswer:
+        return CliResult::kNoAnswer;
+    case ExchangeEnd::Answered:
+        break;
+    }
+    return SaysNoTransponder(answer.whole) ? CliResult::kNoTransponder : CliResult::kRefused;
+}
+
+bool IsFailure(const QString& result)
+{
+    return result == CliResult::kRefused || result == CliResult::kNoAnswer ||
+           result == CliResult::kNotSent || result == CliResult::kMismatch;
+}
+
+} // namespace
+
+Outcome FailedOutcome(int page, const ExchangeResult& answer)
+{
+    Outcome outcome = GoodOutcome(page, FailureOf(answer), QString(), answer);
+    if (answer.end == ExchangeEnd::NoAnswer)
+        outcome.waitMs = static_cast<int>(answer.wait.count());
+    return outcome;
+}
+
+Outcome GoodOutcome(int page, QLatin1StringView result, const QString& data,
+                    const ExchangeResult& answer)
+{
+    return {page, data, WithoutLineEnds(answer.kept), WithoutLineEnds(answer.whole), result, 0};
+}
+
+int ExitStatusOf(const CliReport& report)
+{
+    if (report.ok)
+        return kCliSuccess;
+    bool noTransponder = false;
+    std::vector<Outcome> all = report.pages;
+    for (const std::optional<Outcome>& value : {report.uid, report.carrierId}) {
+        if (value)
+            all.push_back(*value);
+    }
+    for (const Outcome& outcome : all) {
+        if (IsFailure(outcome.result))
+            return kCliStepFailed;
+        noTransponder = noTransponder || outcome.result == CliResult::kNoTransponder;
+    }
+    return noTransponder ? kCliNoTransponder : kCliStepFailed;
+}
