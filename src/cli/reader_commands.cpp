@@ -55,7 +55,7 @@ PageRunHooks ProgressHooks(const Progress& progress)
 // The outcome of a step: good (result and data) or the failure its exchange shows.
 Outcome OutcomeOf(const ReaderStep& step, QLatin1StringView good, const QString& data)
 {
-    return step.good ? GoodOutcome(step.page, good, data, step.answer)
+    return step.good ? OutcomeWith(step.page, good, data, step.answer)
                      : FailedOutcome(step.page, step.answer);
 }
 

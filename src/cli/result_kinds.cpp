@@ -29,13 +29,13 @@ bool IsFailure(const QString& result)
 
 Outcome FailedOutcome(int page, const ExchangeResult& answer)
 {
-    Outcome outcome = GoodOutcome(page, FailureOf(answer), QString(), answer);
+    Outcome outcome = OutcomeWith(page, FailureOf(answer), QString(), answer);
     if (answer.end == ExchangeEnd::NoAnswer)
         outcome.waitMs = static_cast<int>(answer.wait.count());
     return outcome;
 }
 
-Outcome GoodOutcome(int page, QLatin1StringView result, const QString& data,
+Outcome OutcomeWith(int page, QLatin1StringView result, const QString& data,
                     const ExchangeResult& answer)
 {
     return {page, data, WithoutLineEnds(answer.kept), WithoutLineEnds(answer.whole), result, 0};

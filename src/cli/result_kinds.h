@@ -36,8 +36,9 @@ inline constexpr QLatin1StringView kNotLocked{"not locked"};
 // reader's kept answer and whole line, line ends removed.
 Outcome FailedOutcome(int page, const ExchangeResult& answer);
 
-// The outcome of a step judged good: result, the data to show and the reader's answer.
-Outcome GoodOutcome(int page, QLatin1StringView result, const QString& data,
+// An outcome with the given result and data, and the reader's kept answer and whole line
+// without line ends.
+Outcome OutcomeWith(int page, QLatin1StringView result, const QString& data,
                     const ExchangeResult& answer);
 
 // The exit status of a run that reached the reader: kCliSuccess when report.ok; kCliNoTransponder
