@@ -2,6 +2,7 @@
 
 void PublishedLine::Publish(QByteArrayView bytes, bool cut)
 {
+    ++untaken;
     if (lineWaiting)
         return;
     std::lock_guard lock(mutex);
@@ -15,14 +16,17 @@ std::optional<CompletedLine> PublishedLine::Take()
 {
     std::lock_guard lock(mutex);
     std::optional<CompletedLine> taken = std::move(waiting);
+    if (taken)
+        --untaken;
     waiting.reset();
     lineWaiting = false;
     return taken;
 }
 
-void PublishedLine::Drop()
+int PublishedLine::Drop()
 {
     std::lock_guard lock(mutex);
     waiting.reset();
     lineWaiting = false;
+    return untaken.exchange(0);
 }

@@ -26,8 +26,9 @@ public:
     // Any thread: takes the waiting line; nothing when none waits.
     std::optional<CompletedLine> Take();
 
-    // Any thread: forgets the waiting line.
-    void Drop();
+    // Any thread: forgets the waiting line. Returns how many lines completed since the last Take
+    // or Drop and were not taken, those that came while one was waiting included.
+    int Drop();
 
 private:
     std::mutex mutex;
@@ -35,4 +36,5 @@ private:
     // Whether waiting holds a line, changed under the lock: a flood of lines that would not be
     // kept passes without taking it.
     std::atomic<bool> lineWaiting{false};
+    std::atomic<int> untaken{0}; // lines offered and neither taken nor dropped
 };

@@ -47,9 +47,10 @@ bool ReceiveThread::LineWaiting() const
     return lineEvent.IsSet();
 }
 
-void ReceiveThread::DiscardReceived(SerialDevice* device)
+int ReceiveThread::DiscardReceived(SerialDevice* device)
 {
     std::lock_guard lock(receiveMutex);
+    int linesEnded = 0;
     if (device != nullptr && device->IsOpen()) {
         // Only what is waiting now: a reader that keeps sending cannot hold the discard.
         std::array<std::uint8_t, kReadChunk> chunk;
@@ -58,12 +59,15 @@ void ReceiveThread::DiscardReceived(SerialDevice* device)
                 device->ReadWaiting(chunk.data(), std::min(waiting, chunk.size())).value_or(0);
             if (read == 0)
                 break;
+            linesEnded += static_cast<int>(
+                std::count(chunk.cbegin(), chunk.cbegin() + read, ReceiveLine::kCarriageReturn));
             waiting -= read;
         }
     }
     receiveLine.DiscardCurrentLine();
-    publishedLine.Drop();
+    const int published = publishedLine.Drop();
     lineEvent.Reset();
+    return published + linesEnded;
 }
 
 void ReceiveThread::SetTerminalWake(std::function<void()> wake)

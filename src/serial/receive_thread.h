@@ -78,7 +78,8 @@ public:
     // Before a command whose answer is awaited: forgets everything that came before it, the bytes
     // waiting in device (may be null), the line being assembled and a completed line nobody took,
     // all at once with respect to the worker. A line that completes afterwards is the answer.
-    void DiscardReceived(SerialDevice* device);
+    // Returns how many whole lines it forgot (a line cut off at its start is not counted).
+    int DiscardReceived(SerialDevice* device);
 
     // GUI thread, before Start: called on the worker when received lines start waiting for the
     // terminal; the callee takes them with TakeTerminalLines on its own thread.

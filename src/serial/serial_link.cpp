@@ -27,6 +27,7 @@ SerialOpenResult SerialLink::OpenPort(const QString& name, std::int32_t rate)
         opened.failure.reason = SerialOpenReason::BaudRateRefused;
         return opened;
     }
+    owedAnswers = {};
     receiveThread.Start(opened.device.get());
     return opened;
 }

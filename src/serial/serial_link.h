@@ -6,10 +6,21 @@
 #include "serial/receive_thread.h"
 
 #include <QString>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 
 class LinkErrorReporter;
+
+// Answers the reader still owes: commands whose wait for an answer ran out twice. Their lines may
+// still come, late, and must not be taken for the answers of later commands; after expectedUntil
+// they are no longer expected. Answers to the timeout query are counted apart: they are all alike.
+struct OwedAnswers
+{
+    int timeoutAnswers = 0;
+    int otherAnswers = 0;
+    std::chrono::steady_clock::time_point expectedUntil{};
+};
 
 // The tool's one connection to the reader: the port, its line settings and the receive thread.
 // Every member function runs on the GUI thread.
@@ -25,14 +36,15 @@ struct SerialLink
     std::unique_ptr<SerialDevice> portHandle; // null: no port
     ReceiveThread receiveThread;
     DeviceIdentity openedIdentity; // of the device ConnectPort opened last
+    OwedAnswers owedAnswers;       // kept by the exchanges; a port that opens owes nothing
 
     SerialLink() = default;
     ~SerialLink();
     SerialLink(const SerialLink&) = delete;
     SerialLink& operator=(const SerialLink&) = delete;
 
-    // Opens the port exclusively, purges both queues, applies the line settings with baudRate and
-    // starts the receive thread. Returns no device and the reason when the port cannot be opened
+    // Opens the port exclusively, purges both queues, applies the line settings with baudRate,
+    // forgets the answers owed on the port before and starts the receive thread. Returns no device and the reason when the port cannot be opened
     // or refuses the settings (the port is then closed again and no thread runs).
     SerialOpenResult OpenPort(const QString& name, std::int32_t rate);
 

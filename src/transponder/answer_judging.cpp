@@ -2,6 +2,7 @@
 
 #include "transponder/page_text_validation.h"
 #include "transponder/reader_protocol.h"
+#include "transponder/timeout_unit.h"
 
 #include <algorithm>
 
@@ -30,9 +31,14 @@ bool IsGoodUidAnswer(const ExchangeResult& answer)
                         [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
-bool IsAcknowledged(const QString& kept)
+bool IsAcknowledged(const ExchangeResult& answer)
 {
-    return kept == kAcknowledge;
+    return answer.kept == kAcknowledge;
+}
+
+bool IsTimeoutAnswer(const ExchangeResult& answer)
+{
+    return TimeoutAnswerValue(answer.kept).has_value();
 }
 
 bool ReadRunContinues(int lastAnswerLength)

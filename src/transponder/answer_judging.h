@@ -23,7 +23,10 @@ bool IsGoodUidAnswer(const ExchangeResult& answer);
 
 // A write (WD) or lock (LD) was acknowledged: the kept 3 characters are exactly "ACK", so "ACK"
 // followed by more text counts.
-bool IsAcknowledged(const QString& kept);
+bool IsAcknowledged(const ExchangeResult& answer);
+
+// A TOR answer: the whole answer is a timeout value (TimeoutAnswerValue).
+bool IsTimeoutAnswer(const ExchangeResult& answer);
 
 // A read run goes on to the next selected page only while the last uncut answer was at least a
 // page long (16 characters); a timeout, "No Read" or any shorter line stops it.

@@ -1,13 +1,103 @@
 #include "transponder/answer_line.h"
 
 #include "serial/serial_link.h"
+#include "transponder/reader_command.h"
+#include "transponder/reader_protocol.h"
+#include "transponder/timeout_unit.h"
+
+#include <algorithm>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::chrono::milliseconds Until(Clock::time_point deadline)
+{
+    return std::max(std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()),
+                    std::chrono::milliseconds::zero());
+}
+
+// The answers still owed; forgotten once they are no longer expected.
+OwedAnswers& StillOwed(SerialLink& link)
+{
+    if (Clock::now() >= link.owedAnswers.expectedUntil)
+        link.owedAnswers = {};
+    return link.owedAnswers;
+}
+
+// Pays off one owed answer, of the first kind if one is owed, else of the second.
+bool PayOffOne(int& first, int& second)
+{
+    for (int* owed : {&first, &second}) {
+        if (*owed > 0) {
+            --*owed;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IsGoodAnswer(const ReaderCommand& command, const CompletedLine& line)
+{
+    ExchangeResult result = KeepAnswer(AnswerTextOf(line.bytes), command.keptChars);
+    result.cut = line.cut;
+    return command.isGoodAnswer(result);
+}
+
+} // namespace
 
 void DiscardEarlierLines(SerialLink& link)
 {
-    link.receiveThread.DiscardReceived(link.portHandle.get());
+    int forgotten = link.receiveThread.DiscardReceived(link.portHandle.get());
+    // Which answers they were is not known; TOR answers are paid off first because a late answer
+    // to any other command must never be left unpaid.
+    OwedAnswers& owed = StillOwed(link);
+    for (int* answers : {&owed.timeoutAnswers, &owed.otherAnswers}) {
+        const int paid = std::min(forgotten, *answers);
+        *answers -= paid;
+        forgotten -= paid;
+    }
 }
 
-bool DrainLateLine(SerialLink& link, std::chrono::milliseconds wait)
+bool IsOwedAnswer(SerialLink& link, const ReaderCommand& command, const CompletedLine& line)
 {
-    return link.receiveThread.AwaitLine(wait).has_value();
+    OwedAnswers& owed = StillOwed(link);
+    if (owed.timeoutAnswers == 0 && owed.otherAnswers == 0)
+        return false;
+    int& timeouts = owed.timeoutAnswers;
+    int& others = owed.otherAnswers;
+    const bool timeoutAnswer = TimeoutAnswerValue(AnswerTextOf(line.bytes)).has_value();
+    if (command.asksTimeout) {
+        if (!timeoutAnswer)
+            return PayOffOne(others, timeouts);
+        PayOffOne(timeouts, others);
+        return false;
+    }
+    if (timeoutAnswer)
+        return PayOffOne(timeouts, others);
+    if (others > 0 || !IsGoodAnswer(command, line))
+        return PayOffOne(others, timeouts);
+    return false;
+}
+
+std::optional<CompletedLine> AwaitAnswerLine(SerialLink& link, const ReaderCommand& command,
+                                             Clock::time_point deadline)
+{
+    for (;;) {
+        std::optional<CompletedLine> line = link.receiveThread.AwaitLine(Until(deadline));
+        if (!line || !IsOwedAnswer(link, command, *line))
+            return line;
+    }
+}
+
+bool DrainLateLine(SerialLink& link, const ReaderCommand& command, std::chrono::milliseconds wait)
+{
+    return AwaitAnswerLine(link, command, Clock::now() + wait).has_value();
+}
+
+void OweAnswer(SerialLink& link, const ReaderCommand& command, std::chrono::milliseconds wait)
+{
+    OwedAnswers& owed = StillOwed(link);
+    ++(command.asksTimeout ? owed.timeoutAnswers : owed.otherAnswers);
+    owed.expectedUntil = std::max(owed.expectedUntil, Clock::now() + kOwedAnswerWaits * wait);
 }

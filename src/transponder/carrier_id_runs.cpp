@@ -13,15 +13,15 @@ namespace {
 
 ReaderStep Exchange(ExchangeContext& context, int page, const ReaderCommand& command)
 {
-    return {page, command.line.chopped(kCommandEnd.size()), CommandExchange(context, command),
-            false};
+    ReaderStep step{page, command.line.chopped(kCommandEnd.size()),
+                    CommandExchange(context, command), false};
+    step.good = command.isGoodAnswer(step.answer);
+    return step;
 }
 
 ReaderStep ReadPage(ExchangeContext& context, int page)
 {
-    ReaderStep step = Exchange(context, page, ReadPageCommand(page));
-    step.good = IsGoodPageAnswer(step.answer);
-    return step;
+    return Exchange(context, page, ReadPageCommand(page));
 }
 
 // Writes one page of the area and reads it back; good when it reads as written.
@@ -30,11 +30,10 @@ bool WriteAndCheckPage(ExchangeContext& context, int page, const QString& pageHe
                        const std::function<void(const ReaderStep&)>& checked)
 {
     ReaderStep write = Exchange(context, page, WritePageCommand(page, pageHex));
-    write.good = IsAcknowledged(write.answer.kept);
     PutAnswerRecord(context, write.answer);
     writing.steps.push_back(write);
     ReaderStep check = Exchange(context, page, ReadPageCommand(page));
-    check.good = IsGoodPageAnswer(check.answer) && check.answer.kept == pageHex;
+    check.good = check.good && check.answer.kept == pageHex;
     PutAnswerRecord(context, check.answer);
     writing.steps.push_back(check);
     if (checked)

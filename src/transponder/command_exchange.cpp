@@ -6,7 +6,6 @@
 #include "transponder/reader_command.h"
 #include "transponder/timeout_unit.h"
 
-#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -14,18 +13,17 @@ namespace {
 constexpr std::chrono::milliseconds kDisplayFrame{16};
 
 // Waits for the answer line; shows the run's progress once the wait outlasts a display frame.
-std::optional<CompletedLine> AwaitAnswer(ExchangeContext& context, std::chrono::milliseconds wait)
+std::optional<CompletedLine> AwaitAnswer(ExchangeContext& context, const ReaderCommand& command,
+                                         std::chrono::milliseconds wait)
 {
-    ReceiveThread& thread = context.link.receiveThread;
+    const auto start = std::chrono::steady_clock::now();
     if (!context.showProgress || wait <= kDisplayFrame)
-        return thread.AwaitLine(wait);
-    const auto deadline = std::chrono::steady_clock::now() + wait;
-    if (std::optional<CompletedLine> line = thread.AwaitLine(kDisplayFrame))
+        return AwaitAnswerLine(context.link, command, start + wait);
+    if (std::optional<CompletedLine> line =
+            AwaitAnswerLine(context.link, command, start + kDisplayFrame))
         return line;
     context.showProgress();
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    return thread.AwaitLine(std::max(left, std::chrono::milliseconds::zero()));
+    return AwaitAnswerLine(context.link, command, start + wait);
 }
 
 } // namespace
@@ -41,9 +39,9 @@ ExchangeResult CommandExchange(ExchangeContext& context, const ReaderCommand& co
     if (!command.echo.isEmpty())
         PutRecordOnTop(context.terminalText, command.echo);
     const std::chrono::milliseconds wait = AnswerWait(context.timeoutUnit, command.waitFactor);
-    const std::optional<CompletedLine> line = AwaitAnswer(context, wait);
-    if (!line)
-        DrainLateLine(context.link, wait);
+    const std::optional<CompletedLine> line = AwaitAnswer(context, command, wait);
+    if (!line && !DrainLateLine(context.link, command, wait))
+        OweAnswer(context.link, command, wait);
     ExchangeResult result =
         KeepAnswer(line ? AnswerTextOf(line->bytes) : QString(), command.keptChars);
     result.cut = line && line->cut;

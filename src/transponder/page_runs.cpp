@@ -8,22 +8,17 @@
 namespace {
 
 ReaderStep Exchange(ExchangeContext& context, int page, const ReaderCommand& command,
-                    bool (*judge)(const ExchangeResult&), const PageRunHooks& hooks)
+                    const PageRunHooks& hooks)
 {
     if (hooks.starting)
         hooks.starting(page);
     ReaderStep step{page, command.line.chopped(kCommandEnd.size()),
                     CommandExchange(context, command), false};
-    step.good = judge(step.answer);
+    step.good = command.isGoodAnswer(step.answer);
     PutAnswerRecord(context, step.answer);
     if (hooks.finished)
         hooks.finished(step);
     return step;
-}
-
-bool Acknowledged(const ExchangeResult& answer)
-{
-    return IsAcknowledged(answer.kept);
 }
 
 } // namespace
@@ -38,7 +33,7 @@ std::vector<ReaderStep> ReadPageRun(ExchangeContext& context, const PageSelectio
             continue;
         if (!ReadRunContinues(lastAnswerLength))
             break;
-        steps.push_back(Exchange(context, page, ReadPageCommand(page), IsGoodPageAnswer, hooks));
+        steps.push_back(Exchange(context, page, ReadPageCommand(page), hooks));
         lastAnswerLength = steps.back().answer.answerLength;
     }
     return steps;
@@ -54,7 +49,7 @@ std::vector<ReaderStep> WritePageRun(ExchangeContext& context,
         if (!hex)
             continue;
         steps.push_back(
-            Exchange(context, page, WritePageCommand(page, *hex), Acknowledged, hooks));
+            Exchange(context, page, WritePageCommand(page, *hex), hooks));
     }
     return steps;
 }
@@ -65,7 +60,7 @@ std::vector<ReaderStep> LockPageRun(ExchangeContext& context, const PageSelectio
     std::vector<ReaderStep> steps;
     for (int page = 1; page <= kPageCount && (steps.empty() || steps.back().good); ++page) {
         if (selected[page - 1])
-            steps.push_back(Exchange(context, page, LockPageCommand(page), Acknowledged, hooks));
+            steps.push_back(Exchange(context, page, LockPageCommand(page), hooks));
     }
     return steps;
 }

@@ -45,6 +45,9 @@ inline constexpr int kReadPageWaitFactor = 17;
 inline constexpr int kWritePageWaitFactor = 4;
 inline constexpr int kLockPageWaitFactor = 4;
 inline constexpr int kReadUidWaitFactor = 9;
+// How many of its own waits an answer that did not come within its wait and the drain after it is
+// still expected: a line in that time is taken for it, never for a later command's answer.
+inline constexpr int kOwedAnswerWaits = 8;
 
 // Timeout unit in milliseconds: its value before any TOR answer, the TOR answers that are taken,
 // and the factor each operation multiplies an accepted answer by.

@@ -9,20 +9,24 @@
 
 namespace {
 
-// Sends TOR and returns its value when the line that answers it is a TOR answer. Otherwise (no
-// line within the wait, or a line that is a late answer to an earlier command) the line is out of
-// step, and the late line still to come is drained first.
+// Sends TOR and returns its value when a TOR answer comes (IsOwedAnswer: also while answers are
+// owed). Otherwise (no line within the wait, or a line that is a late answer to an earlier
+// command) the line is out of step, and the late line still to come is drained first.
 std::optional<int> AskTimeout(ExchangeContext& context, const ReaderCommand& query,
                               std::chrono::milliseconds wait)
 {
     DiscardEarlierLines(context.link);
     if (context.link.WriteText(query.line) != 0)
         return std::nullopt;
-    const std::optional<CompletedLine> line = context.link.receiveThread.AwaitLine(wait);
+    const std::optional<CompletedLine> line =
+        AwaitAnswerLine(context.link, query, std::chrono::steady_clock::now() + wait);
     if (const std::optional<int> value =
             TimeoutAnswerValue(line ? AnswerTextOf(line->bytes) : QString()))
         return value;
-    DrainLateLine(context.link, wait);
+    // A line that is no TOR answer may have been the reader's own bad answer: nothing is owed
+    // when no other line follows it.
+    if (!DrainLateLine(context.link, query, wait) && !line)
+        OweAnswer(context.link, query, wait);
     return std::nullopt;
 }
 

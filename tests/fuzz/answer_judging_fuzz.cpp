@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     uid.cut = true;
     Require(!IsGoodUidAnswer(uid), "a cut line is never a good UID answer");
 
-    if (IsAcknowledged(KeepAnswer(answer, kAcknowledgeKeptChars).kept))
+    if (IsAcknowledged(KeepAnswer(answer, kAcknowledgeKeptChars)))
         Require(answer.startsWith(kAcknowledge), "acknowledged answer starts with ACK");
     return 0;
 }
