@@ -3,30 +3,31 @@
 void PublishedLine::Publish(QByteArrayView bytes, bool cut)
 {
     ++untaken;
-    if (lineWaiting)
+    if (waitingCount >= kMaxWaiting)
         return;
     std::lock_guard lock(mutex);
-    if (!waiting) {
-        waiting = CompletedLine{bytes.toByteArray(), cut};
-        lineWaiting = true;
+    if (waiting.size() < kMaxWaiting) {
+        waiting.push_back(CompletedLine{bytes.toByteArray(), cut});
+        waitingCount = waiting.size();
     }
 }
 
 std::optional<CompletedLine> PublishedLine::Take()
 {
     std::lock_guard lock(mutex);
-    std::optional<CompletedLine> taken = std::move(waiting);
-    if (taken)
-        --untaken;
-    waiting.reset();
-    lineWaiting = false;
+    if (waiting.empty())
+        return std::nullopt;
+    std::optional<CompletedLine> taken = std::move(waiting.front());
+    waiting.pop_front();
+    waitingCount = waiting.size();
+    --untaken;
     return taken;
 }
 
 int PublishedLine::Drop()
 {
     std::lock_guard lock(mutex);
-    waiting.reset();
-    lineWaiting = false;
+    waiting.clear();
+    waitingCount = 0;
     return untaken.exchange(0);
 }

@@ -35,16 +35,23 @@ bool ReceiveThread::IsBusy() const
 
 std::optional<CompletedLine> ReceiveThread::AwaitLine(std::chrono::milliseconds wait)
 {
-    if (!lineEvent.Wait(wait))
-        return std::nullopt;
-    const std::optional<CompletedLine> line = publishedLine.Take();
-    lineEvent.Reset();
-    return line.value_or(CompletedLine{});
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+        // The event is reset before the lines are looked at, so a line published meanwhile sets
+        // it again and is never missed.
+        if (std::optional<CompletedLine> line = publishedLine.Take())
+            return line;
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left < std::chrono::milliseconds::zero() || !lineEvent.Wait(left))
+            return std::nullopt;
+        lineEvent.Reset();
+    }
 }
 
 bool ReceiveThread::LineWaiting() const
 {
-    return lineEvent.IsSet();
+    return publishedLine.LineWaiting();
 }
 
 int ReceiveThread::DiscardReceived(SerialDevice* device)

@@ -66,10 +66,10 @@ public:
     // True while an operation holds a busy flag: the terminal is the operation's.
     bool IsBusy() const;
 
-    // Waits at most `wait` for a completed line. Returns a whole copy of the first line that
-    // completed since the last take or discard (later lines do not replace it, so an answer
-    // followed at once by a stray line is still the line taken) and re-arms; on a timeout returns
-    // nothing and leaves a line that completes later for the next call.
+    // Waits at most `wait` for a completed line. Returns a whole copy of the oldest line that
+    // completed since the last discard and was not taken yet (so an answer followed at once by a
+    // stray line is still the line taken, and the stray line waits for the next call); on a
+    // timeout returns nothing and leaves a line that completes later for the next call.
     std::optional<CompletedLine> AwaitLine(std::chrono::milliseconds wait);
 
     // True when a completed line waits to be taken by AwaitLine.

@@ -62,11 +62,11 @@ void DiscardEarlierLines(SerialLink& link)
 bool IsOwedAnswer(SerialLink& link, const ReaderCommand& command, const CompletedLine& line)
 {
     OwedAnswers& owed = StillOwed(link);
-    if (owed.timeoutAnswers == 0 && owed.otherAnswers == 0)
-        return false;
     int& timeouts = owed.timeoutAnswers;
     int& others = owed.otherAnswers;
     const bool timeoutAnswer = TimeoutAnswerValue(AnswerTextOf(line.bytes)).has_value();
+    if (timeouts == 0 && others == 0)
+        return timeoutAnswer && !command.asksTimeout;
     if (command.asksTimeout) {
         if (!timeoutAnswer)
             return PayOffOne(others, timeouts);
@@ -87,6 +87,11 @@ std::optional<CompletedLine> AwaitAnswerLine(SerialLink& link, const ReaderComma
         std::optional<CompletedLine> line = link.receiveThread.AwaitLine(Until(deadline));
         if (!line || !IsOwedAnswer(link, command, *line))
             return line;
+        // What came right behind a late answer, in the same burst, is the late reader's too
+        // (a line it sends after each answer); which answer is still owed is not known, so
+        // nothing is paid off for it.
+        while (link.receiveThread.LineWaiting())
+            link.receiveThread.AwaitLine(std::chrono::milliseconds::zero());
     }
 }
 

@@ -14,13 +14,14 @@ struct SerialLink;
 void DiscardEarlierLines(SerialLink& link);
 
 // The answer to command, sent last: waits until deadline for a completed line and passes over the
-// late answers the reader still owes, in the order it answers (IsOwedAnswer). Returns nothing when
-// no other line came in time.
+// late answers (IsOwedAnswer), with the lines that came in the same burst right behind one.
+// Returns nothing when no other line came in time.
 std::optional<CompletedLine> AwaitAnswerLine(SerialLink& link, const ReaderCommand& command,
                                              std::chrono::steady_clock::time_point deadline);
 
-// Whether line, which came while command awaits its answer, is an answer the reader owed; if so
-// it is paid off. With answers owed: a TOR answer is TOR's answer whatever else is owed (it pays
+// Whether line, which came while command awaits its answer, is a late answer to an earlier
+// command; if it was owed it is paid off. A TOR answer is never the answer to another command.
+// With answers owed: a TOR answer is TOR's answer whatever else is owed (it pays
 // off one owed answer); for other commands a line pays off an owed TOR answer when it is a TOR
 // answer, else an owed answer to another command, else (only TOR answers owed) it is the
 // command's answer when it is a good one, which a TOR answer never is.

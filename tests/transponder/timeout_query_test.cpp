@@ -68,4 +68,64 @@ TEST_F(TimeoutQueryTest, TakesOnlyItsOwnAnswerFromOneTo255)
     }
 }
 
+// A line the reader still owes for an earlier command (its wait and drain ran out) is passed over
+// by the exchanges after it, and TOR breaks the debt of a reader that never answered: each later
+// command gets its own answer. Commands: "TOR" asks the timeout, "RD n" reads, "late X" has the
+// reader send X unasked before the next command goes out, "expire" waits until the owed answers
+// are no longer expected.
+TEST_F(TimeoutQueryTest, AnAnswerStillOwedIsNeverTakenForALaterCommand)
+{
+    RecordingLinkErrorReporter reporter;
+    SerialLink link;
+    link.portName = SlavePath();
+    link.ConnectPort(reporter);
+    ReceiveThread::BusyScope busy(link.receiveThread, ReceiveThread::Busy::Read);
+    QString terminalText;
+    const int unit = 50;
+    int timeoutUnit = unit;
+    ExchangeContext context{link, terminalText, timeoutUnit};
+    const QByteArray p1 = "08090A0B0C0D0E0F\r", p2 = "1011121314151617\r",
+                     p3 = "18191A1B1C1D1E1F\r", garbled = "1ZZZZZZZZZZZZZZZZZZZ\r";
+    // The answers to the commands the reader receives, in order (none past the list); what each
+    // RD keeps, in order; the unit at the end.
+    // clang-format off
+    const struct { QByteArrayList steps, answers; QStringList kept; int unitAfter; } rows[] = {
+        // Page 1's late answer is not page 2's; TOR, answered whatever is owed, ends the debt of a
+        // reader that never answers a page, and the next read gets its own answer.
+        {{"RD 1", "RD 2", "TOR", "RD 3"}, {"", p1, "5\r", p3}, {"", "", "18191A1B1C1D1E1F"}, 5 * kReadPagesTimeoutFactor},
+        {{"RD 1", "late " + p1, "RD 2", "RD 2"}, {"", p2, p2}, {"", "1011121314151617", "1011121314151617"}, unit},
+        {{"RD 1", "expire", "RD 2"}, {"", p2}, {"", "1011121314151617"}, unit},
+        // A line right behind a late answer, in the same burst, is the late reader's as well.
+        {{"RD 1", "RD 2", "TOR", "RD 2"}, {"", p1 + p2, "5\r", p2}, {"", "", "1011121314151617"}, 5 * kReadPagesTimeoutFactor},
+        // A reader that never answers TOR still reads; late, unreadable TOR answers are no pages.
+        {{"TOR", "RD 2"}, {"", "", p2}, {"1011121314151617"}, unit},
+        {{"TOR", "RD 2"}, {"", "", garbled}, {""}, unit},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.steps.join('|').constData());
+        timeoutUnit = unit;
+        link.owedAnswers = {};
+        ScriptedReader scripted(*reader, [&row, answered = 0](const QByteArray&) mutable {
+            return row.answers.value(answered++);
+        });
+        QStringList kept;
+        for (const QByteArray& step : row.steps) {
+            if (step == "TOR") {
+                TimeoutQuery(context, kReadPagesTimeoutFactor);
+            } else if (step.startsWith("RD ")) {
+                kept.append(CommandExchange(context, ReadPageCommand(step.mid(3).toInt())).kept);
+            } else if (step.startsWith("late ")) {
+                ASSERT_TRUE(reader->SendRaw(step.mid(5)));
+                ASSERT_TRUE(WaitUntil([&] { return link.receiveThread.LineWaiting(); }));
+            } else {
+                const auto until = link.owedAnswers.expectedUntil;
+                ASSERT_TRUE(WaitUntil([&] { return std::chrono::steady_clock::now() > until; }));
+            }
+        }
+        EXPECT_EQ(kept, row.kept);
+        EXPECT_EQ(timeoutUnit, row.unitAfter);
+    }
+}
+
 } // namespace
