@@ -97,6 +97,8 @@ TEST_F(TimeoutQueryTest, AnAnswerStillOwedIsNeverTakenForALaterCommand)
         {{"RD 1", "expire", "RD 2"}, {"", p2}, {"", "1011121314151617"}, unit},
         // A line right behind a late answer, in the same burst, is the late reader's as well.
         {{"RD 1", "RD 2", "TOR", "RD 2"}, {"", p1 + p2, "5\r", p2}, {"", "", "1011121314151617"}, 5 * kReadPagesTimeoutFactor},
+        // A late TOR answer is never a page, nor what came with it.
+        {{"RD 2"}, {"5\r" + p2}, {""}, unit},
         // A reader that never answers TOR still reads; late, unreadable TOR answers are no pages.
         {{"TOR", "RD 2"}, {"", "", p2}, {"1011121314151617"}, unit},
         {{"TOR", "RD 2"}, {"", "", garbled}, {""}, unit},
