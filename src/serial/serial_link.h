@@ -44,8 +44,9 @@ struct SerialLink
     SerialLink& operator=(const SerialLink&) = delete;
 
     // Opens the port exclusively, purges both queues, applies the line settings with baudRate,
-    // forgets the answers owed on the port before and starts the receive thread. Returns no device and the reason when the port cannot be opened
-    // or refuses the settings (the port is then closed again and no thread runs).
+    // forgets the answers owed on the port before and starts the receive thread. Returns no device
+    // and the reason when the port cannot be opened or refuses the settings (the port is then
+    // closed again and no thread runs).
     SerialOpenResult OpenPort(const QString& name, std::int32_t rate);
 
     // OpenPort with portName and baudRate, keeping the device as portHandle: connected becomes

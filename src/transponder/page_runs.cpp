@@ -48,8 +48,7 @@ std::vector<ReaderStep> WritePageRun(ExchangeContext& context,
         const std::optional<QString> hex = dataFor(page);
         if (!hex)
             continue;
-        steps.push_back(
-            Exchange(context, page, WritePageCommand(page, *hex), hooks));
+        steps.push_back(Exchange(context, page, WritePageCommand(page, *hex), hooks));
     }
     return steps;
 }

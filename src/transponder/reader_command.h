@@ -16,7 +16,7 @@ struct ReaderCommand
     int waitFactor = 0;           // the wait is this many timeout units
     std::optional<int> keptChars; // characters of the answer kept; none keeps the whole answer
     bool (*isGoodAnswer)(const ExchangeResult&) = nullptr;
-    bool asksTimeout = false;     // TOR, whose answers are all alike
+    bool asksTimeout = false; // TOR, whose answers are all alike
 };
 
 // The timeout query "TOR": no echo record, answer kept whole.
