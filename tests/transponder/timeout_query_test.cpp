@@ -9,27 +9,39 @@
 #include "transponder/reader_protocol.h"
 #include "transponder/timeout_query.h"
 
+#include <optional>
+
 namespace {
 
-using TimeoutQueryTest = PtyReaderFixture;
+// The link open on the emulated reader, as during an operation: received lines stay out of the
+// terminal.
+class TimeoutQueryTest : public PtyReaderFixture
+{
+protected:
+    void SetUp() override
+    {
+        PtyReaderFixture::SetUp();
+        link.portName = SlavePath();
+        link.ConnectPort(reporter);
+        busy.emplace(link.receiveThread, ReceiveThread::Busy::Read);
+    }
+
+    RecordingLinkErrorReporter reporter;
+    SerialLink link;
+    std::optional<ReceiveThread::BusyScope> busy;
+    QString terminalText;
+    int timeoutUnit = 0;
+    ExchangeContext context{link, terminalText, timeoutUnit};
+};
 
 // Only a plain number from 1 to 255 scales the unit; a line waiting from before is not the answer,
 // and any other answer is a late line: the late TOR answer is drained and TOR asked once more. The
 // next command gets its own answer.
 TEST_F(TimeoutQueryTest, TakesOnlyItsOwnAnswerFromOneTo255)
 {
-    RecordingLinkErrorReporter reporter;
-    SerialLink link;
-    link.portName = SlavePath();
-    link.ConnectPort(reporter);
-    // As during an operation: received lines stay out of the terminal.
-    ReceiveThread::BusyScope busy(link.receiveThread, ReceiveThread::Busy::Read);
-    QString terminalText;
     // A unit that makes every answer that comes at all arrive well inside its wait, even under
     // the thread sanitizer on a loaded machine.
     const int roomyUnit = 1000;
-    int timeoutUnit = roomyUnit;
-    ExchangeContext context{link, terminalText, timeoutUnit};
     const QByteArray page3 = "18191A1B1C1D1E1F";
     // The answers to the first and second TOR (none past the list), a late line the reader sends
     // in front of its answer to the command after the first TOR, the unit before and after.
@@ -75,15 +87,7 @@ TEST_F(TimeoutQueryTest, TakesOnlyItsOwnAnswerFromOneTo255)
 // are no longer expected.
 TEST_F(TimeoutQueryTest, AnAnswerStillOwedIsNeverTakenForALaterCommand)
 {
-    RecordingLinkErrorReporter reporter;
-    SerialLink link;
-    link.portName = SlavePath();
-    link.ConnectPort(reporter);
-    ReceiveThread::BusyScope busy(link.receiveThread, ReceiveThread::Busy::Read);
-    QString terminalText;
     const int unit = 50;
-    int timeoutUnit = unit;
-    ExchangeContext context{link, terminalText, timeoutUnit};
     const QByteArray p1 = "08090A0B0C0D0E0F\r", p2 = "1011121314151617\r",
                      p3 = "18191A1B1C1D1E1F\r", garbled = "1ZZZZZZZZZZZZZZZZZZZ\r";
     // The answers to the commands the reader receives, in order (none past the list); what each
