@@ -6,7 +6,7 @@
 // against the same kind of reader (in this process), each checked for a page shown with data the
 // reader does not hold and for exit status 0 with any page not read right. Prints runs, pages
 // checked, violations and the rate.
-//   bench_reader_campaign [runs] [seed] [slow-share]
+//   bench_reader_campaign [runs] [seed] [slow-share] [orvane-cli runs, as many as runs unless given]
 #include "bench_setup.h"
 #include "app/reader_campaign.h"
 #include "app/corvane_app.h"
@@ -115,6 +115,7 @@ int main(int argc, char** argv)
     const int runs = argc > 1 ? std::atoi(argv[1]) : kDefaultRuns;
     const auto seed = argc > 2 ? static_cast<std::uint32_t>(std::atoll(argv[2])) : kDefaultSeed;
     const double slowShare = argc > 3 ? std::atof(argv[3]) : 0;
+    const int cliRuns = argc > 4 ? std::atoi(argv[4]) : runs;
 
     PtyReaderServer reader;
     QTemporaryDir folder;
@@ -147,7 +148,7 @@ int main(int argc, char** argv)
         return result.violations.isEmpty() ? 0 : 1;
 
     clock.restart();
-    const CliCampaignResult cli = RunCliCampaign(reader, seed, runs, slowShare);
+    const CliCampaignResult cli = RunCliCampaign(reader, seed, cliRuns, slowShare);
     std::printf("orvane-cli: %d runs, %d pages shown, %d with wrong data, %d wrong exit 0, "
                 "%.1f s\n",
                 cli.runs, cli.pagesShown, cli.wrongPages, cli.wrongSuccess,

@@ -11,6 +11,7 @@
 #include "platform/profile_file.h"
 #include "serial/link_error_reporter.h"
 #include "serial/serial_link.h"
+#include "transponder/answer_line.h"
 #include "transponder/carrier_id_length.h"
 #include "transponder/settings_keys.h"
 
@@ -144,6 +145,7 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err, boo
             err << QStringLiteral("\rP%1 ...").arg(page) << Qt::flush;
     };
     Run(link, request, plan, progress, report);
+    AwaitOwedAnswers(link);
     link.ClosePort(errors);
     if (showProgress)
         err << "\r\x1b[K" << Qt::flush;

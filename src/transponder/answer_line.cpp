@@ -106,3 +106,14 @@ void OweAnswer(SerialLink& link, const ReaderCommand& command, std::chrono::mill
     ++(command.asksTimeout ? owed.timeoutAnswers : owed.otherAnswers);
     owed.expectedUntil = std::max(owed.expectedUntil, Clock::now() + kOwedAnswerWaits * wait);
 }
+
+void AwaitOwedAnswers(SerialLink& link)
+{
+    for (;;) {
+        OwedAnswers& owed = StillOwed(link);
+        if (owed.timeoutAnswers == 0 && owed.otherAnswers == 0)
+            return;
+        if (link.receiveThread.AwaitLine(Until(owed.expectedUntil)))
+            PayOffOne(owed.otherAnswers, owed.timeoutAnswers);
+    }
+}

@@ -36,3 +36,7 @@ bool DrainLateLine(SerialLink& link, const ReaderCommand& command, std::chrono::
 // After command's wait and drain (of `wait` each) both passed without a line: the reader owes its
 // answer, which the link expects for kOwedAnswerWaits more waits.
 void OweAnswer(SerialLink& link, const ReaderCommand& command, std::chrono::milliseconds wait);
+
+// Before the link closes: waits for the answers the reader still owes until each came or none is
+// expected any more, so that the next program on the port does not take them for its own.
+void AwaitOwedAnswers(SerialLink& link);

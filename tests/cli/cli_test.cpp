@@ -118,6 +118,8 @@ TEST_F(CliTest, ALateAnswerIsNeverTakenForTheNextCommandsAnswer)
         // TOR waits 640 ms; its late answer is drained, the unit stays 160 and RD waits 2720 ms.
         {1000, {}, {"read", "1-2"}, 0, "P1 08090A0B0C0D0E0F\nP2 1011121314151617\n"},
         {3000, {"RD"}, {"read", "1-2"}, 1, "P1 no-answer within 2210 ms\nP2 not read\n"},
+        // Later than the drain as well: the run waits for the answer it is owed before it exits.
+        {5000, {"RD"}, {"read", "1-2"}, 1, "P1 no-answer within 2210 ms\nP2 not read\n"},
         {1500, {"WD"}, {"write", "P3=0011223344556677"}, 1, "P3 no-answer within 1000 ms\n"},
     };
     // clang-format on
@@ -132,7 +134,7 @@ TEST_F(CliTest, ALateAnswerIsNeverTakenForTheNextCommandsAnswer)
         EXPECT_EQ(status, row.status) << err.toStdString();
         EXPECT_EQ(out, row.out);
 
-        // The first run drained its late line: the next one's TOR is answered at once.
+        // The first run took its late line: the next one's TOR is answered at once.
         reader->Configure([&](ReaderEmulator& emulator) { emulator.SetFaults({}); });
         reader->ClearReceivedBytes();
         EXPECT_EQ(Run({"read", "2"}),
