@@ -6,6 +6,7 @@
 #include "cli/page_image_file.h"
 #include "cli/reader_commands.h"
 #include "cli/result_kinds.h"
+#include "cli/stop_signals.h"
 #include "cli/write_data.h"
 #include "platform/number_parsing.h"
 #include "platform/profile_file.h"
@@ -67,28 +68,28 @@ QString MakePlan(const CliRequest& request, const ProfileFile& settings, Plan& p
     return data.error;
 }
 
-void Run(SerialLink& link, const CliRequest& request, const Plan& plan, const Progress& progress,
+void Run(SerialLink& link, const CliRequest& request, const Plan& plan, const CommandHooks& hooks,
          CliReport& report)
 {
     switch (request.command) {
     case CliCommand::Read:
-        RunRead(link, request, progress, report);
+        RunRead(link, request, hooks, report);
         break;
     case CliCommand::Write:
-        RunWrite(link, plan.pagesHex, request.verify, request.format, progress, report);
+        RunWrite(link, plan.pagesHex, request.verify, request.format, hooks, report);
         break;
     case CliCommand::Lock:
-        RunLock(link, request.pages, progress, report);
+        RunLock(link, request.pages, hooks, report);
         break;
     case CliCommand::Uid:
-        RunReadUid(link, report);
+        RunReadUid(link, hooks, report);
         break;
     case CliCommand::CarrierId:
         if (request.carrierIdToWrite)
-            RunWriteCarrierId(link, plan.carrierIdHex, plan.carrierIdLength, request.format,
+            RunWriteCarrierId(link, plan.carrierIdHex, plan.carrierIdLength, request.format, hooks,
                               report);
         else
-            RunReadCarrierId(link, plan.carrierIdLength, request.format, report);
+            RunReadCarrierId(link, plan.carrierIdLength, request.format, hooks, report);
         break;
     }
 }
@@ -139,22 +140,36 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err, boo
     CliReport report;
     report.command = request.commandName;
     report.port = link.portName;
-    const Progress progress = [&](int page) {
+    CommandHooks hooks;
+    hooks.progress = [&](int page) {
         if (showProgress)
             err << QStringLiteral("\rP%1 ...").arg(page) << Qt::flush;
     };
-    Run(link, request, plan, progress, report);
+    hooks.outcome = [&](const Outcome& outcome) {
+        if (showProgress)
+            err << "\r\x1b[K" << Qt::flush;
+        out << (request.json ? OutcomeJsonLine(outcome) : OutcomeText(outcome)) << Qt::flush;
+    };
+    hooks.stopRequested = [] { return StopSignalReceived() != 0; };
+    Run(link, request, plan, hooks, report);
     link.ClosePort(errors);
     if (showProgress)
         err << "\r\x1b[K" << Qt::flush;
 
+    report.stopSignal = StopSignalReceived();
     int status = ExitStatusOf(report);
-    if (!request.outFile.isEmpty() &&
-        !SavePageImage(request.outFile, PagesRead(report, request.format))) {
+    if (report.stopSignal != 0) {
+        report.ok = false;
+        status = 128 + report.stopSignal;
+    } else if (!request.outFile.isEmpty() &&
+               !SavePageImage(request.outFile, PagesRead(report, request.format))) {
         errors.Line(QStringLiteral("%1 could not be written").arg(request.outFile));
         report.ok = false;
         status = kCliStepFailed;
     }
-    out << (request.json ? ReportJson(report) : ReportText(report)) << Qt::flush;
+    if (request.json)
+        out << SummaryJsonLine(report, status) << Qt::flush;
+    else if (report.stopSignal != 0)
+        out << InterruptedText(report) << '\n' << Qt::flush;
     return status;
 }

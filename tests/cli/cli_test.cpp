@@ -59,7 +59,7 @@ TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
         {{"read", "+3"}, none, 0, 2, "", ""},
         {{"read", "1-2"}, noTag, 0, 4, "P1 No Read no-transponder\nP2 not read\n", "TOR\rRD 1\r"},
         {{"write", "P3=00112233445566aa", "--verify"}, none, 0, 0,
-         "P3 00112233445566AA verified\n", "TOR\rWD 3 00112233445566AA\rRD 3\r"},
+         "P3 00112233445566AA written\nP3 00112233445566AA verified\n", "TOR\rWD 3 00112233445566AA\rRD 3\r"},
         {{"write", "P3=0011223344556677", "--verify"}, none, 0, 1, {},
          "TOR\rWD 3 0011223344556677\rRD 3\r", {{"RD 3", "0011223344556678\r"}}},
         {{"write", "P4=8899AABBCCDDEEFF", "P3=0011223344556677"}, none, 3, 1,
