@@ -70,16 +70,15 @@ QString Compact(const QJsonObject& object)
 
 QString OutcomeText(const Outcome& outcome)
 {
-    return OutcomeLine(
-        outcome.item == OutcomeItem::Page ? QStringLiteral("P%1").arg(outcome.page) : QString(),
-        outcome);
+    return OutcomeLine(outcome.item == OutcomeItem::Page ? QStringLiteral("P%1").arg(outcome.page)
+                                                         : QString(),
+                       outcome);
 }
 
 QString OutcomeJsonLine(const Outcome& outcome)
 {
     QJsonObject entry = OutcomeJson(outcome);
-    constexpr QLatin1StringView kItemNames[] = {QLatin1StringView("page"),
-                                                QLatin1StringView("uid"),
+    constexpr QLatin1StringView kItemNames[] = {QLatin1StringView("page"), QLatin1StringView("uid"),
                                                 QLatin1StringView("carrierId")};
     entry[QStringLiteral("item")] = kItemNames[static_cast<int>(outcome.item)];
     return Compact(entry);
@@ -89,7 +88,8 @@ QString InterruptedText(const CliReport& report)
 {
     std::vector<std::pair<QString, std::vector<int>>> groups;
     for (const Outcome& page : report.pages) {
-        auto group = std::ranges::find_if(groups, [&](const auto& g) { return g.first == page.result; });
+        auto group =
+            std::ranges::find_if(groups, [&](const auto& g) { return g.first == page.result; });
         if (group == groups.end())
             group = groups.insert(groups.end(), {page.result, {}});
         group->second.push_back(page.page);
@@ -102,7 +102,8 @@ QString InterruptedText(const CliReport& report)
     const QString after = report.lastStep.isEmpty()
                               ? QStringLiteral("interrupted before any command")
                               : QStringLiteral("interrupted after %1").arg(report.lastStep);
-    return parts.isEmpty() ? after : after + QStringLiteral(": ") + parts.join(QStringLiteral(", "));
+    return parts.isEmpty() ? after
+                           : after + QStringLiteral(": ") + parts.join(QStringLiteral(", "));
 }
 
 QString SummaryJsonLine(const CliReport& report, int status)

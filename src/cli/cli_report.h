@@ -27,8 +27,8 @@ struct CliReport
 {
     QString command;
     QString port;
-    bool ok = true;   // every step succeeded
-    QStringList sent; // the command lines that went out, without CR, TOR first
+    bool ok = true;             // every step succeeded
+    QStringList sent;           // the command lines that went out, without CR, TOR first
     std::vector<Outcome> pages; // in the order they were known: a page verified comes twice
     QString lastStep;           // the label of the last exchange's item: "P8", "RUID"; empty before
     int stopSignal = 0;         // the stop signal that ended the run early; 0 when none did

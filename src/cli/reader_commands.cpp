@@ -106,7 +106,8 @@ Outcome CarrierIdOutcome(const std::vector<ReaderStep>& steps, bool good,
 {
     const auto failed = std::ranges::find_if(steps, [](const ReaderStep& s) { return !s.good; });
     if (good || failed == steps.end())
-        return {0, data, {}, {}, good ? goodResult : CliResult::kMismatch, 0, OutcomeItem::CarrierId};
+        return {
+            0, data, {}, {}, good ? goodResult : CliResult::kMismatch, 0, OutcomeItem::CarrierId};
     Outcome outcome = FailedOutcome(0, failed->answer);
     outcome.item = OutcomeItem::CarrierId;
     // Only a page read can answer a whole page; a good one that failed did not read as written.
@@ -142,9 +143,11 @@ void RunWrite(SerialLink& link, const std::vector<PageText>& pagesHex, bool veri
     const auto dataFor = [&](int page) -> std::optional<QString> {
         return selected[page - 1] ? std::optional<QString>(data[page - 1]) : std::nullopt;
     };
-    const auto shown = [&](const ReaderStep& step) { return PresentHex(data[step.page - 1], format); };
-    const std::vector<ReaderStep> steps =
-        WritePageRun(operation.Exchanges(), dataFor, PageHooks(hooks, report, [&](const ReaderStep& step) {
+    const auto shown = [&](const ReaderStep& step) {
+        return PresentHex(data[step.page - 1], format);
+    };
+    const std::vector<ReaderStep> steps = WritePageRun(
+        operation.Exchanges(), dataFor, PageHooks(hooks, report, [&](const ReaderStep& step) {
             return OutcomeOf(step, CliResult::kWritten, shown(step));
         }));
     operation.Note(steps);
@@ -157,7 +160,8 @@ void RunWrite(SerialLink& link, const std::vector<PageText>& pagesHex, bool veri
         NoteUntried({}, selected, CliResult::kNotVerified, hooks, report);
         return;
     }
-    // Every page was acknowledged: each is read back, in the same run, and must equal what went out.
+    // Every page was acknowledged: each is read back, in the same run, and must equal what went
+    // out.
     const auto matches = [&](const ReaderStep& check) {
         return check.good && check.answer.kept == data[check.page - 1];
     };
@@ -198,8 +202,8 @@ void RunReadUid(SerialLink& link, const CommandHooks& hooks, CliReport& report)
     Record(outcome, hooks, report);
 }
 
-void RunReadCarrierId(SerialLink& link, int length, DisplayFormat format,
-                      const CommandHooks& hooks, CliReport& report)
+void RunReadCarrierId(SerialLink& link, int length, DisplayFormat format, const CommandHooks& hooks,
+                      CliReport& report)
 {
     Operation operation(link, ReceiveThread::Busy::Read, kReadCarrierIdTimeoutFactor, report);
     const CarrierIdReading reading = ReadCarrierIdRun(operation.Exchanges(), length);

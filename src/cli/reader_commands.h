@@ -16,9 +16,9 @@ struct SerialLink;
 // What a command tells its caller while it runs, and what it asks. Any may be empty.
 struct CommandHooks
 {
-    std::function<void(int page)> progress;       // right before each page's command
-    std::function<void(const Outcome&)> outcome;  // each outcome as soon as it is known
-    std::function<bool()> stopRequested;          // asked before each page's command
+    std::function<void(int page)> progress;      // right before each page's command
+    std::function<void(const Outcome&)> outcome; // each outcome as soon as it is known
+    std::function<bool()> stopRequested;         // asked before each page's command
 };
 
 void RunRead(SerialLink& link, const CliRequest& request, const CommandHooks& hooks,
@@ -28,7 +28,7 @@ void RunWrite(SerialLink& link, const std::vector<PageText>& pagesHex, bool veri
 void RunLock(SerialLink& link, const PageSelection& pages, const CommandHooks& hooks,
              CliReport& report);
 void RunReadUid(SerialLink& link, const CommandHooks& hooks, CliReport& report);
-void RunReadCarrierId(SerialLink& link, int length, DisplayFormat format,
-                      const CommandHooks& hooks, CliReport& report);
+void RunReadCarrierId(SerialLink& link, int length, DisplayFormat format, const CommandHooks& hooks,
+                      CliReport& report);
 void RunWriteCarrierId(SerialLink& link, const QString& carrierIdHex, int length,
                        DisplayFormat format, const CommandHooks& hooks, CliReport& report);

@@ -1,7 +1,9 @@
 #include "cli/stop_signals.h"
 
 #include <atomic>
+#include <cerrno>
 #include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -11,10 +13,17 @@ static_assert(std::atomic<int>::is_always_lock_free, "written from a signal hand
 
 constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
+constexpr char kStoppingLine[] =
+    "orvane-cli: stopping after the exchange in flight (once more: at once)\n";
+
 void NoteStopSignal(int signalNumber)
 {
+    const int savedErrno = errno;
     int none = 0;
     firstStopSignal.compare_exchange_strong(none, signalNumber);
+    [[maybe_unused]] const ssize_t written =
+        ::write(STDERR_FILENO, kStoppingLine, sizeof kStoppingLine - 1);
+    errno = savedErrno;
     // The next stop signal gets the default action and ends the program at once.
     for (const int stopSignal : kStopSignals)
         std::signal(stopSignal, SIG_DFL);

@@ -2,10 +2,13 @@
 #include "platform/serial_device.h"
 #include "support/pty_reader_fixture.h"
 #include "support/scripted_reader.h"
+#include "support/wait_until.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <csignal>
 #include <tuple>
 
 namespace {
@@ -149,7 +152,7 @@ TEST_F(CliTest, APortHeldByAnotherProgramIsNotOpenedAndNothingIsSent)
     const auto [status, out, err] = Run({"read", "--port", SlavePath()});
     EXPECT_EQ(status, 3);
     EXPECT_EQ(err, "orvane-cli: " + SlavePath() +
-                               " could not be opened!\nAnother program is using the device.\n");
+                       " could not be opened!\nAnother program is using the device.\n");
     EXPECT_EQ(reader->ReceivedBytes(), QByteArray());
 }
 
@@ -167,6 +170,82 @@ TEST_F(CliTest, AnImageReadIntoAFileIsWrittenBackFromIt)
     reader->ClearReceivedBytes();
     ASSERT_EQ(std::get<0>(Run({"write", "--from", "image.ini", "--selected"})), 0);
     EXPECT_EQ(reader->ReceivedBytes(), "TOR\rWD 3 18191A1B1C1D1E1F\r");
+}
+
+// A stop signal during a slow write: the exchange in flight ends, nothing more is sent, the exit
+// status names the signal and the summary names exactly the pages the reader now holds; a second
+// signal ends the program at once.
+TEST_F(CliTest, AStopSignalEndsTheRunAfterTheExchangeInFlight)
+{
+    const struct
+    {
+        int signal, stopsIn, status;
+        bool twice;
+    } rows[] = {{SIGINT, 3, 130, false},
+                {SIGTERM, 4, 143, false},
+                {SIGHUP, 2, 129, false},
+                {SIGINT, 2, 0, true}};
+    const ReaderEmulator::Page written{0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7};
+    QStringList arguments{"write"};
+    for (int page = 1; page <= 17; ++page)
+        arguments.append(QStringLiteral("P%1=A0A1A2A3A4A5A6A7").arg(page));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.signal);
+        reader->Configure([](ReaderEmulator& emulator) {
+            emulator = ReaderEmulator();
+            emulator.SetTimeoutValue(kTorAnswer);
+            emulator.SetFaults(
+                {.answerDelay = std::chrono::milliseconds(300), .slowCommands = {"WD"}});
+        });
+        reader->ClearReceivedBytes();
+        QProcess cli;
+        cli.start(ORVANE_CLI, arguments);
+        ASSERT_TRUE(cli.waitForStarted());
+        const pid_t pid = static_cast<pid_t>(cli.processId());
+        const QByteArray inFlight = QStringLiteral("WD %1 ").arg(row.stopsIn).toUtf8();
+        ASSERT_TRUE(WaitUntil([&] { return reader->ReceivedBytes().contains(inFlight); }));
+        // The page before is reported while the run goes on.
+        const QByteArray before =
+            QStringLiteral("P%1 A0A1A2A3A4A5A6A7 written\n").arg(row.stopsIn - 1).toUtf8();
+        QByteArray out;
+        ASSERT_TRUE(WaitUntil([&] {
+            cli.waitForReadyRead(10);
+            return out.append(cli.readAllStandardOutput()).contains(before);
+        }));
+        ASSERT_EQ(cli.state(), QProcess::Running);
+        ::kill(pid, row.signal);
+        if (row.twice) {
+            QByteArray errors;
+            cli.setReadChannel(QProcess::StandardError);
+            ASSERT_TRUE(WaitUntil([&] {
+                cli.waitForReadyRead(10);
+                return errors.append(cli.readAllStandardError()).contains("stopping");
+            }));
+            ASSERT_EQ(cli.state(), QProcess::Running);
+            ::kill(pid, row.signal);
+        }
+        ASSERT_TRUE(cli.waitForFinished(kGenerousWait.count()));
+        const QByteArray sent = reader->ReceivedBytes();
+        EXPECT_FALSE(sent.mid(sent.indexOf(inFlight)).contains("\rWD")) << "nothing after it";
+        if (row.twice) {
+            EXPECT_EQ(cli.exitStatus(), QProcess::CrashExit);
+            continue;
+        }
+        int held = 0;
+        reader->Configure([&](const ReaderEmulator& emulator) {
+            while (held < 17 && emulator.PageContent(held + 1) == written)
+                ++held;
+        });
+        EXPECT_EQ(held, row.stopsIn) << "the exchange in flight finished";
+        EXPECT_EQ(cli.exitCode(), row.status);
+        const QByteArrayList lines = out.append(cli.readAllStandardOutput()).split('\n');
+        ASSERT_GE(lines.size(), 2);
+        EXPECT_EQ(lines[lines.size() - 2],
+                  QStringLiteral("interrupted after P%1: P1-P%1 written, P%2-P17 not written")
+                      .arg(held)
+                      .arg(held + 1)
+                      .toUtf8());
+    }
 }
 
 } // namespace
