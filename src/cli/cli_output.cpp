@@ -1,5 +1,6 @@
 #include "cli/cli_output.h"
 
+#include "cli/cli_run.h"
 #include "cli/result_kinds.h"
 
 #include <QJsonArray>
@@ -66,13 +67,33 @@ QString Compact(const QJsonObject& object)
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n';
 }
 
+// The text with every character outside printable ASCII as \xNN, so a line shows what the page
+// holds.
+QString Printable(const QString& text)
+{
+    QString shown;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x20 && c.unicode() < 0x7F)
+            shown += c;
+        else
+            shown += QStringLiteral("\\x") +
+                     QString::number(c.unicode(), 16).toUpper().rightJustified(2, u'0');
+    }
+    return shown;
+}
+
 } // namespace
 
-QString OutcomeText(const Outcome& outcome)
+QString OutcomeText(const Outcome& outcome, bool labelUid)
 {
-    return OutcomeLine(outcome.item == OutcomeItem::Page ? QStringLiteral("P%1").arg(outcome.page)
-                                                         : QString(),
-                       outcome);
+    QString label;
+    if (outcome.item == OutcomeItem::Page)
+        label = QStringLiteral("P%1").arg(outcome.page);
+    else if (outcome.item == OutcomeItem::Uid && labelUid)
+        label = QStringLiteral("UID");
+    Outcome shown = outcome;
+    shown.data = Printable(outcome.data);
+    return OutcomeLine(label, shown);
 }
 
 QString OutcomeJsonLine(const Outcome& outcome)
@@ -119,4 +140,14 @@ QString SummaryJsonLine(const CliReport& report, int status)
         root[QStringLiteral("interrupted")] = InterruptedText(report);
     }
     return Compact(root);
+}
+
+QString ErrorJsonLine(int status, const QString& message)
+{
+    QJsonObject error;
+    error[QStringLiteral("error")] = status == kCliUsageError      ? QStringLiteral("usage")
+                                     : status == kCliPortNotOpened ? QStringLiteral("port")
+                                                                   : QStringLiteral("file");
+    error[QStringLiteral("message")] = message;
+    return Compact(error);
 }

@@ -7,9 +7,9 @@
 // An outcome as a line a shell loop can read: "P3 0123456789ABCDEF" for a page read, "P3 [DATA]
 // RESULT" for one written, locked, verified or not reached, "P3 LINE RESULT" with the reader's
 // whole answer line for one refused, without transponder or mismatched, "P3 no-answer within N ms"
-// and "P3 not-sent"; the UID or the carrier ID alike without the label (alone on its line when
-// read).
-QString OutcomeText(const Outcome& outcome);
+// and "P3 not-sent"; the carrier ID alike without a label (alone on its line when read), the UID
+// with the label "UID" when labelUid, else without.
+QString OutcomeText(const Outcome& outcome, bool labelUid);
 
 // An outcome as one JSON object on one line: "item" (page, uid or carrierId), the page number, the
 // data, the kept answer, the whole answer line, the result and, for no-answer, the wait in ms.
@@ -22,3 +22,7 @@ QString InterruptedText(const CliReport& report);
 // The run as one JSON object on one line, after its outcomes: the command, the port, ok, the
 // commands sent, the exit status and, when a stop signal ended it, the signal and InterruptedText.
 QString SummaryJsonLine(const CliReport& report, int status);
+
+// A failure that ended the run as one JSON object on one line: {"error": kind, "message": text},
+// the kind named after the exit status (usage, port, file).
+QString ErrorJsonLine(int status, const QString& message);

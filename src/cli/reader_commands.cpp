@@ -99,6 +99,17 @@ void NoteUntried(const std::vector<ReaderStep>& steps, const PageSelection& sele
     }
 }
 
+// Reads the UID into the report.
+void ReadUid(Operation& operation, const CommandHooks& hooks, CliReport& report)
+{
+    const ReaderStep step = ReadUidRun(operation.Exchanges());
+    operation.Note({step});
+    Outcome outcome = OutcomeOf(step, CliResult::kRead, WithoutLineEnds(step.answer.kept));
+    outcome.item = OutcomeItem::Uid;
+    report.lastStep = QStringLiteral("RUID");
+    Record(outcome, hooks, report);
+}
+
 // The outcome of a carrier ID run: good, or the first step that failed; a read-back that read
 // well but differs from what was written is a mismatch.
 Outcome CarrierIdOutcome(const std::vector<ReaderStep>& steps, bool good,
@@ -122,6 +133,8 @@ void RunRead(SerialLink& link, const CliRequest& request, const CommandHooks& ho
              CliReport& report)
 {
     Operation operation(link, ReceiveThread::Busy::Read, kReadPagesTimeoutFactor, report);
+    if (hooks.uidFirst)
+        ReadUid(operation, hooks, report);
     const std::vector<ReaderStep> steps = ReadPageRun(
         operation.Exchanges(), request.pages, PageHooks(hooks, report, [&](const ReaderStep& step) {
             return OutcomeOf(step, CliResult::kRead, PresentHex(step.answer.kept, request.format));
@@ -134,6 +147,8 @@ void RunWrite(SerialLink& link, const std::vector<PageText>& pagesHex, bool veri
               DisplayFormat format, const CommandHooks& hooks, CliReport& report)
 {
     Operation operation(link, ReceiveThread::Busy::Write, kWritePagesTimeoutFactor, report);
+    if (hooks.uidFirst)
+        ReadUid(operation, hooks, report);
     std::array<QString, kPageCount> data;
     PageSelection selected{};
     for (const PageText& page : pagesHex) {
@@ -183,6 +198,8 @@ void RunLock(SerialLink& link, const PageSelection& pages, const CommandHooks& h
              CliReport& report)
 {
     Operation operation(link, ReceiveThread::Busy::Read, kLockPagesTimeoutFactor, report);
+    if (hooks.uidFirst)
+        ReadUid(operation, hooks, report);
     const std::vector<ReaderStep> steps = LockPageRun(
         operation.Exchanges(), pages, PageHooks(hooks, report, [](const ReaderStep& step) {
             return OutcomeOf(step, CliResult::kLocked, {});
@@ -194,18 +211,15 @@ void RunLock(SerialLink& link, const PageSelection& pages, const CommandHooks& h
 void RunReadUid(SerialLink& link, const CommandHooks& hooks, CliReport& report)
 {
     Operation operation(link, ReceiveThread::Busy::Read, kReadUidTimeoutFactor, report);
-    const ReaderStep step = ReadUidRun(operation.Exchanges());
-    operation.Note({step});
-    Outcome outcome = OutcomeOf(step, CliResult::kRead, WithoutLineEnds(step.answer.kept));
-    outcome.item = OutcomeItem::Uid;
-    report.lastStep = QStringLiteral("RUID");
-    Record(outcome, hooks, report);
+    ReadUid(operation, hooks, report);
 }
 
 void RunReadCarrierId(SerialLink& link, int length, DisplayFormat format, const CommandHooks& hooks,
                       CliReport& report)
 {
     Operation operation(link, ReceiveThread::Busy::Read, kReadCarrierIdTimeoutFactor, report);
+    if (hooks.uidFirst)
+        ReadUid(operation, hooks, report);
     const CarrierIdReading reading = ReadCarrierIdRun(operation.Exchanges(), length);
     operation.Note(reading.steps);
     Record(CarrierIdOutcome(reading.steps, reading.good, CliResult::kRead,
@@ -217,11 +231,14 @@ void RunWriteCarrierId(SerialLink& link, const QString& carrierIdHex, int length
                        DisplayFormat format, const CommandHooks& hooks, CliReport& report)
 {
     Operation operation(link, ReceiveThread::Busy::Write, kWriteCarrierIdTimeoutFactor, report);
+    if (hooks.uidFirst)
+        ReadUid(operation, hooks, report);
     const CarrierIdWriting writing = WriteCarrierIdRun(operation.Exchanges(), carrierIdHex, length);
     for (const ReaderStep& step : writing.steps)
         report.sent.append(step.command);
-    report.ok = writing.outcome == CarrierIdWriteOutcome::Written;
-    Record(CarrierIdOutcome(writing.steps, report.ok, CliResult::kWritten,
+    const bool written = writing.outcome == CarrierIdWriteOutcome::Written;
+    report.ok = report.ok && written;
+    Record(CarrierIdOutcome(writing.steps, written, CliResult::kWritten,
                             PresentHex(carrierIdHex, format)),
            hooks, report);
 }

@@ -13,12 +13,14 @@ struct SerialLink;
 // operation's busy flag, sends the TOR with the operation's factor and then the operation's run
 // from transponder/. They fill report (commands sent, outcomes, ok) and tell hooks as they go.
 
-// What a command tells its caller while it runs, and what it asks. Any may be empty.
+// What a command tells its caller while it runs, and what it asks (any may be empty); whether it
+// reads the UID first.
 struct CommandHooks
 {
     std::function<void(int page)> progress;      // right before each page's command
     std::function<void(const Outcome&)> outcome; // each outcome as soon as it is known
     std::function<bool()> stopRequested;         // asked before each page's command
+    bool uidFirst = false; // pages and carrier ID: RUID right after the TOR, so the UID is known
 };
 
 void RunRead(SerialLink& link, const CliRequest& request, const CommandHooks& hooks,
