@@ -167,7 +167,10 @@ void RunWrite(SerialLink& link, const std::vector<PageText>& pagesHex, bool veri
         }));
     operation.Note(steps);
     const bool stopped = hooks.stopRequested && hooks.stopRequested();
-    if (!verify || !report.ok || steps.size() < pagesHex.size()) {
+    // A UID that did not read does not keep the written pages from being verified.
+    const bool allWritten = steps.size() == pagesHex.size() &&
+                            std::ranges::all_of(steps, [](const ReaderStep& s) { return s.good; });
+    if (!verify || !allWritten) {
         NoteUntried(steps, selected, CliResult::kNotWritten, hooks, report);
         return;
     }
