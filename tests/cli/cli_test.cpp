@@ -122,8 +122,9 @@ TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
 
         const auto [status, out, err] = Run(row.arguments);
         EXPECT_EQ(status, row.status) << err.toStdString();
-        if (!row.out.isNull())
+        if (!row.out.isNull()) {
             EXPECT_EQ(out, row.out);
+        }
         EXPECT_EQ(reader->ReceivedBytes(), row.sent);
         EXPECT_EQ(err.count(u'\n'), row.status == 2 || row.status == 3 ? 1 : 0) << "one line each";
     }
