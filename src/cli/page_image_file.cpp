@@ -66,7 +66,8 @@ std::optional<PageImage> LoadPageImage(const QString& path, bool selectedOnly, Q
             image.pages.push_back({row.page, text});
     }
     if (!anyText) {
-        failure = QStringLiteral("%1 holds no page data").arg(path);
+        failure = QStringLiteral("%1 holds no page data")
+                      .arg(path == kStandardStream ? QStringLiteral("stdin") : path);
         return std::nullopt;
     }
     return image;
