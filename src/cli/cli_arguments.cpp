@@ -21,6 +21,44 @@ constexpr std::array<QLatin1StringView, 6> kValueOptions{
     QLatin1StringView("--port"),   QLatin1StringView("--baud"),  QLatin1StringView("--from"),
     QLatin1StringView("--length"), QLatin1StringView("--write"), QLatin1StringView("--out")};
 
+// The options that only some commands take; the rest (--port, --baud, --json, --no-uid, --help,
+// --version) go with every command.
+struct CommandOptions
+{
+    CliCommand command;
+    std::array<QLatin1StringView, 6> options;
+};
+constexpr std::array<CommandOptions, 5> kCommandOptions{{
+    {CliCommand::Read, {QLatin1StringView("--ascii"), QLatin1StringView("--out")}},
+    {CliCommand::Write,
+     {QLatin1StringView("--ascii"), QLatin1StringView("--from"), QLatin1StringView("--selected"),
+      QLatin1StringView("--verify")}},
+    {CliCommand::Lock, {QLatin1StringView("--yes")}},
+    {CliCommand::Uid, {}},
+    {CliCommand::CarrierId,
+     {QLatin1StringView("--ascii"), QLatin1StringView("--length"), QLatin1StringView("--write")}},
+}};
+constexpr std::array<QLatin1StringView, 8> kCommandOnlyOptions{
+    QLatin1StringView("--ascii"),    QLatin1StringView("--out"),    QLatin1StringView("--from"),
+    QLatin1StringView("--selected"), QLatin1StringView("--verify"), QLatin1StringView("--yes"),
+    QLatin1StringView("--length"),   QLatin1StringView("--write")};
+
+// The first of the options given that the command does not take; empty when all apply (always
+// for a command without a row above).
+QString OptionNotApplying(CliCommand command, const QStringList& given)
+{
+    const auto row = std::ranges::find(kCommandOptions, command, &CommandOptions::command);
+    if (row == kCommandOptions.end())
+        return {};
+    const auto& taken = row->options;
+    for (const QString& option : given) {
+        if (std::ranges::find(kCommandOnlyOptions, option) != kCommandOnlyOptions.end() &&
+            std::ranges::find(taken, option) == taken.end())
+            return option;
+    }
+    return {};
+}
+
 std::optional<int> PositiveNumber(const QString& text)
 {
     bool ok = false;
@@ -29,10 +67,15 @@ std::optional<int> PositiveNumber(const QString& text)
 }
 
 // Applies one option; returns an error line or an empty text.
-QString ApplyOption(CliRequest& request, bool& help, const QString& name, const QString& value)
+QString ApplyOption(CliRequest& request, bool& help, bool& version, const QString& name,
+                    const QString& value)
 {
-    if (name == QLatin1StringView("--help"))
+    if (name == QLatin1StringView("--help") || name == QLatin1StringView("-h"))
         help = true;
+    else if (name == QLatin1StringView("--version") || name == QLatin1StringView("-V"))
+        version = true;
+    else if (name == QLatin1StringView("--no-uid"))
+        request.uidFirst = false;
     else if (name == QLatin1StringView("--ascii"))
         request.format = DisplayFormat::Ascii;
     else if (name == QLatin1StringView("--json"))
@@ -83,7 +126,8 @@ QString ApplyOperands(CliRequest& request, const QStringList& operands)
     const std::optional<PageSelection> pages =
         ParsePageList(operands.isEmpty() ? QStringLiteral("all") : operands.front());
     if (!pages)
-        return QStringLiteral("\"%1\" names no pages (use 3, 1-4, 1,3,17 or all)")
+        return QStringLiteral("\"%1\" names no pages (pages run from 1 to 17: use 3, 1-4, 1,3,17 "
+                              "or all)")
             .arg(operands.front());
     request.pages = *pages;
     return {};
@@ -98,9 +142,12 @@ ParsedArguments ParseCliArguments(const QStringList& arguments)
     std::optional<CliCommand> command;
     QString commandName;
     QStringList operands;
+    QStringList optionsGiven;
     for (qsizetype index = 0; index < arguments.size(); ++index) {
         const QString& argument = arguments[index];
-        if (!argument.startsWith(QLatin1StringView("--"))) {
+        const bool shortOption =
+            argument == QLatin1StringView("-h") || argument == QLatin1StringView("-V");
+        if (!argument.startsWith(QLatin1StringView("--")) && !shortOption) {
             if (command) {
                 operands.append(argument);
                 continue;
@@ -129,11 +176,12 @@ ParsedArguments ParseCliArguments(const QStringList& arguments)
             }
             value = arguments[index];
         }
-        parsed.error = ApplyOption(request, parsed.help, name, value);
+        optionsGiven.append(name);
+        parsed.error = ApplyOption(request, parsed.help, parsed.version, name, value);
         if (!parsed.error.isEmpty())
             return parsed;
     }
-    if (parsed.help)
+    if (parsed.help || parsed.version)
         return parsed;
     if (!command) {
         parsed.error = QStringLiteral("no command given");
@@ -141,6 +189,10 @@ ParsedArguments ParseCliArguments(const QStringList& arguments)
     }
     request.command = *command;
     request.commandName = commandName;
+    if (const QString option = OptionNotApplying(*command, optionsGiven); !option.isEmpty()) {
+        parsed.error = QStringLiteral("%1 does not apply to %2").arg(option, commandName);
+        return parsed;
+    }
     parsed.error = ApplyOperands(request, operands);
     if (parsed.error.isEmpty())
         parsed.request = request;

@@ -11,7 +11,8 @@
 struct ParsedArguments
 {
     std::optional<CliRequest> request; // none with help or an error
-    bool help = false;
+    bool help = false;    // --help or -h
+    bool version = false; // --version or -V
     QString error; // one line naming what is wrong
 };
 

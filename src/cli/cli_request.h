@@ -26,6 +26,7 @@ struct CliRequest
     std::optional<QString> carrierIdToWrite;
     DisplayFormat format = DisplayFormat::Hex; // --ascii
     bool json = false;
+    bool uidFirst = true;           // read, write, lock, carrier-id: RUID first (--no-uid: not)
     QString outFile;                // read --out
     std::optional<QString> port;
     std::optional<int> baudRate;

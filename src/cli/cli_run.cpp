@@ -6,6 +6,7 @@
 #include "cli/page_image_file.h"
 #include "cli/reader_commands.h"
 #include "cli/result_kinds.h"
+#include "cli/stop_signals.h"
 #include "cli/write_data.h"
 #include "platform/number_parsing.h"
 #include "platform/profile_file.h"
@@ -21,16 +22,32 @@ using namespace SettingsKey;
 
 namespace {
 
-// Link failures as error lines.
+// Failures as error lines; with --json, a failure that ends the run is also one JSON object
+// ({"error": kind, "message": text}) on the output.
 class ErrorLines : public LinkErrorReporter
 {
 public:
-    explicit ErrorLines(QTextStream& err) : err(err) {}
+    ErrorLines(QTextStream& err, QTextStream* json) : err(err), json(json) {}
     void ShowLinkError(const QString& text) override { Line(text); }
-    void Line(const QString& text) { err << "orvane-cli: " << text << '\n' << Qt::flush; }
+    void Line(const QString& text)
+    {
+        err << "orvane-cli: " << text << '\n' << Qt::flush;
+        said.append(text);
+    }
+    // Ends the run with status: text (or what was said before it) as the error. Returns status.
+    int Fail(int status, const QString& text = {})
+    {
+        if (!text.isEmpty())
+            Line(text);
+        if (json)
+            *json << ErrorJsonLine(status, said.join(u'\n')) << Qt::flush;
+        return status;
+    }
 
 private:
     QTextStream& err;
+    QTextStream* json;
+    QStringList said;
 };
 
 // What a run sends, checked before the port opens.
@@ -45,8 +62,6 @@ struct Plan
 QString MakePlan(const CliRequest& request, const ProfileFile& settings, Plan& plan)
 {
     const bool writesCarrierId = request.carrierIdToWrite.has_value();
-    if (!request.outFile.isEmpty() && request.command != CliCommand::Read)
-        return QStringLiteral("--out goes with read only");
     if (request.command == CliCommand::Lock && !request.confirmed)
         return QStringLiteral("locking cannot be undone; add --yes to lock");
     if (request.command == CliCommand::Write) {
@@ -68,28 +83,28 @@ QString MakePlan(const CliRequest& request, const ProfileFile& settings, Plan& p
     return data.error;
 }
 
-void Run(SerialLink& link, const CliRequest& request, const Plan& plan, const Progress& progress,
+void Run(SerialLink& link, const CliRequest& request, const Plan& plan, const CommandHooks& hooks,
          CliReport& report)
 {
     switch (request.command) {
     case CliCommand::Read:
-        RunRead(link, request, progress, report);
+        RunRead(link, request, hooks, report);
         break;
     case CliCommand::Write:
-        RunWrite(link, plan.pagesHex, request.verify, request.format, progress, report);
+        RunWrite(link, plan.pagesHex, request.verify, request.format, hooks, report);
         break;
     case CliCommand::Lock:
-        RunLock(link, request.pages, progress, report);
+        RunLock(link, request.pages, hooks, report);
         break;
     case CliCommand::Uid:
-        RunReadUid(link, report);
+        RunReadUid(link, hooks, report);
         break;
     case CliCommand::CarrierId:
         if (request.carrierIdToWrite)
-            RunWriteCarrierId(link, plan.carrierIdHex, plan.carrierIdLength, request.format,
+            RunWriteCarrierId(link, plan.carrierIdHex, plan.carrierIdLength, request.format, hooks,
                               report);
         else
-            RunReadCarrierId(link, plan.carrierIdLength, request.format, report);
+            RunReadCarrierId(link, plan.carrierIdLength, request.format, hooks, report);
         break;
     }
 }
@@ -109,54 +124,86 @@ std::vector<PageText> PagesRead(const CliReport& report, DisplayFormat format)
 
 int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err, bool showProgress)
 {
-    ErrorLines errors(err);
+    // Decided before the arguments are read, so that a usage error comes as JSON too.
+    ErrorLines errors(err, arguments.contains(QLatin1StringView("--json")) ? &out : nullptr);
     const ParsedArguments parsed = ParseCliArguments(arguments);
     if (parsed.help) {
         out << kCliUsage << Qt::flush;
         return kCliSuccess;
     }
-    if (!parsed.request) {
-        errors.Line(parsed.error + QStringLiteral(" (see orvane-cli --help)"));
-        return kCliUsageError;
+    if (parsed.version) {
+        out << "orvane-cli " ORVANE_VERSION_TEXT "\n" << Qt::flush;
+        return kCliSuccess;
     }
+    if (!parsed.request)
+        return errors.Fail(kCliUsageError,
+                           parsed.error + QStringLiteral(" (see orvane-cli --help)"));
     const CliRequest& request = *parsed.request;
     const ProfileFile settings(QDir::current().filePath(kFileName));
     Plan plan;
     const QString planError = MakePlan(request, settings, plan);
-    if (!planError.isEmpty()) {
-        errors.Line(planError);
-        return kCliUsageError;
-    }
+    if (!planError.isEmpty())
+        return errors.Fail(kCliUsageError, planError);
 
     SerialLink link;
     link.portName = request.port.value_or(settings.Read(kInterfaceSection, kPort));
+    if (link.portName.isEmpty())
+        return errors.Fail(kCliUsageError,
+                           QStringLiteral("no port: give --port or set Port in [Interface] of ./%1")
+                               .arg(kFileName));
     const QString baudSetting = settings.Read(kInterfaceSection, kBaudrate);
     link.baudRate = request.baudRate.value_or(
         baudSetting.isEmpty() ? link.baudRate : ParseLeadingInt32(baudSetting));
     link.ConnectPort(errors);
     if (!link.connected)
-        return kCliPortNotOpened;
+        return errors.Fail(kCliPortNotOpened);
 
+    // With the image on stdout, the results go to stderr.
+    const bool imageToStdout = request.outFile == QLatin1StringView("-");
+    QTextStream& results = imageToStdout ? err : out;
     CliReport report;
     report.command = request.commandName;
     report.port = link.portName;
-    const Progress progress = [&](int page) {
+    CommandHooks hooks;
+    hooks.uidFirst = request.uidFirst && request.command != CliCommand::Uid;
+    hooks.progress = [&](int page) {
         if (showProgress)
             err << QStringLiteral("\rP%1 ...").arg(page) << Qt::flush;
     };
-    Run(link, request, plan, progress, report);
+    hooks.outcome = [&](const Outcome& outcome) {
+        if (showProgress)
+            err << "\r\x1b[K" << Qt::flush;
+        results << (request.json ? OutcomeJsonLine(outcome) : OutcomeText(outcome, hooks.uidFirst))
+                << Qt::flush;
+    };
+    hooks.stopRequested = [] { return StopSignalReceived() != 0; };
+    Run(link, request, plan, hooks, report);
     AwaitOwedAnswers(link);
     link.ClosePort(errors);
     if (showProgress)
         err << "\r\x1b[K" << Qt::flush;
 
+    report.stopSignal = StopSignalReceived();
     int status = ExitStatusOf(report);
-    if (!request.outFile.isEmpty() &&
-        !SavePageImage(request.outFile, PagesRead(report, request.format))) {
-        errors.Line(QStringLiteral("%1 could not be written").arg(request.outFile));
+    if (report.stopSignal != 0) {
         report.ok = false;
-        status = kCliStepFailed;
+        status = 128 + report.stopSignal;
+    } else if (!request.outFile.isEmpty() && !report.ok) {
+        // Whole or nothing: a read that failed part-way leaves the file as it was.
+        errors.Line(
+            QStringLiteral("%1 left as it was: not every page was read").arg(request.outFile));
+    } else if (!request.outFile.isEmpty()) {
+        const std::vector<PageText> pages = PagesRead(report, request.format);
+        const QString failure =
+            imageToStdout ? WritePageImage(out, pages) : SavePageImage(request.outFile, pages);
+        if (!failure.isEmpty()) {
+            report.ok = false;
+            status = errors.Fail(kCliStepFailed, failure);
+        }
     }
-    out << (request.json ? ReportJson(report) : ReportText(report)) << Qt::flush;
+    if (request.json)
+        results << SummaryJsonLine(report, status) << Qt::flush;
+    else if (report.stopSignal != 0)
+        results << InterruptedText(report) << '\n' << Qt::flush;
     return status;
 }

@@ -4,15 +4,57 @@
 #include "transponder/page_row_table.h"
 #include "transponder/settings_keys.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 using namespace SettingsKey;
 
-std::optional<PageImage> LoadPageImage(const QString& path, bool selectedOnly)
+namespace {
+
+constexpr QLatin1StringView kStandardStream{"-"};
+
+// The system's reason why path cannot be opened for reading (writing: its folder for a new file,
+// the file itself otherwise); empty when it can.
+QString SystemReason(const QString& path, bool forWriting)
 {
-    if (!QFileInfo(path).isFile())
+    const QFileInfo info(path);
+    if (info.isDir())
+        return QString::fromLocal8Bit(std::strerror(EISDIR));
+    const QString checked = forWriting && !info.exists() ? info.absolutePath() : path;
+    if (::access(QFile::encodeName(checked).constData(), forWriting ? W_OK : R_OK) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return {};
+}
+
+// A private temporary copy of stdin, for the settings-file reader that reads files by path.
+bool CopyStandardInput(QTemporaryFile& copy)
+{
+    QFile input;
+    return copy.open() && input.open(stdin, QIODevice::ReadOnly) &&
+           copy.write(input.readAll()) >= 0 && copy.flush();
+}
+
+} // namespace
+
+std::optional<PageImage> LoadPageImage(const QString& path, bool selectedOnly, QString& failure)
+{
+    QTemporaryFile standardInput;
+    if (path == kStandardStream && !CopyStandardInput(standardInput)) {
+        failure = QStringLiteral("cannot read the image from stdin");
         return std::nullopt;
-    const ProfileFile file(path);
+    }
+    const QString filePath = path == kStandardStream ? standardInput.fileName() : path;
+    if (const QString reason = SystemReason(filePath, false); !reason.isEmpty()) {
+        failure = QStringLiteral("cannot open %1: %2").arg(path, reason);
+        return std::nullopt;
+    }
+    const ProfileFile file(filePath);
     PageImage image;
     image.format = DisplayFormatFromSetting(file.Read(kDataSection, kFormat));
     bool anyText = false;
@@ -23,12 +65,15 @@ std::optional<PageImage> LoadPageImage(const QString& path, bool selectedOnly)
         if (!text.isEmpty() && (selected || !selectedOnly))
             image.pages.push_back({row.page, text});
     }
-    if (!anyText)
+    if (!anyText) {
+        failure = QStringLiteral("%1 holds no page data")
+                      .arg(path == kStandardStream ? QStringLiteral("stdin") : path);
         return std::nullopt;
+    }
     return image;
 }
 
-bool SavePageImage(const QString& path, const std::vector<PageText>& pagesHex)
+QString SavePageImage(const QString& path, const std::vector<PageText>& pagesHex)
 {
     ProfileFile file(path);
     const DisplayFormat format = DisplayFormatFromSetting(file.Read(kDataSection, kFormat));
@@ -42,5 +87,22 @@ bool SavePageImage(const QString& path, const std::vector<PageText>& pagesHex)
     for (const PageText& page : pagesHex)
         file.Write(kDataSection, kPageRows[page.page - 1].textKey, page.text);
     file.Write(kDataSection, kFormat, DisplayFormatSetting(DisplayFormat::Hex));
-    return file.Save();
+    if (file.Save())
+        return {};
+    const QString reason = SystemReason(path, true);
+    return QStringLiteral("cannot write %1").arg(path) +
+           (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason);
+}
+
+QString WritePageImage(QTextStream& out, const std::vector<PageText>& pagesHex)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("image.ini"));
+    if (!folder.isValid() || !SavePageImage(path, pagesHex).isEmpty())
+        return QStringLiteral("cannot make the image for stdout");
+    QFile image(path);
+    if (!image.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot make the image for stdout");
+    out << QString::fromUtf8(image.readAll()) << Qt::flush;
+    return {};
 }

@@ -3,6 +3,7 @@
 #include "transponder/display_format.h"
 
 #include <QString>
+#include <QTextStream>
 
 #include <array>
 #include <optional>
@@ -23,12 +24,18 @@ struct PageImage
     std::vector<PageText> pages; // non-empty pages in page order
 };
 
-// The non-empty pages of the file at path (only those whose SelectPn is 1 when selectedOnly).
-// Returns nothing when the file does not exist or holds no [Data] page text at all.
-std::optional<PageImage> LoadPageImage(const QString& path, bool selectedOnly);
+// The non-empty pages of the file at path, or of stdin when path is "-" (only those whose SelectPn
+// is 1 when selectedOnly). Returns nothing, with failure saying why ("cannot open X: No such file
+// or directory", "X holds no page data"), when the file cannot be read or holds no [Data] page
+// text.
+std::optional<PageImage> LoadPageImage(const QString& path, bool selectedOnly, QString& failure);
 
 // Puts pagesHex (16 HEX digits each) into the file's [Data] section as P1..P17 and sets Format to
 // 0, keeping every other line; page texts already there in ASCII become HEX, so the whole image
-// stays in one format. Creates the file when missing. Returns false, leaving the file as it was,
-// when it cannot be written.
-bool SavePageImage(const QString& path, const std::vector<PageText>& pagesHex);
+// stays in one format. Creates the file when missing; the old file is replaced in one step. Returns
+// an empty text, or why the file could not be written (then it is left as it was).
+QString SavePageImage(const QString& path, const std::vector<PageText>& pagesHex);
+
+// The same image as a new settings file's text, written to out. Returns an empty text, or why it
+// could not be made.
+QString WritePageImage(QTextStream& out, const std::vector<PageText>& pagesHex);

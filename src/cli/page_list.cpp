@@ -18,7 +18,7 @@ std::optional<int> ParsePage(const QString& text)
 std::optional<PageSelection> ParsePageList(const QString& text)
 {
     PageSelection selection{};
-    if (text == QLatin1StringView("all")) {
+    if (text.compare(QLatin1StringView("all"), Qt::CaseInsensitive) == 0) {
         selection.fill(true);
         return selection;
     }

@@ -45,11 +45,36 @@ private:
     CliReport& report;
 };
 
-PageRunHooks ProgressHooks(const Progress& progress)
+// Keeps an outcome in the report and tells the caller at once.
+void Record(const Outcome& outcome, const CommandHooks& hooks, CliReport& report)
 {
-    PageRunHooks hooks;
-    hooks.starting = progress;
-    return hooks;
+    switch (outcome.item) {
+    case OutcomeItem::Page:
+        report.pages.push_back(outcome);
+        break;
+    case OutcomeItem::Uid:
+        report.uid = outcome;
+        break;
+    case OutcomeItem::CarrierId:
+        report.carrierId = outcome;
+        break;
+    }
+    if (hooks.outcome)
+        hooks.outcome(outcome);
+}
+
+// Hooks for a page run: each step's outcome (outcomeOf) is recorded as the step ends.
+PageRunHooks PageHooks(const CommandHooks& hooks, CliReport& report,
+                       const std::function<Outcome(const ReaderStep&)>& outcomeOf)
+{
+    PageRunHooks pageHooks;
+    pageHooks.starting = hooks.progress;
+    pageHooks.stopRequested = hooks.stopRequested;
+    pageHooks.finished = [&hooks, &report, outcomeOf](const ReaderStep& step) {
+        report.lastStep = QStringLiteral("P%1").arg(step.page);
+        Record(outcomeOf(step), hooks, report);
+    };
+    return pageHooks;
 }
 
 // The outcome of a step: good (result and data) or the failure its exchange shows.
@@ -59,22 +84,30 @@ Outcome OutcomeOf(const ReaderStep& step, QLatin1StringView good, const QString&
                      : FailedOutcome(step.page, step.answer);
 }
 
-// Outcomes of the pages a run tried, then `untried` for the selected pages it never reached.
-void NotePages(const std::vector<ReaderStep>& steps, const PageSelection& selected,
-               QLatin1StringView untried,
-               const std::function<Outcome(const ReaderStep&)>& outcomeOf, CliReport& report)
+// Records `untried` for the selected pages the run never reached.
+void NoteUntried(const std::vector<ReaderStep>& steps, const PageSelection& selected,
+                 QLatin1StringView untried, const CommandHooks& hooks, CliReport& report)
 {
-    std::size_t next = 0;
+    PageSelection tried{};
+    for (const ReaderStep& step : steps)
+        tried[step.page - 1] = true;
     for (int page = 1; page <= kPageCount; ++page) {
-        if (!selected[page - 1])
-            continue;
-        if (next < steps.size() && steps[next].page == page) {
-            report.pages.push_back(outcomeOf(steps[next++]));
-        } else {
-            report.pages.push_back({page, {}, {}, {}, untried, 0});
+        if (selected[page - 1] && !tried[page - 1]) {
+            Record({page, {}, {}, {}, untried, 0}, hooks, report);
             report.ok = false;
         }
     }
+}
+
+// Reads the UID into the report.
+void ReadUid(Operation& operation, const CommandHooks& hooks, CliReport& report)
+{
+    const ReaderStep step = ReadUidRun(operation.Exchanges());
+    operation.Note({step});
+    Outcome outcome = OutcomeOf(step, CliResult::kRead, WithoutLineEnds(step.answer.kept));
+    outcome.item = OutcomeItem::Uid;
+    report.lastStep = QStringLiteral("RUID");
+    Record(outcome, hooks, report);
 }
 
 // The outcome of a carrier ID run: good, or the first step that failed; a read-back that read
@@ -84,8 +117,10 @@ Outcome CarrierIdOutcome(const std::vector<ReaderStep>& steps, bool good,
 {
     const auto failed = std::ranges::find_if(steps, [](const ReaderStep& s) { return !s.good; });
     if (good || failed == steps.end())
-        return {0, data, {}, {}, good ? goodResult : CliResult::kMismatch, 0};
+        return {
+            0, data, {}, {}, good ? goodResult : CliResult::kMismatch, 0, OutcomeItem::CarrierId};
     Outcome outcome = FailedOutcome(0, failed->answer);
+    outcome.item = OutcomeItem::CarrierId;
     // Only a page read can answer a whole page; a good one that failed did not read as written.
     if (IsGoodPageAnswer(failed->answer))
         outcome.result = CliResult::kMismatch;
@@ -94,25 +129,26 @@ Outcome CarrierIdOutcome(const std::vector<ReaderStep>& steps, bool good,
 
 } // namespace
 
-void RunRead(SerialLink& link, const CliRequest& request, const Progress& progress,
+void RunRead(SerialLink& link, const CliRequest& request, const CommandHooks& hooks,
              CliReport& report)
 {
     Operation operation(link, ReceiveThread::Busy::Read, kReadPagesTimeoutFactor, report);
-    const std::vector<ReaderStep> steps =
-        ReadPageRun(operation.Exchanges(), request.pages, ProgressHooks(progress));
-    operation.Note(steps);
-    NotePages(
-        steps, request.pages, CliResult::kNotRead,
-        [&](const ReaderStep& step) {
+    if (hooks.uidFirst)
+        ReadUid(operation, hooks, report);
+    const std::vector<ReaderStep> steps = ReadPageRun(
+        operation.Exchanges(), request.pages, PageHooks(hooks, report, [&](const ReaderStep& step) {
             return OutcomeOf(step, CliResult::kRead, PresentHex(step.answer.kept, request.format));
-        },
-        report);
+        }));
+    operation.Note(steps);
+    NoteUntried(steps, request.pages, CliResult::kNotRead, hooks, report);
 }
 
 void RunWrite(SerialLink& link, const std::vector<PageText>& pagesHex, bool verify,
-              DisplayFormat format, const Progress& progress, CliReport& report)
+              DisplayFormat format, const CommandHooks& hooks, CliReport& report)
 {
     Operation operation(link, ReceiveThread::Busy::Write, kWritePagesTimeoutFactor, report);
+    if (hooks.uidFirst)
+        ReadUid(operation, hooks, report);
     std::array<QString, kPageCount> data;
     PageSelection selected{};
     for (const PageText& page : pagesHex) {
@@ -122,73 +158,90 @@ void RunWrite(SerialLink& link, const std::vector<PageText>& pagesHex, bool veri
     const auto dataFor = [&](int page) -> std::optional<QString> {
         return selected[page - 1] ? std::optional<QString>(data[page - 1]) : std::nullopt;
     };
-    const std::vector<ReaderStep> steps =
-        WritePageRun(operation.Exchanges(), dataFor, ProgressHooks(progress));
+    const auto shown = [&](const ReaderStep& step) {
+        return PresentHex(data[step.page - 1], format);
+    };
+    const std::vector<ReaderStep> steps = WritePageRun(
+        operation.Exchanges(), dataFor, PageHooks(hooks, report, [&](const ReaderStep& step) {
+            return OutcomeOf(step, CliResult::kWritten, shown(step));
+        }));
     operation.Note(steps);
-    const auto shown = [&](const ReaderStep& step) { return PresentHex(data[step.page - 1], format); };
-    if (!verify || !report.ok) {
-        NotePages(
-            steps, selected, CliResult::kNotWritten,
-            [&](const ReaderStep& step) {
-                return OutcomeOf(step, CliResult::kWritten, shown(step));
-            },
-            report);
+    const bool stopped = hooks.stopRequested && hooks.stopRequested();
+    // A UID that did not read does not keep the written pages from being verified.
+    const bool allWritten = steps.size() == pagesHex.size() &&
+                            std::ranges::all_of(steps, [](const ReaderStep& s) { return s.good; });
+    if (!verify || !allWritten) {
+        NoteUntried(steps, selected, CliResult::kNotWritten, hooks, report);
         return;
     }
-    // Every page was acknowledged: each is read back, in the same run, and must equal what went out.
-    std::vector<ReaderStep> checks =
-        ReadPageRun(operation.Exchanges(), selected, ProgressHooks(progress));
-    for (ReaderStep& check : checks)
-        check.good = check.good && check.answer.kept == data[check.page - 1];
-    operation.Note(checks);
-    NotePages(
-        checks, selected, CliResult::kNotVerified,
-        [&](const ReaderStep& check) {
-            Outcome outcome = OutcomeOf(check, CliResult::kVerified, shown(check));
-            if (!check.good && IsGoodPageAnswer(check.answer))
+    if (stopped) {
+        NoteUntried({}, selected, CliResult::kNotVerified, hooks, report);
+        return;
+    }
+    // Every page was acknowledged: each is read back, in the same run, and must equal what went
+    // out.
+    const auto matches = [&](const ReaderStep& check) {
+        return check.good && check.answer.kept == data[check.page - 1];
+    };
+    std::vector<ReaderStep> checks = ReadPageRun(
+        operation.Exchanges(), selected, PageHooks(hooks, report, [&](const ReaderStep& check) {
+            Outcome outcome = OutcomeOf({check.page, check.command, check.answer, matches(check)},
+                                        CliResult::kVerified, shown(check));
+            if (!matches(check) && IsGoodPageAnswer(check.answer))
                 outcome.result = CliResult::kMismatch;
             return outcome;
-        },
-        report);
+        }));
+    for (ReaderStep& check : checks)
+        check.good = matches(check);
+    operation.Note(checks);
+    NoteUntried(checks, selected, CliResult::kNotVerified, hooks, report);
 }
 
-void RunLock(SerialLink& link, const PageSelection& pages, const Progress& progress,
+void RunLock(SerialLink& link, const PageSelection& pages, const CommandHooks& hooks,
              CliReport& report)
 {
     Operation operation(link, ReceiveThread::Busy::Read, kLockPagesTimeoutFactor, report);
-    const std::vector<ReaderStep> steps =
-        LockPageRun(operation.Exchanges(), pages, ProgressHooks(progress));
+    if (hooks.uidFirst)
+        ReadUid(operation, hooks, report);
+    const std::vector<ReaderStep> steps = LockPageRun(
+        operation.Exchanges(), pages, PageHooks(hooks, report, [](const ReaderStep& step) {
+            return OutcomeOf(step, CliResult::kLocked, {});
+        }));
     operation.Note(steps);
-    NotePages(
-        steps, pages, CliResult::kNotLocked,
-        [](const ReaderStep& step) { return OutcomeOf(step, CliResult::kLocked, {}); }, report);
+    NoteUntried(steps, pages, CliResult::kNotLocked, hooks, report);
 }
 
-void RunReadUid(SerialLink& link, CliReport& report)
+void RunReadUid(SerialLink& link, const CommandHooks& hooks, CliReport& report)
 {
     Operation operation(link, ReceiveThread::Busy::Read, kReadUidTimeoutFactor, report);
-    const ReaderStep step = ReadUidRun(operation.Exchanges());
-    operation.Note({step});
-    report.uid = OutcomeOf(step, CliResult::kRead, WithoutLineEnds(step.answer.kept));
+    ReadUid(operation, hooks, report);
 }
 
-void RunReadCarrierId(SerialLink& link, int length, DisplayFormat format, CliReport& report)
+void RunReadCarrierId(SerialLink& link, int length, DisplayFormat format, const CommandHooks& hooks,
+                      CliReport& report)
 {
     Operation operation(link, ReceiveThread::Busy::Read, kReadCarrierIdTimeoutFactor, report);
+    if (hooks.uidFirst)
+        ReadUid(operation, hooks, report);
     const CarrierIdReading reading = ReadCarrierIdRun(operation.Exchanges(), length);
     operation.Note(reading.steps);
-    report.carrierId = CarrierIdOutcome(reading.steps, reading.good, CliResult::kRead,
-                                        PresentHex(reading.hex, format));
+    Record(CarrierIdOutcome(reading.steps, reading.good, CliResult::kRead,
+                            PresentHex(reading.hex, format)),
+           hooks, report);
 }
 
 void RunWriteCarrierId(SerialLink& link, const QString& carrierIdHex, int length,
-                       DisplayFormat format, CliReport& report)
+                       DisplayFormat format, const CommandHooks& hooks, CliReport& report)
 {
     Operation operation(link, ReceiveThread::Busy::Write, kWriteCarrierIdTimeoutFactor, report);
+    if (hooks.uidFirst)
+        ReadUid(operation, hooks, report);
     const CarrierIdWriting writing = WriteCarrierIdRun(operation.Exchanges(), carrierIdHex, length);
     for (const ReaderStep& step : writing.steps)
         report.sent.append(step.command);
-    report.ok = writing.outcome == CarrierIdWriteOutcome::Written;
-    report.carrierId = CarrierIdOutcome(writing.steps, report.ok, CliResult::kWritten,
-                                        PresentHex(carrierIdHex, format));
+    const bool written = writing.outcome == CarrierIdWriteOutcome::Written;
+    report.ok = report.ok && written;
+    Record(CarrierIdOutcome(writing.steps, written, CliResult::kWritten,
+                            PresentHex(carrierIdHex, format)),
+           hooks, report);
 }

@@ -33,11 +33,10 @@ WriteData PrepareWriteData(const CliRequest& request)
             data.error = QStringLiteral("give either --from or Pn=DATA, not both");
             return data;
         }
-        const std::optional<PageImage> loaded = LoadPageImage(request.fromFile, request.selectedOnly);
-        if (!loaded) {
-            data.error = QStringLiteral("%1 holds no page data").arg(request.fromFile);
+        const std::optional<PageImage> loaded =
+            LoadPageImage(request.fromFile, request.selectedOnly, data.error);
+        if (!loaded)
             return data;
-        }
         image = *loaded;
     }
     for (const QString& assignment : request.assignments) {
@@ -57,7 +56,7 @@ WriteData PrepareWriteData(const CliRequest& request)
             return data;
         }
         if (CountPageTextFaults(page.text, image.format) > 0) {
-            data.error = label + QStringLiteral(": ") + PageTextFaultMessage(label, page.text, image.format);
+            data.error = PageTextFaultMessage(label, page.text, image.format);
             return data;
         }
         data.pagesHex.push_back({page.page, HexFormOf(page.text, image.format)});

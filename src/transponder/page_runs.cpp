@@ -21,6 +21,11 @@ ReaderStep Exchange(ExchangeContext& context, int page, const ReaderCommand& com
     return step;
 }
 
+bool StopRequested(const PageRunHooks& hooks)
+{
+    return hooks.stopRequested && hooks.stopRequested();
+}
+
 } // namespace
 
 std::vector<ReaderStep> ReadPageRun(ExchangeContext& context, const PageSelection& selected,
@@ -31,7 +36,7 @@ std::vector<ReaderStep> ReadPageRun(ExchangeContext& context, const PageSelectio
     for (int page = 1; page <= kPageCount; ++page) {
         if (!selected[page - 1])
             continue;
-        if (!ReadRunContinues(lastAnswerLength))
+        if (!ReadRunContinues(lastAnswerLength) || StopRequested(hooks))
             break;
         steps.push_back(Exchange(context, page, ReadPageCommand(page), hooks));
         lastAnswerLength = steps.back().answer.answerLength;
@@ -48,6 +53,8 @@ std::vector<ReaderStep> WritePageRun(ExchangeContext& context,
         const std::optional<QString> hex = dataFor(page);
         if (!hex)
             continue;
+        if (StopRequested(hooks))
+            break;
         steps.push_back(Exchange(context, page, WritePageCommand(page, *hex), hooks));
     }
     return steps;
@@ -58,8 +65,11 @@ std::vector<ReaderStep> LockPageRun(ExchangeContext& context, const PageSelectio
 {
     std::vector<ReaderStep> steps;
     for (int page = 1; page <= kPageCount && (steps.empty() || steps.back().good); ++page) {
-        if (selected[page - 1])
-            steps.push_back(Exchange(context, page, LockPageCommand(page), hooks));
+        if (!selected[page - 1])
+            continue;
+        if (StopRequested(hooks))
+            break;
+        steps.push_back(Exchange(context, page, LockPageCommand(page), hooks));
     }
     return steps;
 }

@@ -19,11 +19,13 @@ struct ExchangeContext;
 // caller runs the TimeoutQuery with its operation's factor first.
 
 // What a caller shows while a run goes on: starting(page) right before the page's command goes
-// out, finished(step) after its answer was judged and recorded. Either may be empty.
+// out, finished(step) after its answer was judged and recorded. stopRequested is asked before each
+// page's command; when it says true, the run ends there, as after a failed page. Any may be empty.
 struct PageRunHooks
 {
     std::function<void(int page)> starting;
     std::function<void(const ReaderStep&)> finished;
+    std::function<bool()> stopRequested;
 };
 
 // Reads the selected pages ("RD n"); a page is good when its kept answer is a whole page without
