@@ -9,17 +9,19 @@
 
 namespace {
 
-constexpr std::array<std::pair<QLatin1StringView, CliCommand>, 5> kCommands{{
+constexpr std::array<std::pair<QLatin1StringView, CliCommand>, 6> kCommands{{
     {QLatin1StringView("read"), CliCommand::Read},
     {QLatin1StringView("write"), CliCommand::Write},
     {QLatin1StringView("lock"), CliCommand::Lock},
     {QLatin1StringView("uid"), CliCommand::Uid},
     {QLatin1StringView("carrier-id"), CliCommand::CarrierId},
+    {QLatin1StringView("program"), CliCommand::Program},
 }};
 
-constexpr std::array<QLatin1StringView, 6> kValueOptions{
+constexpr std::array<QLatin1StringView, 9> kValueOptions{
     QLatin1StringView("--port"),   QLatin1StringView("--baud"),  QLatin1StringView("--from"),
-    QLatin1StringView("--length"), QLatin1StringView("--write"), QLatin1StringView("--out")};
+    QLatin1StringView("--length"), QLatin1StringView("--write"), QLatin1StringView("--out"),
+    QLatin1StringView("--lock"),   QLatin1StringView("--log"),   QLatin1StringView("--count")};
 
 std::optional<int> PositiveNumber(const QString& text)
 {
@@ -60,7 +62,20 @@ QString ApplyOption(CliRequest& request, bool& help, const QString& name, const 
         if (!length || *length > kMaxCarrierIdLength)
             return QStringLiteral("--length needs a number from 1 to 16, not \"%1\"").arg(value);
         request.carrierIdLength = length;
-    } else
+    } else if (name == QLatin1StringView("--lock")) {
+        request.lockPages = ParsePageList(value);
+        if (!request.lockPages)
+            return QStringLiteral("--lock: \"%1\" names no pages (use 3, 1-4, 1,3,17 or all)")
+                .arg(value);
+    } else if (name == QLatin1StringView("--log"))
+        request.logFile = value;
+    else if (name == QLatin1StringView("--count")) {
+        request.count = PositiveNumber(value);
+        if (!request.count)
+            return QStringLiteral("--count needs a positive number, not \"%1\"").arg(value);
+    } else if (name == QLatin1StringView("--again"))
+        request.again = true;
+    else
         return QStringLiteral("unknown option %1").arg(name);
     return {};
 }

@@ -4,6 +4,7 @@
 #include "cli/cli_output.h"
 #include "cli/cli_usage.h"
 #include "cli/page_image_file.h"
+#include "cli/program_run.h"
 #include "cli/reader_commands.h"
 #include "cli/result_kinds.h"
 #include "cli/write_data.h"
@@ -46,9 +47,11 @@ QString MakePlan(const CliRequest& request, const ProfileFile& settings, Plan& p
     const bool writesCarrierId = request.carrierIdToWrite.has_value();
     if (!request.outFile.isEmpty() && request.command != CliCommand::Read)
         return QStringLiteral("--out goes with read only");
-    if (request.command == CliCommand::Lock && !request.confirmed)
+    if ((request.command == CliCommand::Lock || request.lockPages) && !request.confirmed)
         return QStringLiteral("locking cannot be undone; add --yes to lock");
-    if (request.command == CliCommand::Write) {
+    if (request.command == CliCommand::Program && request.fromFile.isEmpty())
+        return QStringLiteral("program needs --from IMAGE");
+    if (request.command == CliCommand::Write || request.command == CliCommand::Program) {
         const WriteData data = PrepareWriteData(request);
         plan.pagesHex = data.pagesHex;
         return data.error;
@@ -82,6 +85,8 @@ void Run(SerialLink& link, const CliRequest& request, const Plan& plan, const Pr
         break;
     case CliCommand::Uid:
         RunReadUid(link, report);
+        break;
+    case CliCommand::Program: // run by RunProgram
         break;
     case CliCommand::CarrierId:
         if (request.carrierIdToWrite)
@@ -135,6 +140,11 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err, boo
     link.ConnectPort(errors);
     if (!link.connected)
         return kCliPortNotOpened;
+    if (request.command == CliCommand::Program) {
+        const int status = RunProgram(link, request, plan.pagesHex, out, err);
+        link.ClosePort(errors);
+        return status;
+    }
 
     CliReport report;
     report.command = request.commandName;

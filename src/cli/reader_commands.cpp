@@ -110,7 +110,8 @@ void RunRead(SerialLink& link, const CliRequest& request, const Progress& progre
 }
 
 void RunWrite(SerialLink& link, const std::vector<PageText>& pagesHex, bool verify,
-              DisplayFormat format, const Progress& progress, CliReport& report)
+              DisplayFormat format, const Progress& progress, CliReport& report,
+              const std::function<bool()>& stopRequested)
 {
     Operation operation(link, ReceiveThread::Busy::Write, kWritePagesTimeoutFactor, report);
     std::array<QString, kPageCount> data;
@@ -120,6 +121,8 @@ void RunWrite(SerialLink& link, const std::vector<PageText>& pagesHex, bool veri
         selected[page.page - 1] = true;
     }
     const auto dataFor = [&](int page) -> std::optional<QString> {
+        if (stopRequested && stopRequested())
+            return std::nullopt;
         return selected[page - 1] ? std::optional<QString>(data[page - 1]) : std::nullopt;
     };
     const std::vector<ReaderStep> steps =

@@ -18,8 +18,11 @@ using Progress = std::function<void(int page)>;
 
 void RunRead(SerialLink& link, const CliRequest& request, const Progress& progress,
              CliReport& report);
+// A write passes over the pages after stopRequested() first holds (without a command): they are
+// not written.
 void RunWrite(SerialLink& link, const std::vector<PageText>& pagesHex, bool verify,
-              DisplayFormat format, const Progress& progress, CliReport& report);
+              DisplayFormat format, const Progress& progress, CliReport& report,
+              const std::function<bool()>& stopRequested = {});
 void RunLock(SerialLink& link, const PageSelection& pages, const Progress& progress,
              CliReport& report);
 void RunReadUid(SerialLink& link, CliReport& report);
