@@ -26,8 +26,8 @@ AuditLog::~AuditLog()
 QString AuditLog::Open(const QString& file)
 {
     path = file;
-    descriptor = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC,
-                        0644);
+    descriptor = ::open(QFile::encodeName(path).constData(),
+                        O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
     return descriptor < 0 ? QStringLiteral("cannot open %1: %2").arg(path, SystemReason())
                           : QString();
 }

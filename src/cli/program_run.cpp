@@ -94,7 +94,8 @@ TagRecord ProgramTag(SerialLink& link, const CliRequest& request,
     const bool interrupted = stop.Requested() && (!failed || IsUntried(*failed));
     record.result = interrupted ? TagResult::kInterrupted : TagResult::kFailed;
     record.detail = (interrupted ? QStringLiteral("stopped by signal %1").arg(stop.Signal())
-                                 : failed ? FailureText(*failed) : QStringLiteral("failed")) +
+                     : failed    ? FailureText(*failed)
+                                 : QStringLiteral("failed")) +
                     QStringLiteral("; ") + written;
     return record;
 }

@@ -25,7 +25,9 @@ extern "C" void NoteStopSignal(int signal)
 StopRequest::StopRequest()
 {
     firstSignal = 0;
-    struct sigaction action{};
+    struct sigaction action
+    {
+    };
     action.sa_handler = NoteStopSignal;
     sigemptyset(&action.sa_mask);
     for (std::size_t index = 0; index < kStopSignals.size(); ++index)

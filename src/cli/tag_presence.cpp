@@ -27,8 +27,8 @@ bool TagPresence::WaitUntilGone(const QString& uid)
     return !PollUntil([&](const std::optional<QString>& read) { return read != uid; }).stopped;
 }
 
-TagPresence::PollEnd TagPresence::PollUntil(
-    const std::function<bool(const std::optional<QString>& uid)>& done)
+TagPresence::PollEnd
+TagPresence::PollUntil(const std::function<bool(const std::optional<QString>& uid)>& done)
 {
     if (stop.Requested())
         return {true, std::nullopt};

@@ -5,6 +5,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <tuple>
 
@@ -149,7 +152,7 @@ TEST_F(CliTest, APortHeldByAnotherProgramIsNotOpenedAndNothingIsSent)
     const auto [status, out, err] = Run({"read", "--port", SlavePath()});
     EXPECT_EQ(status, 3);
     EXPECT_EQ(err, "orvane-cli: " + SlavePath() +
-                               " could not be opened!\nAnother program is using the device.\n");
+                       " could not be opened!\nAnother program is using the device.\n");
     EXPECT_EQ(reader->ReceivedBytes(), QByteArray());
 }
 
@@ -167,6 +170,81 @@ TEST_F(CliTest, AnImageReadIntoAFileIsWrittenBackFromIt)
     reader->ClearReceivedBytes();
     ASSERT_EQ(std::get<0>(Run({"write", "--from", "image.ini", "--selected"})), 0);
     EXPECT_EQ(reader->ReceivedBytes(), "TOR\rWD 3 18191A1B1C1D1E1F\r");
+}
+
+// Tags pass the reader with gaps between them. Each tag program wrote to holds the image on
+// exactly the pages its log line names and its own pages elsewhere; a tag passed over keeps all.
+TEST_F(CliTest, ProgramWritesTagAfterTagAndLogsWhatEachTagHolds)
+{
+    using std::chrono::milliseconds;
+    QByteArray image = "[Data]\n";
+    for (int page = 1; page <= 17; ++page)
+        image += QStringLiteral("P%1=A5%2%3\n")
+                     .arg(page)
+                     .arg(page, 2, 16, QChar(u'0'))
+                     .arg(0, 12, 10, QChar(u'0'))
+                     .toUtf8();
+    WriteFile("image.ini", image);
+    const QByteArray logged = R"({"uid":"E0041001","result":"programmed"})"
+                              "\n";
+    TagLine pulled = GeneratedTagLine(2, milliseconds(60'000), milliseconds(300));
+    pulled.tags[0].hold = milliseconds(700); // leaves while its pages go out, 100 ms each
+    // clang-format off
+    const struct { TagLine line; QByteArray log; QStringList arguments; int status;
+                   QStringList logged; QString out = {}; ReaderFaults faults = {}; } rows[] = {
+        {GeneratedTagLine(3, milliseconds(1500), milliseconds(300)), {}, {"--count", "3"}, 0,
+         {"E0041001 programmed", "E0041002 programmed", "E0041003 programmed"},
+         "E0041001 programmed: 17 of 17 pages written, verified\nE0041002 programmed: 17 of 17 "
+         "pages written, verified\nE0041003 programmed: 17 of 17 pages written, verified\n"},
+        {GeneratedTagLine(3, milliseconds(1500), milliseconds(300)), {}, {"--count", "2"}, 0,
+         {"E0041001 programmed", "E0041002 programmed"}},
+        {GeneratedTagLine(2, milliseconds(1500), milliseconds(300)), logged, {"--count", "1"}, 0,
+         {"E0041002 programmed"}, "E0041001 skipped: already programmed (--again programs it "
+         "again)\nE0041002 programmed: 17 of 17 pages written, verified\n"},
+        {GeneratedTagLine(1, milliseconds(1500), {}), logged, {"--count", "1", "--again"}, 0,
+         {"E0041001 programmed"}},
+        {pulled, {}, {"--count", "2"}, 1, {"E0041001 failed", "E0041002 programmed"}, {},
+         {.answerDelay = milliseconds(100), .slowCommands = {"WD"}}},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.arguments.join(u' ').toStdString());
+        WriteFile("audit.log", row.log);
+        reader->Configure([&](ReaderEmulator& emulator) {
+            emulator.SetTagLine(row.line);
+            emulator.SetFaults(row.faults);
+        });
+        const auto [status, out, err] =
+            Run(QStringList{"program", "--from", "image.ini", "--verify", "--log", "audit.log"} +
+                row.arguments);
+        EXPECT_EQ(status, row.status) << err.toStdString();
+        if (!row.out.isNull()) {
+            EXPECT_EQ(out, row.out);
+        }
+        QFile log("audit.log");
+        ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+        log.read(row.log.size());
+        QStringList results;
+        std::map<QString, QJsonArray> pagesOf;
+        while (!log.atEnd()) {
+            const QJsonObject entry = QJsonDocument::fromJson(log.readLine()).object();
+            results << entry["uid"].toString() + ' ' + entry["result"].toString();
+            pagesOf[entry["uid"].toString()] = entry["pages"].toArray();
+        }
+        EXPECT_EQ(results.join(u',').toStdString(), row.logged.join(u',').toStdString())
+            << out.toStdString();
+        for (std::size_t index = 0; index < row.line.tags.size(); ++index) {
+            LineTag tag;
+            reader->Configure([&](ReaderEmulator& emulator) { tag = *emulator.TagOfLine(index); });
+            const LineTag untouched = row.line.tags[index];
+            for (int page = 1; page <= 17; ++page) {
+                SCOPED_TRACE(QStringLiteral("%1 P%2").arg(tag.uid).arg(page).toStdString());
+                const bool written = pagesOf[tag.uid].contains(page);
+                const LineTag::Page imagePage{0xA5, std::uint8_t(page), 0, 0, 0, 0, 0, 0};
+                EXPECT_EQ(tag.pages[page - 1], written ? imagePage : untouched.pages[page - 1]);
+            }
+        }
+    }
 }
 
 } // namespace

@@ -75,7 +75,7 @@ private:
     ReaderFaults faults;
     QByteArray pending;
     QByteArray received;
-    bool slowAnswer = false; // the last Feed answered a slow command
+    bool slowAnswer = false;        // the last Feed answered a slow command
     std::optional<TagLine> tagLine; // the tag in the field keeps its state in the members above
     std::optional<std::chrono::steady_clock::time_point> lineStart;
     std::optional<std::size_t> tagInField;

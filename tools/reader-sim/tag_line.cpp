@@ -34,7 +34,8 @@ TagLine GeneratedTagLine(int count, std::chrono::milliseconds hold, std::chrono:
     TagLine line{{}, gap};
     for (int index = 0; index < count; ++index)
         line.tags.push_back(DefaultTag(
-            QByteArray::number(kFirstSerial + static_cast<std::uint32_t>(index), 16).toUpper(), hold));
+            QByteArray::number(kFirstSerial + static_cast<std::uint32_t>(index), 16).toUpper(),
+            hold));
     return line;
 }
 
