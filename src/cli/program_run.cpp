@@ -77,7 +77,7 @@ TagRecord ProgramTag(SerialLink& link, const CliRequest& request,
         if (readBack || outcome.result == CliResult::kWritten)
             record.pagesWritten.append(outcome.page);
     }
-    record.verified = request.verify && report.ok;
+    record.verified = request.verify && report.ok && readBack;
     if (report.ok && request.lockPages && !stop.Requested()) {
         RunLock(link, *request.lockPages, {}, report);
         record.locked = report.ok;

@@ -129,7 +129,8 @@ void RunWrite(SerialLink& link, const std::vector<PageText>& pagesHex, bool veri
         WritePageRun(operation.Exchanges(), dataFor, ProgressHooks(progress));
     operation.Note(steps);
     const auto shown = [&](const ReaderStep& step) { return PresentHex(data[step.page - 1], format); };
-    if (!verify || !report.ok) {
+    // A stopped write is reported as it stands: its pages are not read back.
+    if (!verify || !report.ok || (stopRequested && stopRequested())) {
         NotePages(
             steps, selected, CliResult::kNotWritten,
             [&](const ReaderStep& step) {

@@ -2,6 +2,7 @@
 #include "platform/serial_device.h"
 #include "support/pty_reader_fixture.h"
 #include "support/scripted_reader.h"
+#include "support/wait_until.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <csignal>
+#include <thread>
 #include <tuple>
 
 namespace {
@@ -174,24 +177,26 @@ TEST_F(CliTest, AnImageReadIntoAFileIsWrittenBackFromIt)
 
 // Tags pass the reader with gaps between them. Each tag program wrote to holds the image on
 // exactly the pages its log line names and its own pages elsewhere; a tag passed over keeps all.
+// SIGINT once "WD 3" came: the page in flight is the last command sent.
 TEST_F(CliTest, ProgramWritesTagAfterTagAndLogsWhatEachTagHolds)
 {
     using std::chrono::milliseconds;
+    const auto imagePage = [](int page) {
+        return "\xA5" + QByteArray(1, char(page)) + QByteArray(6, 0);
+    };
     QByteArray image = "[Data]\n";
     for (int page = 1; page <= 17; ++page)
-        image += QStringLiteral("P%1=A5%2%3\n")
-                     .arg(page)
-                     .arg(page, 2, 16, QChar(u'0'))
-                     .arg(0, 12, 10, QChar(u'0'))
-                     .toUtf8();
+        image += "P" + QByteArray::number(page) + "=" + imagePage(page).toHex() + "\n";
     WriteFile("image.ini", image);
     const QByteArray logged = R"({"uid":"E0041001","result":"programmed"})"
                               "\n";
     TagLine pulled = GeneratedTagLine(2, milliseconds(60'000), milliseconds(300));
     pulled.tags[0].hold = milliseconds(700); // leaves while its pages go out, 100 ms each
     // clang-format off
+    const ReaderFaults slowWrites{.answerDelay = milliseconds(100), .slowCommands = {"WD"}};
     const struct { TagLine line; QByteArray log; QStringList arguments; int status;
-                   QStringList logged; QString out = {}; ReaderFaults faults = {}; } rows[] = {
+                   QStringList logged; QString out = {}; ReaderFaults faults = {};
+                   bool interrupt = false; } rows[] = {
         {GeneratedTagLine(3, milliseconds(1500), milliseconds(300)), {}, {"--count", "3"}, 0,
          {"E0041001 programmed", "E0041002 programmed", "E0041003 programmed"},
          "E0041001 programmed: 17 of 17 pages written, verified\nE0041002 programmed: 17 of 17 "
@@ -204,7 +209,8 @@ TEST_F(CliTest, ProgramWritesTagAfterTagAndLogsWhatEachTagHolds)
         {GeneratedTagLine(1, milliseconds(1500), {}), logged, {"--count", "1", "--again"}, 0,
          {"E0041001 programmed"}},
         {pulled, {}, {"--count", "2"}, 1, {"E0041001 failed", "E0041002 programmed"}, {},
-         {.answerDelay = milliseconds(100), .slowCommands = {"WD"}}},
+         slowWrites},
+        {pulled, {}, {}, 128 + SIGINT, {"E0041001 interrupted"}, {}, slowWrites, true},
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -213,6 +219,12 @@ TEST_F(CliTest, ProgramWritesTagAfterTagAndLogsWhatEachTagHolds)
         reader->Configure([&](ReaderEmulator& emulator) {
             emulator.SetTagLine(row.line);
             emulator.SetFaults(row.faults);
+        });
+        reader->ClearReceivedBytes();
+        std::jthread interrupter([&] {
+            if (row.interrupt &&
+                WaitUntil([&] { return reader->ReceivedBytes().contains("WD 3"); }))
+                ::kill(::getpid(), SIGINT);
         });
         const auto [status, out, err] =
             Run(QStringList{"program", "--from", "image.ini", "--verify", "--log", "audit.log"} +
@@ -233,6 +245,11 @@ TEST_F(CliTest, ProgramWritesTagAfterTagAndLogsWhatEachTagHolds)
         }
         EXPECT_EQ(results.join(u',').toStdString(), row.logged.join(u',').toStdString())
             << out.toStdString();
+        if (row.interrupt) {
+            const int last = pagesOf["E0041001"].last().toInt();
+            EXPECT_TRUE(reader->ReceivedBytes().endsWith("WD " + QByteArray::number(last) + ' ' +
+                                                         imagePage(last).toHex().toUpper() + '\r'));
+        }
         for (std::size_t index = 0; index < row.line.tags.size(); ++index) {
             LineTag tag;
             reader->Configure([&](ReaderEmulator& emulator) { tag = *emulator.TagOfLine(index); });
@@ -240,8 +257,11 @@ TEST_F(CliTest, ProgramWritesTagAfterTagAndLogsWhatEachTagHolds)
             for (int page = 1; page <= 17; ++page) {
                 SCOPED_TRACE(QStringLiteral("%1 P%2").arg(tag.uid).arg(page).toStdString());
                 const bool written = pagesOf[tag.uid].contains(page);
-                const LineTag::Page imagePage{0xA5, std::uint8_t(page), 0, 0, 0, 0, 0, 0};
-                EXPECT_EQ(tag.pages[page - 1], written ? imagePage : untouched.pages[page - 1]);
+                const QByteArray held(reinterpret_cast<const char*>(tag.pages[page - 1].data()), 8);
+                const auto& before = untouched.pages[page - 1];
+                EXPECT_EQ(held, written
+                                    ? imagePage(page)
+                                    : QByteArray(reinterpret_cast<const char*>(before.data()), 8));
             }
         }
     }
