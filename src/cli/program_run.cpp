@@ -57,7 +57,7 @@ bool IsUntried(const Outcome& outcome)
 QString FailureText(const Outcome& outcome)
 {
     const QString text = QStringLiteral("P%1 %2").arg(outcome.page).arg(outcome.result);
-    return outcome.answer.isEmpty() ? text : text + QStringLiteral(" (%1)").arg(outcome.answer);
+    return outcome.line.isEmpty() ? text : text + QStringLiteral(" (%1)").arg(outcome.line);
 }
 
 TagRecord ProgramTag(SerialLink& link, const CliRequest& request,

@@ -210,7 +210,8 @@ TEST_F(CliTest, ProgramWritesTagAfterTagAndLogsWhatEachTagHolds)
          {"E0041001 programmed"}},
         {pulled, {}, {"--count", "2"}, 1, {"E0041001 failed", "E0041002 programmed"}, {},
          slowWrites},
-        {pulled, {}, {}, 128 + SIGINT, {"E0041001 interrupted"}, {}, slowWrites, true},
+        {GeneratedTagLine(1, milliseconds(60'000), {}), {}, {}, 128 + SIGINT,
+         {"E0041001 interrupted"}, {}, slowWrites, true},
     };
     // clang-format on
     for (const auto& row : rows) {
