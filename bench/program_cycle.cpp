@@ -63,6 +63,7 @@ int main(int argc, char** argv)
     TagPresence field(link, stop);
     std::vector<double> cycleMs;
     qint64 wireBytes = 0;
+    qint64 answerBytes = 0;
     for (int tag = 0; tag < tags; ++tag) {
         reader.ClearReceivedBytes();
         QElapsedTimer timer;
@@ -79,13 +80,16 @@ int main(int argc, char** argv)
         // The answers are as long as a fresh reader's answers to the same commands.
         ReaderEmulator replay;
         const QByteArray commands = reader.ReceivedBytes();
-        wireBytes = commands.size() + replay.Feed(commands).size();
+        answerBytes = replay.Feed(commands).size();
+        wireBytes = commands.size() + answerBytes;
     }
     link.ClosePort(errors);
     std::sort(cycleMs.begin(), cycleMs.end());
     const double floorMs = 1000.0 * wireBytes * kBitsPerByte / kBaud;
-    std::printf("tags %d, bytes per tag %lld (both ways), wire floor %.1f ms\n", tags,
-                static_cast<long long>(wireBytes), floorMs);
+    std::printf("tags %d, bytes per tag %lld (both ways), wire floor %.1f ms; answers alone (what "
+                "the emulator paces) %.1f ms\n",
+                tags, static_cast<long long>(wireBytes), floorMs,
+                1000.0 * answerBytes * kBitsPerByte / kBaud);
     std::printf("wall per tag: median %.1f ms, min %.1f ms, max %.1f ms (median %.2f x floor)\n",
                 cycleMs[cycleMs.size() / 2], cycleMs.front(), cycleMs.back(),
                 cycleMs[cycleMs.size() / 2] / floorMs);
