@@ -9,26 +9,28 @@
 
 namespace {
 
-constexpr std::array<std::pair<QLatin1StringView, CliCommand>, 5> kCommands{{
+constexpr std::array<std::pair<QLatin1StringView, CliCommand>, 6> kCommands{{
     {QLatin1StringView("read"), CliCommand::Read},
     {QLatin1StringView("write"), CliCommand::Write},
     {QLatin1StringView("lock"), CliCommand::Lock},
     {QLatin1StringView("uid"), CliCommand::Uid},
     {QLatin1StringView("carrier-id"), CliCommand::CarrierId},
+    {QLatin1StringView("program"), CliCommand::Program},
 }};
 
-constexpr std::array<QLatin1StringView, 6> kValueOptions{
+constexpr std::array<QLatin1StringView, 9> kValueOptions{
     QLatin1StringView("--port"),   QLatin1StringView("--baud"),  QLatin1StringView("--from"),
-    QLatin1StringView("--length"), QLatin1StringView("--write"), QLatin1StringView("--out")};
+    QLatin1StringView("--length"), QLatin1StringView("--write"), QLatin1StringView("--out"),
+    QLatin1StringView("--lock"),   QLatin1StringView("--log"),   QLatin1StringView("--count")};
 
 // The options that only some commands take; the rest (--port, --baud, --json, --no-uid, --help,
 // --version) go with every command.
 struct CommandOptions
 {
     CliCommand command;
-    std::array<QLatin1StringView, 6> options;
+    std::array<QLatin1StringView, 8> options;
 };
-constexpr std::array<CommandOptions, 5> kCommandOptions{{
+constexpr std::array<CommandOptions, 6> kCommandOptions{{
     {CliCommand::Read, {QLatin1StringView("--ascii"), QLatin1StringView("--out")}},
     {CliCommand::Write,
      {QLatin1StringView("--ascii"), QLatin1StringView("--from"), QLatin1StringView("--selected"),
@@ -37,11 +39,16 @@ constexpr std::array<CommandOptions, 5> kCommandOptions{{
     {CliCommand::Uid, {}},
     {CliCommand::CarrierId,
      {QLatin1StringView("--ascii"), QLatin1StringView("--length"), QLatin1StringView("--write")}},
+    {CliCommand::Program,
+     {QLatin1StringView("--from"), QLatin1StringView("--selected"), QLatin1StringView("--verify"),
+      QLatin1StringView("--yes"), QLatin1StringView("--lock"), QLatin1StringView("--log"),
+      QLatin1StringView("--count"), QLatin1StringView("--again")}},
 }};
-constexpr std::array<QLatin1StringView, 8> kCommandOnlyOptions{
+constexpr std::array<QLatin1StringView, 12> kCommandOnlyOptions{
     QLatin1StringView("--ascii"),    QLatin1StringView("--out"),    QLatin1StringView("--from"),
     QLatin1StringView("--selected"), QLatin1StringView("--verify"), QLatin1StringView("--yes"),
-    QLatin1StringView("--length"),   QLatin1StringView("--write")};
+    QLatin1StringView("--length"),   QLatin1StringView("--write"),  QLatin1StringView("--lock"),
+    QLatin1StringView("--log"),      QLatin1StringView("--count"),  QLatin1StringView("--again")};
 
 // The first of the options given that the command does not take; empty when all apply (always
 // for a command without a row above).
@@ -103,7 +110,20 @@ QString ApplyOption(CliRequest& request, bool& help, bool& version, const QStrin
         if (!length || *length > kMaxCarrierIdLength)
             return QStringLiteral("--length needs a number from 1 to 16, not \"%1\"").arg(value);
         request.carrierIdLength = length;
-    } else
+    } else if (name == QLatin1StringView("--lock")) {
+        request.lockPages = ParsePageList(value);
+        if (!request.lockPages)
+            return QStringLiteral("--lock: \"%1\" names no pages (use 3, 1-4, 1,3,17 or all)")
+                .arg(value);
+    } else if (name == QLatin1StringView("--log"))
+        request.logFile = value;
+    else if (name == QLatin1StringView("--count")) {
+        request.count = PositiveNumber(value);
+        if (!request.count)
+            return QStringLiteral("--count needs a positive number, not \"%1\"").arg(value);
+    } else if (name == QLatin1StringView("--again"))
+        request.again = true;
+    else
         return QStringLiteral("unknown option %1").arg(name);
     return {};
 }
@@ -165,8 +185,8 @@ ParsedArguments ParseCliArguments(const QStringList& arguments)
         }
         QString name = argument.section(u'=', 0, 0);
         QString value;
-        const bool takesValue = std::find(kValueOptions.begin(), kValueOptions.end(), name) !=
-                                kValueOptions.end();
+        const bool takesValue =
+            std::find(kValueOptions.begin(), kValueOptions.end(), name) != kValueOptions.end();
         if (argument.contains(u'=')) {
             value = argument.section(u'=', 1);
         } else if (takesValue) {

@@ -8,7 +8,7 @@
 
 #include <optional>
 
-enum class CliCommand { Read, Write, Lock, Uid, CarrierId };
+enum class CliCommand { Read, Write, Lock, Uid, CarrierId, Program };
 
 // One run of orvane-cli as its arguments ask for it, before anything is checked against a file
 // or sent.
@@ -30,4 +30,9 @@ struct CliRequest
     QString outFile;                // read --out
     std::optional<QString> port;
     std::optional<int> baudRate;
+    std::optional<PageSelection> lockPages; // program --lock
+    QString logFile;                        // program --log
+    std::optional<int> count;               // program --count
+    bool again = false;                     // program --again
+    // program takes --from, --selected, --verify and --yes as write and lock do.
 };

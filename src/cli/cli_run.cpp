@@ -4,6 +4,7 @@
 #include "cli/cli_output.h"
 #include "cli/cli_usage.h"
 #include "cli/page_image_file.h"
+#include "cli/program_run.h"
 #include "cli/reader_commands.h"
 #include "cli/result_kinds.h"
 #include "cli/stop_signals.h"
@@ -62,9 +63,11 @@ struct Plan
 QString MakePlan(const CliRequest& request, const ProfileFile& settings, Plan& plan)
 {
     const bool writesCarrierId = request.carrierIdToWrite.has_value();
-    if (request.command == CliCommand::Lock && !request.confirmed)
+    if ((request.command == CliCommand::Lock || request.lockPages) && !request.confirmed)
         return QStringLiteral("locking cannot be undone; add --yes to lock");
-    if (request.command == CliCommand::Write) {
+    if (request.command == CliCommand::Program && request.fromFile.isEmpty())
+        return QStringLiteral("program needs --from IMAGE");
+    if (request.command == CliCommand::Write || request.command == CliCommand::Program) {
         const WriteData data = PrepareWriteData(request);
         plan.pagesHex = data.pagesHex;
         return data.error;
@@ -99,6 +102,8 @@ void Run(SerialLink& link, const CliRequest& request, const Plan& plan, const Co
     case CliCommand::Uid:
         RunReadUid(link, hooks, report);
         break;
+    case CliCommand::Program: // run by RunProgram
+        break;
     case CliCommand::CarrierId:
         if (request.carrierIdToWrite)
             RunWriteCarrierId(link, plan.carrierIdHex, plan.carrierIdLength, request.format, hooks,
@@ -124,6 +129,7 @@ std::vector<PageText> PagesRead(const CliReport& report, DisplayFormat format)
 
 int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err, bool showProgress)
 {
+    const CaughtStopSignals caught;
     // Decided before the arguments are read, so that a usage error comes as JSON too.
     ErrorLines errors(err, arguments.contains(QLatin1StringView("--json")) ? &out : nullptr);
     const ParsedArguments parsed = ParseCliArguments(arguments);
@@ -157,6 +163,12 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err, boo
     link.ConnectPort(errors);
     if (!link.connected)
         return errors.Fail(kCliPortNotOpened);
+    if (request.command == CliCommand::Program) {
+        const int status = RunProgram(link, request, plan.pagesHex, out, err);
+        AwaitOwedAnswers(link);
+        link.ClosePort(errors);
+        return status;
+    }
 
     // With the image on stdout, the results go to stderr.
     const bool imageToStdout = request.outFile == QLatin1StringView("-");

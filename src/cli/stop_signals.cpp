@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <iterator>
 #include <unistd.h>
 
 namespace {
@@ -12,6 +13,7 @@ std::atomic<int> firstStopSignal{0};
 static_assert(std::atomic<int>::is_always_lock_free, "written from a signal handler");
 
 constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+struct sigaction previousActions[std::size(kStopSignals)];
 
 constexpr char kStoppingLine[] =
     "orvane-cli: stopping after the exchange in flight (once more: at once)\n";
@@ -31,8 +33,9 @@ void NoteStopSignal(int signalNumber)
 
 } // namespace
 
-void CatchStopSignals()
+CaughtStopSignals::CaughtStopSignals()
 {
+    firstStopSignal = 0;
     struct sigaction action
     {
     };
@@ -41,8 +44,14 @@ void CatchStopSignals()
     for (const int stopSignal : kStopSignals)
         sigaddset(&action.sa_mask, stopSignal);
     action.sa_flags = SA_RESTART;
-    for (const int stopSignal : kStopSignals)
-        ::sigaction(stopSignal, &action, nullptr);
+    for (std::size_t index = 0; index < std::size(kStopSignals); ++index)
+        ::sigaction(kStopSignals[index], &action, &previousActions[index]);
+}
+
+CaughtStopSignals::~CaughtStopSignals()
+{
+    for (std::size_t index = 0; index < std::size(kStopSignals); ++index)
+        ::sigaction(kStopSignals[index], &previousActions[index], nullptr);
 }
 
 int StopSignalReceived()

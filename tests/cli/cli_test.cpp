@@ -6,9 +6,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <csignal>
+#include <thread>
 #include <tuple>
 
 namespace {
@@ -94,6 +98,7 @@ TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
          {{"RD 6", "0700414243444546\r"}}},
         {{"-V"}, none, 0, 0, {}, ""},
         {{"read", "--verify"}, none, 0, 2, "", ""},
+        {{"read", "--log", "audit.log"}, none, 0, 2, "", ""},
         {{"read", "ALL", "--port=", "--json"}, none, 0, 2, "{\"error\":\"usage\",\"message\":"
          "\"no port: give --port or set Port in [Interface] of ./Orvane.ini\"}\n", ""},
         {{"read", "18", "--json"}, none, 0, 2, "{\"error\":\"usage\",\"message\":\"\\\"18\\\" names no "
@@ -283,6 +288,99 @@ TEST_F(CliTest, AStopSignalEndsTheRunAfterTheExchangeInFlight)
                       .arg(held)
                       .arg(held + 1)
                       .toUtf8());
+    }
+}
+
+// Tags pass the reader with gaps between them. Each tag program wrote to holds the image on
+// exactly the pages its log line names and its own pages elsewhere; a tag passed over keeps all.
+// SIGINT once "WD 3" came: the page in flight is the last command sent.
+TEST_F(CliTest, ProgramWritesTagAfterTagAndLogsWhatEachTagHolds)
+{
+    using std::chrono::milliseconds;
+    const auto imagePage = [](int page) {
+        return "\xA5" + QByteArray(1, char(page)) + QByteArray(6, 0);
+    };
+    QByteArray image = "[Data]\n";
+    for (int page = 1; page <= 17; ++page)
+        image += "P" + QByteArray::number(page) + "=" + imagePage(page).toHex() + "\n";
+    WriteFile("image.ini", image);
+    const QByteArray logged = R"({"uid":"E0041001","result":"programmed"})"
+                              "\n";
+    TagLine pulled = GeneratedTagLine(2, milliseconds(60'000), milliseconds(300));
+    pulled.tags[0].hold = milliseconds(700); // leaves while its pages go out, 100 ms each
+    // clang-format off
+    const ReaderFaults slowWrites{.answerDelay = milliseconds(100), .slowCommands = {"WD"}};
+    const struct { TagLine line; QByteArray log; QStringList arguments; int status;
+                   QStringList logged; QString out = {}; ReaderFaults faults = {};
+                   bool interrupt = false; } rows[] = {
+        {GeneratedTagLine(3, milliseconds(1500), milliseconds(300)), {}, {"--count", "3"}, 0,
+         {"E0041001 programmed", "E0041002 programmed", "E0041003 programmed"},
+         "E0041001 programmed: 17 of 17 pages written, verified\nE0041002 programmed: 17 of 17 "
+         "pages written, verified\nE0041003 programmed: 17 of 17 pages written, verified\n"},
+        {GeneratedTagLine(3, milliseconds(1500), milliseconds(300)), {}, {"--count", "2"}, 0,
+         {"E0041001 programmed", "E0041002 programmed"}},
+        {GeneratedTagLine(2, milliseconds(1500), milliseconds(300)), logged, {"--count", "1"}, 0,
+         {"E0041002 programmed"}, "E0041001 skipped: already programmed (--again programs it "
+         "again)\nE0041002 programmed: 17 of 17 pages written, verified\n"},
+        {GeneratedTagLine(1, milliseconds(1500), {}), logged, {"--count", "1", "--again"}, 0,
+         {"E0041001 programmed"}},
+        {pulled, {}, {"--count", "2"}, 1, {"E0041001 failed", "E0041002 programmed"}, {},
+         slowWrites},
+        {GeneratedTagLine(1, milliseconds(60'000), {}), {}, {}, 128 + SIGINT,
+         {"E0041001 interrupted"}, {}, slowWrites, true},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.arguments.join(u' ').toStdString());
+        WriteFile("audit.log", row.log);
+        reader->Configure([&](ReaderEmulator& emulator) {
+            emulator.SetTagLine(row.line);
+            emulator.SetFaults(row.faults);
+        });
+        reader->ClearReceivedBytes();
+        std::jthread interrupter([&] {
+            if (row.interrupt &&
+                WaitUntil([&] { return reader->ReceivedBytes().contains("WD 3"); }))
+                ::kill(::getpid(), SIGINT);
+        });
+        const auto [status, out, err] =
+            Run(QStringList{"program", "--from", "image.ini", "--verify", "--log", "audit.log"} +
+                row.arguments);
+        EXPECT_EQ(status, row.status) << err.toStdString();
+        if (!row.out.isNull()) {
+            EXPECT_EQ(out, row.out);
+        }
+        QFile log("audit.log");
+        ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+        log.read(row.log.size());
+        QStringList results;
+        std::map<QString, QJsonArray> pagesOf;
+        while (!log.atEnd()) {
+            const QJsonObject entry = QJsonDocument::fromJson(log.readLine()).object();
+            results << entry["uid"].toString() + ' ' + entry["result"].toString();
+            pagesOf[entry["uid"].toString()] = entry["pages"].toArray();
+        }
+        EXPECT_EQ(results.join(u',').toStdString(), row.logged.join(u',').toStdString())
+            << out.toStdString();
+        if (row.interrupt) {
+            const int last = pagesOf["E0041001"].last().toInt();
+            EXPECT_TRUE(reader->ReceivedBytes().endsWith("WD " + QByteArray::number(last) + ' ' +
+                                                         imagePage(last).toHex().toUpper() + '\r'));
+        }
+        for (std::size_t index = 0; index < row.line.tags.size(); ++index) {
+            LineTag tag;
+            reader->Configure([&](ReaderEmulator& emulator) { tag = *emulator.TagOfLine(index); });
+            const LineTag untouched = row.line.tags[index];
+            for (int page = 1; page <= 17; ++page) {
+                SCOPED_TRACE(QStringLiteral("%1 P%2").arg(tag.uid).arg(page).toStdString());
+                const bool written = pagesOf[tag.uid].contains(page);
+                const QByteArray held(reinterpret_cast<const char*>(tag.pages[page - 1].data()), 8);
+                const auto& before = untouched.pages[page - 1];
+                EXPECT_EQ(held, written
+                                    ? imagePage(page)
+                                    : QByteArray(reinterpret_cast<const char*>(before.data()), 8));
+            }
+        }
     }
 }
 

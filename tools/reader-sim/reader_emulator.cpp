@@ -68,6 +68,8 @@ QByteArray ReaderEmulator::FrameLine(const QByteArray& line) const
 
 QByteArray ReaderEmulator::Answer(const QByteArray& command)
 {
+    if (tagLine)
+        TakeTagInField();
     QByteArray line;
     const int space = command.indexOf(' ');
     const QByteArray verb = space < 0 ? command : command.left(space);
@@ -117,7 +119,7 @@ QByteArray ReaderEmulator::AnswerRead(const QByteArray& argument) const
     const std::optional<int> page = ParsePageNumber(argument);
     if (!page)
         return kAnswerRefused;
-    if (faults.noTransponder)
+    if (NoTransponder())
         return kMarkNoRead;
     if (faults.errorMark09)
         return kMarkError09;
@@ -136,7 +138,7 @@ QByteArray ReaderEmulator::AnswerWrite(const QByteArray& argument)
         if (!IsHexDigit(c))
             return kAnswerRefused;
     }
-    if (faults.noTransponder)
+    if (NoTransponder())
         return kMarkNoRead;
     if (locked[*page - 1])
         return kAnswerRefused;
@@ -151,7 +153,7 @@ QByteArray ReaderEmulator::AnswerLock(const QByteArray& argument)
     const std::optional<int> page = ParsePageNumber(argument);
     if (!page)
         return kAnswerRefused;
-    if (faults.noTransponder)
+    if (NoTransponder())
         return kMarkNoRead;
     locked[*page - 1] = true;
     return kAnswerAck;
@@ -159,7 +161,7 @@ QByteArray ReaderEmulator::AnswerLock(const QByteArray& argument)
 
 QByteArray ReaderEmulator::AnswerUid() const
 {
-    if (faults.noTransponder)
+    if (NoTransponder())
         return kMarkNoRead;
     if (faults.errorMark09)
         return kMarkError09;
@@ -190,4 +192,48 @@ void ReaderEmulator::SetLocked(int page, bool value)
 {
     if (page >= 1 && page <= kPageCount)
         locked[page - 1] = value;
+}
+
+void ReaderEmulator::SetTagLine(TagLine line)
+{
+    tagLine = std::move(line);
+    lineStart.reset();
+    tagInField.reset();
+    fieldEmpty = true;
+}
+
+std::optional<LineTag> ReaderEmulator::TagOfLine(std::size_t index) const
+{
+    if (!tagLine || index >= tagLine->tags.size())
+        return std::nullopt;
+    LineTag tag = tagLine->tags[index];
+    if (tagInField == index) {
+        tag.pages = pages;
+        tag.locked = locked;
+    }
+    return tag;
+}
+
+// Swaps the state of the tag that left the field back into the line and takes up the one there now.
+void ReaderEmulator::TakeTagInField()
+{
+    const auto now = std::chrono::steady_clock::now();
+    if (!lineStart)
+        lineStart = now;
+    const std::optional<std::size_t> index =
+        tagLine->TagAt(std::chrono::duration_cast<std::chrono::milliseconds>(now - *lineStart));
+    if (index == tagInField)
+        return;
+    if (tagInField) {
+        tagLine->tags[*tagInField].pages = pages;
+        tagLine->tags[*tagInField].locked = locked;
+    }
+    tagInField = index;
+    fieldEmpty = !index;
+    if (index) {
+        const LineTag& tag = tagLine->tags[*index];
+        pages = tag.pages;
+        locked = tag.locked;
+        uid = tag.uid;
+    }
 }

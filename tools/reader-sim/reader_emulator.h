@@ -2,10 +2,13 @@
 
 #include "reader-sim/reader_faults.h"
 #include "reader-sim/reader_protocol.h"
+#include "reader-sim/tag_line.h"
 
 #include <QByteArray>
 #include <array>
+#include <chrono>
 #include <cstdint>
+#include <optional>
 
 // The reader as a pure function of the bytes it is sent: it collects CR-ended commands and answers
 // TOR, RD n, WD n <16 hex>, LD n and RUID against 17 pages of 8 bytes with lock bits, a UID and a
@@ -46,6 +49,12 @@ public:
     int TimeoutValue() const { return timeoutValue; }
     void SetTimeoutValue(int value) { timeoutValue = value; }
 
+    // Puts a line of tags in place of the one transponder: from the next command on, the tag the
+    // line has in the field answers, and while none is there RD, WD, LD and RUID answer "No Read".
+    void SetTagLine(TagLine line);
+    // The line's tag at index as it is now (its pages as written); nothing without such a tag.
+    std::optional<LineTag> TagOfLine(std::size_t index) const;
+
     const ReaderFaults& Faults() const { return faults; }
     void SetFaults(const ReaderFaults& value) { faults = value; }
 
@@ -55,6 +64,8 @@ private:
     QByteArray AnswerWrite(const QByteArray& argument);
     QByteArray AnswerLock(const QByteArray& argument);
     QByteArray AnswerUid() const;
+    void TakeTagInField();
+    bool NoTransponder() const { return faults.noTransponder || fieldEmpty; }
     bool IsSilentFor(const QByteArray& verb, const QByteArray& argument) const;
 
     std::array<Page, ReaderProtocol::kPageCount> pages{};
@@ -64,5 +75,9 @@ private:
     ReaderFaults faults;
     QByteArray pending;
     QByteArray received;
-    bool slowAnswer = false; // the last Feed answered a slow command
+    bool slowAnswer = false;        // the last Feed answered a slow command
+    std::optional<TagLine> tagLine; // the tag in the field keeps its state in the members above
+    std::optional<std::chrono::steady_clock::time_point> lineStart;
+    std::optional<std::size_t> tagInField;
+    bool fieldEmpty = false;
 };

@@ -1,7 +1,6 @@
 // orvane-cli: one reader operation of orvane per run, for scripts.
 
 #include "cli/cli_run.h"
-#include "cli/stop_signals.h"
 
 #include <QCoreApplication>
 
@@ -13,6 +12,5 @@ int main(int argc, char** argv)
     QCoreApplication application(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    CatchStopSignals();
     return RunCli(application.arguments().mid(1), out, err, isatty(STDERR_FILENO) == 1);
 }

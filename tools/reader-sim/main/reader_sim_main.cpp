@@ -34,7 +34,14 @@ constexpr const char* kUsage =
     "  --overlong N         pad every answer to N characters\n"
     "  --short N            cut every answer to N characters\n"
     "  --stray TEXT         send TEXT as an extra line right after every answer\n"
-    "  --silent-page N      never answer RD, WD or LD of page N\n";
+    "  --silent-page N      never answer RD, WD or LD of page N\n"
+    "\n"
+    "A line of tags, from the first command on: each tag stays in the field for its hold time,\n"
+    "then the field is empty (RD, WD, LD and RUID answer \"No Read\") for the gap.\n"
+    "  --tags N             N tags with the UIDs E0041001, E0041002 ... and the default pages\n"
+    "  --tags-file FILE     the tags of FILE, one \"UID [HOLD_MS]\" a line\n"
+    "  --hold-ms N          each tag stays N ms (default 3000)\n"
+    "  --gap-ms N           the field stays empty N ms between tags (default 1000)\n";
 
 std::optional<int> ParseCount(const char* text)
 {
@@ -52,6 +59,10 @@ struct Settings
     ReaderFaults faults;
     std::optional<int> timeoutValue;
     QByteArray uid;
+    int tagCount = 0;
+    QString tagsFile;
+    std::chrono::milliseconds hold{3000};
+    std::chrono::milliseconds gap{1000};
 };
 
 // Returns the settings, or nothing after printing why the arguments are wrong.
@@ -119,6 +130,14 @@ std::optional<Settings> ParseArguments(int argc, char** argv)
             ok = needText([&](QByteArray v) { settings.faults.strayLine = v; });
         else if (option == "--silent-page")
             ok = needCount([&](int v) { settings.faults.silentPage = v; });
+        else if (option == "--tags")
+            ok = needCount([&](int v) { settings.tagCount = v; });
+        else if (option == "--tags-file")
+            ok = needText([&](QByteArray v) { settings.tagsFile = QString::fromLocal8Bit(v); });
+        else if (option == "--hold-ms")
+            ok = needCount([&](int v) { settings.hold = std::chrono::milliseconds(v); });
+        else if (option == "--gap-ms")
+            ok = needCount([&](int v) { settings.gap = std::chrono::milliseconds(v); });
         else {
             std::fprintf(stderr, "unknown option %s\n%s", argv[index], kUsage);
             return std::nullopt;
@@ -156,6 +175,18 @@ int main(int argc, char** argv)
         emulator.SetTimeoutValue(*settings->timeoutValue);
     if (!settings->uid.isEmpty())
         emulator.SetUid(settings->uid);
+    if (!settings->tagsFile.isEmpty()) {
+        QString error;
+        std::optional<TagLine> line =
+            TagLineFromFile(settings->tagsFile, settings->hold, settings->gap, error);
+        if (!line) {
+            std::fprintf(stderr, "%s\n", error.toLocal8Bit().constData());
+            return 2;
+        }
+        emulator.SetTagLine(std::move(*line));
+    } else if (settings->tagCount > 0) {
+        emulator.SetTagLine(GeneratedTagLine(settings->tagCount, settings->hold, settings->gap));
+    }
     PtyReaderServer server(std::move(emulator), settings->options);
     if (!server.Start()) {
         std::fprintf(stderr, "could not create the pseudo-terminal\n");
