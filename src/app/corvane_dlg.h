@@ -117,7 +117,7 @@ private:
     // Receives the queued calls that hand received lines and hang-ups to the GUI thread.
     QObject terminalWake;
     // Shows received lines at most about 20 times a second while they stream in.
-    CoalescedCall terminalRefresh{std::chrono::milliseconds(50), [this] { ShowReceivedLines(); }};
+    CoalescedCall terminalRefresh{std::chrono::milliseconds(100), [this] { ShowReceivedLines(); }};
 
     void BuildMessageMap();
     void OnSysCommand(UINT command);
