@@ -13,10 +13,6 @@ class EnterReportingEdit : public CEdit
 public:
     explicit EnterReportingEdit(const QString& messageName);
 
-    // The registered id of the message this field sends.
-    UINT MessageId() const { return messageId; }
-    const QString& MessageName() const { return messageName; }
-
 protected:
     bool OnWidgetEvent(QEvent* event) override;
 

@@ -8,8 +8,6 @@
 class CButton : public CWnd
 {
 public:
-    // 1 when ticked (pressed, for a push-like box), else 0; 0 when not attached.
-    int GetCheck() const;
     // Ticks the box for 1, clears it for anything else. Sends no click notification.
     void SetCheck(int check);
     // Shows `picture` at its own size instead of the caption.

@@ -24,19 +24,6 @@ int CComboBox::AddString(const QString& text)
     return combo->count() - 1;
 }
 
-int CComboBox::GetCount() const
-{
-    QComboBox* combo = Combo(GetSafeWidget());
-    return combo != nullptr ? combo->count() : 0;
-}
-
-QString CComboBox::GetLBText(int index) const
-{
-    QComboBox* combo = Combo(GetSafeWidget());
-    return combo != nullptr && index >= 0 && index < combo->count() ? combo->itemText(index)
-                                                                    : QString();
-}
-
 void CComboBox::ResetContent()
 {
     if (QComboBox* combo = Combo(GetSafeWidget()))

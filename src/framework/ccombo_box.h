@@ -8,10 +8,6 @@ class CComboBox : public CWnd
 public:
     // Appends an entry; returns its index, or -1 when not attached.
     int AddString(const QString& text);
-    // Number of entries (0 when not attached).
-    int GetCount() const;
-    // Text of entry `index`, empty when out of range.
-    QString GetLBText(int index) const;
     void ResetContent();
     // Widens the drop-down list (not the box) so that its longest entry shows whole; nothing when
     // not attached.

@@ -47,7 +47,6 @@ public:
     // Returns false after a failed take-over, which has shown the message and focused the field,
     // and without a window.
     bool UpdateData(bool saveAndValidate = true);
-    bool IsExchanging() const { return exchanging; }
 
     // The control with `id`, or null (also without a window). IDC_STATIC controls are not found.
     QWidget* GetDlgItem(int id) const;

@@ -36,12 +36,3 @@ void CEdit::SetLimitText(int limit)
     else if (auto* multi = qobject_cast<MultiLineEdit*>(GetSafeWidget()))
         multi->SetLimitText(limit);
 }
-
-int CEdit::GetLimitText() const
-{
-    if (auto* single = qobject_cast<SingleLineEdit*>(GetSafeWidget()))
-        return single->LimitText();
-    if (auto* multi = qobject_cast<MultiLineEdit*>(GetSafeWidget()))
-        return multi->LimitText();
-    return -1;
-}

@@ -12,6 +12,4 @@ public:
     void ScrollCaret();
     // Sets the length limit (see SingleLineEdit / MultiLineEdit); no effect on other widgets.
     void SetLimitText(int limit);
-    // The length limit, or -1 when not attached to an edit.
-    int GetLimitText() const;
 };

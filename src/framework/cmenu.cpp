@@ -62,14 +62,6 @@ int CMenu::CheckMenuItem(int commandId, unsigned flags)
     return previous;
 }
 
-int CMenu::GetMenuState(int commandId) const
-{
-    QAction* action = FindCommand(commandId);
-    if (action == nullptr)
-        return -1;
-    return action->isChecked() ? int(MF_CHECKED) : int(MF_UNCHECKED);
-}
-
 QAction* CMenu::FindCommand(int commandId) const
 {
     return menu ? FindIn(menu->actions(), commandId) : nullptr;

@@ -21,8 +21,6 @@ public:
     // drop-downs. Returns the previous state (MF_CHECKED or MF_UNCHECKED), or -1 when no item has
     // that id (nothing changes).
     int CheckMenuItem(int commandId, unsigned flags);
-    // MF_CHECKED or MF_UNCHECKED for the item, -1 when no item has that id.
-    int GetMenuState(int commandId) const;
     // The item's action, or null.
     QAction* FindCommand(int commandId) const;
     QWidget* GetSafeWidget() const { return menu.data(); }

@@ -74,18 +74,6 @@ void CWnd::SetFocus()
         widget->setFocus(Qt::OtherFocusReason);
 }
 
-void CWnd::EnableWindow(bool enable)
-{
-    if (widget)
-        widget->setEnabled(enable);
-}
-
-void CWnd::ShowWindow(bool show)
-{
-    if (widget)
-        widget->setVisible(show);
-}
-
 bool CWnd::OnWidgetEvent(QEvent*)
 {
     return false;

@@ -36,8 +36,6 @@ public:
     QString GetWindowText() const;
     void SetWindowText(const QString& text);
     void SetFocus();
-    void EnableWindow(bool enable);
-    void ShowWindow(bool show);
 
 protected:
     // Runs right after attaching; the widget is set.

@@ -21,7 +21,6 @@ public:
     void SetMenuBar(QMenuBar* menuBar);
     QMenuBar* MenuBar() const { return menuBar; }
     void SetSystemMenu(QMenu* menu);
-    QMenu* SystemMenu() const { return systemMenu; }
     // The height the menu bar takes above the client area (0 without a menu).
     int MenuBarHeight() const;
     // Applies the dialog keyboard to `control` and the widgets inside it.

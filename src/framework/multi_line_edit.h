@@ -15,7 +15,6 @@ public:
     bool WantsReturn() const { return wantReturn; }
     // Sets the limit in characters (below 0 counts as 0); a line break counts as one character.
     void SetLimitText(int limit);
-    int LimitText() const { return limit; }
     // Replaces the text in full, even beyond the limit.
     void SetTextInFull(const QString& text);
 

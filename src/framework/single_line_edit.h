@@ -13,7 +13,6 @@ public:
 
     // Sets the limit in characters (below 0 counts as 0). Never cuts the current text.
     void SetLimitText(int limit);
-    int LimitText() const { return limit; }
     // Replaces the text in full, even beyond the limit.
     void SetTextInFull(const QString& text);
 

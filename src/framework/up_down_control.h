@@ -12,9 +12,6 @@ class UpDownControl final : public QWidget
 public:
     UpDownControl(bool arrowKeys, QWidget* parent = nullptr);
 
-    QToolButton* UpButton() const { return up; }
-    QToolButton* DownButton() const { return down; }
-
 signals:
     void DeltaProposed(int delta);
 
