@@ -20,7 +20,7 @@ bool SaysNoTransponder(const QString& wholeAnswer)
 
 bool IsGoodPageAnswer(const ExchangeResult& answer)
 {
-    return !answer.cut && IsHexDigits(answer.kept, kReadPageKeptChars);
+    return !answer.cut && IsHexDigits(answer.kept, kPageHexDigits);
 }
 
 bool IsGoodUidAnswer(const ExchangeResult& answer)
@@ -43,5 +43,5 @@ bool IsTimeoutAnswer(const ExchangeResult& answer)
 
 bool ReadRunContinues(int lastAnswerLength)
 {
-    return lastAnswerLength >= kReadPageKeptChars;
+    return lastAnswerLength >= kPageHexDigits;
 }

@@ -12,7 +12,7 @@ ReaderCommand ReadPageCommand(int page)
 {
     return {QString::asprintf(kReadPageFormat, page) + kCommandEnd,
             QString::asprintf(kReadPageEchoFormat, page, page), kReadPageWaitFactor,
-            kReadPageKeptChars, IsGoodPageAnswer};
+            kPageHexDigits, IsGoodPageAnswer};
 }
 
 ReaderCommand WritePageCommand(int page, const QString& pageHex)

@@ -2,7 +2,6 @@
 #include "app/operations/operation_run.h"
 #include "app/operations/page_field_colours.h"
 #include "transponder/page_runs.h"
-#include "transponder/timeout_query.h"
 
 namespace {
 
@@ -24,9 +23,9 @@ void COrvaneDlg::LockPages()
 {
     UpdateData(true);
     {
-        OperationRun run(*this, ReceiveThread::Busy::Read);
+        OperationRun run(*this, ReaderOperation::LockPages);
         if (run.Connected()) {
-            TimeoutQuery(run.Exchanges(), kLockPagesTimeoutFactor);
+            run.QueryTimeout();
             LockSelectedPages(*this, run.Exchanges());
         }
     }

@@ -2,7 +2,6 @@
 #include "app/operations/operation_run.h"
 #include "transponder/carrier_id_length.h"
 #include "transponder/carrier_id_runs.h"
-#include "transponder/timeout_query.h"
 
 namespace {
 
@@ -25,9 +24,9 @@ void COrvaneDlg::ReadCarrierId()
     UpdateData(true);
     carrierIdLength = ClampCarrierIdLength(carrierIdLength);
     {
-        OperationRun run(*this, ReceiveThread::Busy::Read);
+        OperationRun run(*this, ReaderOperation::ReadCarrierId);
         if (run.Connected()) {
-            TimeoutQuery(run.Exchanges(), kReadCarrierIdTimeoutFactor);
+            run.QueryTimeout();
             ReadCarrierIdPages(*this, run.Exchanges());
         }
     }

@@ -2,7 +2,6 @@
 #include "app/operations/operation_run.h"
 #include "app/operations/page_field_colours.h"
 #include "transponder/page_runs.h"
-#include "transponder/timeout_query.h"
 
 #include <functional>
 #include <optional>
@@ -54,10 +53,10 @@ void COrvaneDlg::ReadPages()
 {
     UpdateData(true);
     {
-        OperationRun run(*this, ReceiveThread::Busy::Read);
+        OperationRun run(*this, ReaderOperation::ReadPages);
         if (run.Connected()) {
             PrepareFields(*this);
-            TimeoutQuery(run.Exchanges(), kReadPagesTimeoutFactor);
+            run.QueryTimeout();
             ReadSelectedPages(*this, run.Exchanges());
         }
     }

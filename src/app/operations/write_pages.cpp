@@ -6,7 +6,6 @@
 #include "transponder/page_row_table.h"
 #include "transponder/page_runs.h"
 #include "transponder/page_text_validation.h"
-#include "transponder/timeout_query.h"
 #include "transponder/validation_messages.h"
 
 namespace {
@@ -63,10 +62,10 @@ void COrvaneDlg::WritePages()
 {
     UpdateData(true);
     {
-        OperationRun run(*this, ReceiveThread::Busy::Write);
+        OperationRun run(*this, ReaderOperation::WritePages);
         SetAllPageFieldColours(*this, kColourWhite);
         if (run.Connected()) {
-            TimeoutQuery(run.Exchanges(), kWritePagesTimeoutFactor);
+            run.QueryTimeout();
             WriteSelectedPages(*this, run.Exchanges());
         }
     }
