@@ -29,9 +29,8 @@ void COrvaneDlg::DoDataExchange(CDataExchange& dx)
         DDX_Text(dx, kPageRows[i].fieldId, pageRows.rows[i].text);
         DDV_MaxChars(dx, pageRows.rows[i].text, pageLimit);
     }
-    const auto fields = pageFields.InPageOrder();
     for (std::size_t i = 0; i < kPageRows.size(); ++i)
-        DDX_Control(dx, kPageRows[i].fieldId, *fields[i]);
+        DDX_Control(dx, kPageRows[i].fieldId, pageFields[i]);
 
     DDX_Check(dx, kAllBox, pageRows.allSelected);
     for (std::size_t i = 0; i < kPageRows.size(); ++i)

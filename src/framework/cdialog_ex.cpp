@@ -21,7 +21,7 @@
 namespace {
 
 const QString kSystemMenuCloseCaption = QStringLiteral("Close");
-constexpr UINT kSystemCommandMask = 0xFFF0; // the low four bits of a system command are flags
+constexpr unsigned kSystemCommandMask = 0xFFF0; // the low four bits of a system command are flags
 
 Qt::WindowFlags WindowFlagsFor(std::uint32_t style)
 {
@@ -174,21 +174,15 @@ void CDialogEx::DispatchCommand(int id)
         OnCancel();
 }
 
-LRESULT CDialogEx::DispatchDeltaPos(int id, int delta)
+void CDialogEx::DispatchDeltaPos(int id, int delta)
 {
     if (exchanging)
-        return 0;
-    const auto* handler = messageMap.FindDeltaPos(id);
-    return handler != nullptr ? (*handler)(NMUPDOWN{0, delta}) : 0;
+        return;
+    if (const auto* handler = messageMap.FindDeltaPos(id))
+        (*handler)(delta);
 }
 
-LRESULT CDialogEx::SendMessage(UINT message, WPARAM controlId, CWnd* control)
-{
-    const auto* handler = messageMap.FindRegisteredMessage(message);
-    return handler != nullptr ? (*handler)(controlId, control) : 0;
-}
-
-void CDialogEx::DispatchSysCommand(UINT command)
+void CDialogEx::DispatchSysCommand(unsigned command)
 {
     if (const auto* handler = messageMap.FindSysCommand())
         (*handler)(command);
@@ -223,7 +217,7 @@ void CDialogEx::OnCancel()
     EndDialog(IDCANCEL);
 }
 
-void CDialogEx::DefaultSysCommand(UINT command)
+void CDialogEx::DefaultSysCommand(unsigned command)
 {
     if ((command & kSystemCommandMask) == SC_CLOSE)
         RequestClose();

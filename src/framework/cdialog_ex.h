@@ -5,7 +5,6 @@
 #include "framework/dialog_window.h"
 #include "framework/message_box_flags.h"
 #include "framework/message_map.h"
-#include "framework/win_types.h"
 
 #include <QHash>
 #include <QPointer>
@@ -20,7 +19,6 @@ class CDataExchange;
 // constructor and override DoDataExchange / OnInitDialog / OnOK / OnCancel. Control notifications
 // are ignored while UpdateData runs. GUI thread only.
 //   GetMessageMap().OnCommand(kReadButton, [this] { ReadPages(); });
-//   GetMessageMap().OnRegisteredMessage(RegisterWindowMessage(name), [this](WPARAM, CWnd*) {...});
 class CDialogEx
 {
 public:
@@ -73,12 +71,10 @@ public:
     // A command from a menu or the dialog keyboard (not subject to the exchange lock-out): map
     // entry, else OnOK for IDOK and OnCancel for IDCANCEL.
     void DispatchCommand(int id);
-    // UDN_DELTAPOS of up-down control `id`; returns the handler's result (0: change allowed).
-    LRESULT DispatchDeltaPos(int id, int delta);
-    // Synchronous registered message with the sending control; 0 when the map has no entry.
-    LRESULT SendMessage(UINT message, WPARAM controlId, CWnd* control);
+    // An up-down control's arrow (delta -1 up, +1 down), ignored during UpdateData.
+    void DispatchDeltaPos(int id, int delta);
     // A system-menu command: map entry, else DefaultSysCommand.
-    void DispatchSysCommand(UINT command);
+    void DispatchSysCommand(unsigned command);
     // A close request (close box, Alt+F4, system menu Close): map entry, else DefaultClose.
     void RequestClose();
 
@@ -93,7 +89,7 @@ protected:
 
     MessageMap& GetMessageMap() { return messageMap; }
     // Default processing: SC_CLOSE requests closing; other commands do nothing.
-    void DefaultSysCommand(UINT command);
+    void DefaultSysCommand(unsigned command);
     // Default processing of a close request: the Cancel command.
     void DefaultClose();
 

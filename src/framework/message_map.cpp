@@ -28,11 +28,6 @@ void MessageMap::OnDeltaPos(int id, DeltaPosHandler handler)
     deltaPos.insert(id, std::move(handler));
 }
 
-void MessageMap::OnRegisteredMessage(UINT message, RegisteredHandler handler)
-{
-    registered.insert(message, std::move(handler));
-}
-
 void MessageMap::OnSysCommand(SysCommandHandler handler)
 {
     sysCommand = std::move(handler);
@@ -56,11 +51,6 @@ const MessageMap::CommandHandler* MessageMap::FindNotification(int code, int id)
 const MessageMap::DeltaPosHandler* MessageMap::FindDeltaPos(int id) const
 {
     return Lookup(deltaPos, id);
-}
-
-const MessageMap::RegisteredHandler* MessageMap::FindRegisteredMessage(UINT message) const
-{
-    return Lookup(registered, message);
 }
 
 const MessageMap::SysCommandHandler* MessageMap::FindSysCommand() const

@@ -59,7 +59,7 @@ struct Campaign
         const QByteArray sent = reader.ReceivedBytes();
         for (int page = 1; page <= kPageCount; ++page)
             if (sent.contains(QString(kCommands[operation]).arg(page).toLatin1()) &&
-                window.pageFields.InPageOrder()[page - 1]->backgroundColor == kColourGreen)
+                window.pageFields[page - 1].BackgroundColor() == kColourGreen)
                 CheckGreenPage(operation == kLock, page, result);
     }
 

@@ -1,23 +1,18 @@
-#include "controls/xcolor_static.h"
+#include "framework/coloured_label.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
 
-void CXColorStatic::SetBackgroundColor(COLORREF colour, bool redraw)
+void ColouredLabel::SetBackgroundColor(const QColor& colour, bool redraw)
 {
-    ReplaceBackground(colour);
+    background = colour;
     QWidget* label = GetSafeWidget();
     if (redraw && label != nullptr)
         label->repaint();
 }
 
-void CXColorStatic::OnAttached()
-{
-    CopyFont(GetSafeWidget()->font());
-}
-
-bool CXColorStatic::OnWidgetEvent(QEvent* event)
+bool ColouredLabel::OnWidgetEvent(QEvent* event)
 {
     if (event->type() != QEvent::Paint)
         return CStatic::OnWidgetEvent(event);
@@ -25,16 +20,13 @@ bool CXColorStatic::OnWidgetEvent(QEvent* event)
     return true;
 }
 
-void CXColorStatic::Paint()
+void ColouredLabel::Paint()
 {
     QWidget* widget = GetSafeWidget();
     QPainter painter(widget);
     const QRect client = widget->rect();
-    if (BackgroundBrush())
-        painter.fillRect(client, *BackgroundBrush());
-    if (Font())
-        painter.setFont(*Font());
-    painter.setPen(textColor.ToQColor());
+    painter.fillRect(client, background);
+    painter.setPen(textColor);
 
     int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     if (const auto* label = qobject_cast<const QLabel*>(widget)) {

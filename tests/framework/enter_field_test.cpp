@@ -1,14 +1,15 @@
-#include "controls/numbered_enter_edits.h"
+#include "framework/enter_field.h"
+#include "framework/colours.h"
 #include "support/sample_dialog.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// The sample dialog with its page field bound as the main window binds page field 1.
+// The sample dialog with its page field bound as the main window binds its page fields.
 struct FieldsDialog : SampleDialog
 {
-    CEnterEdit1 pageField;
+    EnterField pageField;
     void DoDataExchange(CDataExchange& dx) override
     {
         DDX_Control(dx, sample::kPageField, pageField);
@@ -25,7 +26,7 @@ struct PaintCounter : QObject
     }
 };
 
-TEST(EnterEdit, SetBackgroundColorRepaintsTheFieldBeforeItReturns)
+TEST(EnterField, SetBackgroundColorRepaintsTheFieldBeforeItReturns)
 {
     FieldsDialog dialog;
     dialog.Create();
@@ -33,12 +34,12 @@ TEST(EnterEdit, SetBackgroundColorRepaintsTheFieldBeforeItReturns)
     QWidget* field = dialog.GetDlgItem(sample::kPageField);
     PaintCounter counter;
     field->installEventFilter(&counter);
-    for (COLORREF colour : {kColourRed, kColourWhite}) {
+    for (const QColor& colour : {kColourRed, kColourWhite}) {
         const int before = counter.paints;
         dialog.pageField.SetBackgroundColor(colour);
-        EXPECT_GT(counter.paints, before) << colour.Packed();
+        EXPECT_GT(counter.paints, before) << colour.name().toStdString();
         EXPECT_EQ(field->grab().toImage().pixelColor(field->width() - 6, field->height() / 2),
-                  colour.ToQColor());
+                  colour);
     }
 }
 
