@@ -6,8 +6,7 @@
 #include "bench_setup.h"
 #include "app/corvane_dlg.h"
 #include "reader-sim/pty_reader_server.h"
-#include "transponder/command_exchange.h"
-#include "transponder/reader_command.h"
+#include "transponder/exchange.h"
 #include "transponder/reader_operation.h"
 
 #include <QApplication>

@@ -3,11 +3,10 @@
 #include "cli/result_kinds.h"
 
 #include "serial/serial_link.h"
-#include "transponder/answer_judging.h"
-#include "transponder/carrier_id_runs.h"
-#include "transponder/reader_command.h"
+#include "transponder/answers.h"
+#include "transponder/operation_runs.h"
+#include "transponder/exchange.h"
 #include "transponder/reader_operation.h"
-#include "transponder/uid_run.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include "serial/serial_link.h"
 #include "transponder/reader_operation.h"
 #include "transponder/reader_protocol.h"
-#include "transponder/uid_run.h"
+#include "transponder/operation_runs.h"
 
 #include <chrono>
 #include <thread>

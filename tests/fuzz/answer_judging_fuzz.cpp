@@ -2,8 +2,7 @@
 // characters are HEX digits without an error mark, no UID answer unless its 8 kept characters hold
 // neither a control character nor an error mark, and only "ACK" acknowledges.
 #include "fuzz_check.h"
-#include "transponder/answer_judging.h"
-#include "transponder/exchange_result.h"
+#include "transponder/answers.h"
 #include "transponder/page_text_validation.h"
 #include "transponder/reader_protocol.h"
 

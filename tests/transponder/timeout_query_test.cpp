@@ -3,12 +3,9 @@
 #include "support/recording_link_error_reporter.h"
 #include "support/scripted_reader.h"
 #include "support/wait_until.h"
-#include "transponder/command_exchange.h"
-#include "transponder/exchange_context.h"
-#include "transponder/reader_command.h"
+#include "transponder/exchange.h"
 #include "transponder/reader_operation.h"
 #include "transponder/reader_protocol.h"
-#include "transponder/timeout_query.h"
 
 #include <optional>
 

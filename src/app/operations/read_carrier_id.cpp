@@ -1,7 +1,7 @@
 #include "app/corvane_dlg.h"
 #include "app/operations/operation_run.h"
-#include "transponder/carrier_id_length.h"
-#include "transponder/carrier_id_runs.h"
+#include "transponder/carrier_id.h"
+#include "transponder/operation_runs.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "app/corvane_dlg.h"
 #include "app/operations/operation_run.h"
 #include "app/operations/page_field_colours.h"
-#include "transponder/page_runs.h"
+#include "transponder/operation_runs.h"
 
 #include <functional>
 #include <optional>

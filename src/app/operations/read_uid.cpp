@@ -1,6 +1,6 @@
 #include "app/corvane_dlg.h"
 #include "app/operations/operation_run.h"
-#include "transponder/uid_run.h"
+#include "transponder/operation_runs.h"
 
 namespace {
 
