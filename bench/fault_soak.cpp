@@ -8,10 +8,10 @@
 
 #include "bench_setup.h"
 #include "app/corvane_dlg.h"
-#include "framework/colours.h"
-#include "framework/dialog_ids.h"
-#include "framework/message_boxes.h"
-#include "framework/widget_text.h"
+#include "ui/colours.h"
+#include "ui/dialog_ids.h"
+#include "ui/message_boxes.h"
+#include "ui/widget_text.h"
 #include "reader-sim/pty_reader_server.h"
 #include "transponder/page_row_table.h"
 

@@ -1,6 +1,6 @@
 #include "app/corvane_dlg.h"
-#include "framework/data_exchange.h"
-#include "framework/ddx.h"
+#include "ui/data_exchange.h"
+#include "ui/ddx.h"
 #include "resources/control_ids.h"
 #include "transponder/page_row_table.h"
 

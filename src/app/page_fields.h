@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/enter_field.h"
+#include "ui/enter_field.h"
 #include "transponder/reader_protocol.h"
 
 #include <array>

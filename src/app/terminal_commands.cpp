@@ -1,7 +1,7 @@
 // The main window's terminal handlers.
 #include "app/corvane_dlg.h"
-#include "framework/dialog_window.h"
-#include "framework/menu_flags.h"
+#include "ui/dialog_window.h"
+#include "ui/menu_flags.h"
 #include "resources/command_ids.h"
 #include "serial/terminal_line_queue.h"
 #include "transponder/reader_protocol.h"

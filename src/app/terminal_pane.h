@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/cedit.h"
-#include "framework/enter_field.h"
+#include "ui/cedit.h"
+#include "ui/enter_field.h"
 
 #include <QSize>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/coloured_label.h"
+#include "ui/coloured_label.h"
 #include "transponder/reader_protocol.h"
 
 #include <array>

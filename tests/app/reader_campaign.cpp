@@ -3,8 +3,8 @@
 #include "app/stray_line_after_each_box.h"
 
 #include "app/corvane_dlg.h"
-#include "framework/dialog_window.h"
-#include "framework/widget_text.h"
+#include "ui/dialog_window.h"
+#include "ui/widget_text.h"
 #include "reader-sim/pty_reader_server.h"
 #include "resources/control_ids.h"
 #include "transponder/page_row_table.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/corvane_dlg.h"
-#include "framework/widget_text.h"
+#include "ui/widget_text.h"
 #include "resources/control_ids.h"
 #include "support/pty_reader_fixture.h"
 #include "support/recording_message_presenter.h"

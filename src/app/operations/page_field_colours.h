@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/colours.h"
+#include "ui/colours.h"
 
 #include <cstddef>
 
