@@ -8,10 +8,10 @@
 
 #include "bench_setup.h"
 #include "app/corvane_dlg.h"
-#include "framework/colours.h"
-#include "framework/dialog_ids.h"
-#include "framework/message_boxes.h"
-#include "framework/widget_text.h"
+#include "ui/colours.h"
+#include "ui/dialog_ids.h"
+#include "ui/message_boxes.h"
+#include "ui/widget_text.h"
 #include "reader-sim/pty_reader_server.h"
 #include "transponder/page_row_table.h"
 
@@ -225,10 +225,10 @@ long Campaign::CountWrongGreens()
         for (int page = 1; page <= kPages; ++page)
             content[std::size_t(page - 1)] = Hex(emulator.PageContent(page));
     });
-    const auto fields = window->pageFields.InPageOrder();
+    const auto& fields = window->pageFields;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const QString shown = WidgetText(window->GetDlgItem(kPageRows[i].fieldId));
-        if (fields[i]->backgroundColor == kColourGreen && shown != content[i] && found++ == 0)
+        if (fields[i].BackgroundColor() == kColourGreen && shown != content[i] && found++ == 0)
             std::fprintf(stderr, "run %ld: wrong green on page %zu: shown \"%s\", reader %s\n",
                          runs + 1, i + 1, qPrintable(shown), qPrintable(content[i]));
     }

@@ -5,8 +5,8 @@
 
 #include "bench_setup.h"
 #include "app/corvane_dlg.h"
-#include "framework/dialog_ids.h"
-#include "framework/message_boxes.h"
+#include "ui/dialog_ids.h"
+#include "ui/message_boxes.h"
 #include "reader-sim/pty_reader_server.h"
 #include "serial/serial_link.h"
 

@@ -98,8 +98,8 @@ double MeasureWindowRound(COrvaneDlg& window)
     const auto start = Clock::now();
     window.ReadPages();
     const double elapsed = Millis(Clock::now() - start).count();
-    for (const ColouredEnterEdit* field : window.pageFields.InPageOrder()) {
-        if (field->backgroundColor != kColourGreen)
+    for (const EnterField& field : window.pageFields) {
+        if (field.BackgroundColor() != kColourGreen)
             return -1;
     }
     return elapsed;

@@ -12,8 +12,8 @@
 #include "bench_setup.h"
 #include "app/corvane_dlg.h"
 #include "app/terminal_pane.h"
-#include "framework/multi_line_edit.h"
-#include "framework/widget_text.h"
+#include "ui/multi_line_edit.h"
+#include "ui/widget_text.h"
 #include "reader-sim/raw_pty_master.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/cdialog_ex.h"
+#include "ui/cdialog_ex.h"
 
 // The About box: the About picture and nothing to confirm; it closes with its close box or Escape.
 class CAboutDlg final : public CDialogEx

@@ -1,6 +1,6 @@
 #include "app/cinterface_dlg.h"
 
-#include "framework/ddx.h"
+#include "ui/ddx.h"
 #include "resources/interface_dialog_ids.h"
 #include "resources/interface_dialog_template.h"
 #include "serial/open_failure_text.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/ccombo_box.h"
-#include "framework/cdialog_ex.h"
+#include "ui/ccombo_box.h"
+#include "ui/cdialog_ex.h"
 #include "serial/port_discovery_roots.h"
 
 // The Interface dialog: the operator picks or types the port and the baud rate. It offers the

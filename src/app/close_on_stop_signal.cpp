@@ -1,6 +1,6 @@
 #include "app/close_on_stop_signal.h"
 
-#include "framework/cdialog_ex.h"
+#include "ui/cdialog_ex.h"
 
 #include <QApplication>
 #include <QDialog>

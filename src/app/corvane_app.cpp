@@ -2,8 +2,6 @@
 
 #include "app/close_on_stop_signal.h"
 #include "app/corvane_dlg.h"
-#include "controls/edit_message_names.h"
-#include "framework/registered_messages.h"
 
 #include <QGuiApplication>
 
@@ -20,9 +18,6 @@ void COrvaneApp::InitInstance()
     // On X11 the window's class is the application name, which the menu entry's StartupWMClass
     // names; on Wayland the window is matched to its menu entry by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral(ORVANE_DESKTOP_ID));
-    RegisterWindowMessage(kSendFieldMessageName);
-    for (int number = kFirstNumberedEdit; number <= kLastNumberedEdit; ++number)
-        RegisterWindowMessage(NumberedEditMessageName(number));
 }
 
 int COrvaneApp::Run()

@@ -1,13 +1,11 @@
 #include "app/corvane_dlg.h"
 
 #include "app/cabout_dlg.h"
-#include "controls/edit_message_names.h"
-#include "framework/colours.h"
-#include "framework/dialog_window.h"
-#include "framework/menu_flags.h"
-#include "framework/message_boxes.h"
-#include "framework/notification_codes.h"
-#include "framework/registered_messages.h"
+#include "ui/colours.h"
+#include "ui/dialog_window.h"
+#include "ui/menu_flags.h"
+#include "ui/message_boxes.h"
+#include "ui/notification_codes.h"
 #include "platform/device_viewer.h"
 #include "resources/command_ids.h"
 #include "resources/control_ids.h"
@@ -63,14 +61,9 @@ void COrvaneDlg::BuildMessageMap()
     using namespace CommandId;
     MessageMap& map = GetMessageMap();
 
-    map.OnRegisteredMessage(
-        RegisterWindowMessage(kSendFieldMessageName),
-        [this](WPARAM id, CWnd* control) { return OnSendFieldEnter(id, control); });
-    // Enter in a page field is accepted and does nothing.
-    for (int page = 1; page <= kPageCount; ++page)
-        map.OnRegisteredMessage(RegisterWindowMessage(NumberedEditMessageName(page)),
-                                [](WPARAM, CWnd*) -> LRESULT { return 0; });
-    map.OnSysCommand([this](UINT command) { OnSysCommand(command); });
+    // Enter in the other fields does nothing.
+    terminal.sendField.onEnter = [this] { OnSendFieldEnter(); };
+    map.OnSysCommand([this](unsigned command) { OnSysCommand(command); });
 
     map.OnCommand(kFileExit, [this] { OnOK(); });
     map.OnCommand(kInterfaceSettings, [this] { OnInterfaceSettings(); });
@@ -90,8 +83,7 @@ void COrvaneDlg::BuildMessageMap()
     map.OnCommand(kHexBox, [this] { OnHexClicked(); });
     map.OnCommand(kAsciiBox, [this] { OnAsciiClicked(); });
     map.OnCommand(kDefaultContentButton, [this] { RestoreDefaultContent(); });
-    map.OnDeltaPos(kCarrierIdLengthSpin,
-                   [this](const NMUPDOWN& change) { return OnLengthSpin(change); });
+    map.OnDeltaPos(kCarrierIdLengthSpin, [this](int delta) { OnLengthSpin(delta); });
     map.OnNotification(EN_CHANGE, kCarrierIdLengthField, [this] { OnLengthChanged(); });
     map.OnCommand(kReadCarrierIdButton, [this] { ReadCarrierId(); });
     map.OnCommand(kWriteCarrierIdButton, [this] { WriteCarrierId(); });
@@ -139,16 +131,16 @@ void COrvaneDlg::ColourLabelsAndFields()
     // The backdrop behind every control is black; the template's backdrop picture is one pixel.
     QWidget* client = GetSafeWidget()->ClientArea();
     QPalette backdrop = client->palette();
-    backdrop.setColor(QPalette::Window, kColourBlack.ToQColor());
+    backdrop.setColor(QPalette::Window, kColourBlack);
     client->setPalette(backdrop);
     client->setAutoFillBackground(true);
 
-    labels.ForEach([](CXColorStatic& label) {
+    labels.ForEach([](ColouredLabel& label) {
         label.SetBackgroundColor(kColourBlack, false);
         label.textColor = kColourWhite;
     });
-    for (ColouredEnterEdit* field : pageFields.InPageOrder())
-        field->SetBackgroundColor(kColourWhite, true);
+    for (EnterField& field : pageFields)
+        field.SetBackgroundColor(kColourWhite, true);
     carrierIdField.SetBackgroundColor(kColourWhite, true);
     uidField.SetBackgroundColor(kColourWhite, true);
 }
@@ -179,7 +171,7 @@ void COrvaneDlg::OpenDeviceManager()
         AfxMessageBox(kNoDeviceViewer, MB_ICONINFORMATION);
 }
 
-void COrvaneDlg::OnSysCommand(UINT command)
+void COrvaneDlg::OnSysCommand(unsigned command)
 {
     if ((command & ~CommandId::kSystemCommandFlagBits) == CommandId::kAboutBox)
         ShowAboutBox();

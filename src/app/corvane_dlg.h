@@ -5,8 +5,8 @@
 #include "app/replug_watch.h"
 #include "app/selection_boxes.h"
 #include "app/window_labels.h"
-#include "controls/numbered_enter_edits.h"
-#include "framework/cdialog_ex.h"
+#include "ui/colours.h"
+#include "ui/cdialog_ex.h"
 #include "serial/link_error_reporter.h"
 #include "serial/serial_link.h"
 #include "app/terminal_pane.h"
@@ -46,8 +46,8 @@ public:
     std::int32_t carrierIdLength = 0;
     QString carrierIdText;
     PageFields pageFields;
-    CEnterEdit18 carrierIdField;
-    CEnterEdit19 uidField;
+    EnterField carrierIdField;
+    EnterField uidField;
     QString uidText;
     SelectionBoxes boxes;
     std::int32_t TimeoutUnit = 0; // milliseconds; base of every answer wait
@@ -71,8 +71,8 @@ public:
 
     // Send button: takes the fields over and sends the send text and CR when connected.
     void SendCommandLine();
-    // Enter in the send field: selects its text, then as SendCommandLine. Returns 0.
-    LRESULT OnSendFieldEnter(WPARAM controlId, CWnd* control);
+    // Enter in the send field: selects its text, then as SendCommandLine.
+    void OnSendFieldEnter();
     // Terminal > Show: toggles the column, its check mark and the window width.
     void ToggleTerminal();
     // Terminal > Clear: empties the output text.
@@ -103,7 +103,7 @@ public:
     void OnHexClicked();
     void OnAsciiClicked();
     void RestoreDefaultContent();
-    LRESULT OnLengthSpin(const NMUPDOWN& change);
+    void OnLengthSpin(int delta); // -1: up arrow, +1: down arrow
     void OnLengthChanged();
     void ReadCarrierId();
     void WriteCarrierId();
@@ -120,7 +120,7 @@ private:
     CoalescedCall terminalRefresh{std::chrono::milliseconds(100), [this] { ShowReceivedLines(); }};
 
     void BuildMessageMap();
-    void OnSysCommand(UINT command);
+    void OnSysCommand(unsigned command);
     void OnCloseRequest();
     void OnDestroyWindow();
     void ColourLabelsAndFields();

@@ -1,6 +1,6 @@
 #include "app/corvane_dlg.h"
-#include "framework/data_exchange.h"
-#include "framework/ddx.h"
+#include "ui/data_exchange.h"
+#include "ui/ddx.h"
 #include "resources/control_ids.h"
 #include "transponder/page_row_table.h"
 
@@ -29,9 +29,8 @@ void COrvaneDlg::DoDataExchange(CDataExchange& dx)
         DDX_Text(dx, kPageRows[i].fieldId, pageRows.rows[i].text);
         DDV_MaxChars(dx, pageRows.rows[i].text, pageLimit);
     }
-    const auto fields = pageFields.InPageOrder();
     for (std::size_t i = 0; i < kPageRows.size(); ++i)
-        DDX_Control(dx, kPageRows[i].fieldId, *fields[i]);
+        DDX_Control(dx, kPageRows[i].fieldId, pageFields[i]);
 
     DDX_Check(dx, kAllBox, pageRows.allSelected);
     for (std::size_t i = 0; i < kPageRows.size(); ++i)

@@ -1,7 +1,7 @@
 // The main window's Interface > Settings handler.
 #include "app/corvane_dlg.h"
 
-#include "framework/dialog_ids.h"
+#include "ui/dialog_ids.h"
 #include "platform/number_parsing.h"
 #include "app/cinterface_dlg.h"
 

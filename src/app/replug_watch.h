@@ -16,7 +16,6 @@ public:
 
     void Start() { timer.start(); }
     void Stop() { timer.stop(); }
-    bool IsWatching() const { return timer.isActive(); }
 
 private:
     QTimer timer;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/cbutton.h"
+#include "ui/cbutton.h"
 #include "transponder/reader_protocol.h"
 
 #include <QPixmap>

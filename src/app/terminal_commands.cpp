@@ -1,7 +1,7 @@
 // The main window's terminal handlers.
 #include "app/corvane_dlg.h"
-#include "framework/dialog_window.h"
-#include "framework/menu_flags.h"
+#include "ui/dialog_window.h"
+#include "ui/menu_flags.h"
 #include "resources/command_ids.h"
 #include "serial/terminal_line_queue.h"
 #include "transponder/reader_protocol.h"
@@ -16,7 +16,7 @@ void COrvaneDlg::SendCommandLine()
     UpdateData(false);
 }
 
-LRESULT COrvaneDlg::OnSendFieldEnter(WPARAM, CWnd*)
+void COrvaneDlg::OnSendFieldEnter()
 {
     terminal.sendField.SetSel(0, -1);
     terminal.sendField.ScrollCaret();
@@ -24,7 +24,6 @@ LRESULT COrvaneDlg::OnSendFieldEnter(WPARAM, CWnd*)
     // Showing the members again may have moved the selection; the command stays selected so the
     // next key replaces it and the next Enter sends it again.
     terminal.sendField.SetSel(0, -1);
-    return 0;
 }
 
 void COrvaneDlg::ToggleTerminal()

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controls/enter_edit.h"
-#include "framework/cedit.h"
+#include "ui/cedit.h"
+#include "ui/enter_field.h"
 
 #include <QSize>
 #include <QString>
@@ -25,7 +25,7 @@ struct TerminalPane
     static constexpr int kWideClientWidth = 874;
     static constexpr int kClientHeight = 429;
 
-    CEnterEdit sendField;
+    EnterField sendField;
     QString sendText;
     CEdit outputField;
     QString outputText;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/xcolor_static.h"
+#include "ui/coloured_label.h"
 #include "transponder/reader_protocol.h"
 
 #include <array>
@@ -9,23 +9,23 @@
 // The main window's 39 coloured labels.
 struct WindowLabels
 {
-    std::array<CXColorStatic, kPageCount> descriptionLabels; // page order
-    CXColorStatic allLabel;
-    std::array<CXColorStatic, kPageCount> pageLabels; // "P1" ... "P17"
-    CXColorStatic carrierIdLengthLabel;
-    CXColorStatic carrierIdLabel;
-    CXColorStatic hexLabel;
-    CXColorStatic asciiLabel;
+    std::array<ColouredLabel, kPageCount> descriptionLabels; // page order
+    ColouredLabel allLabel;
+    std::array<ColouredLabel, kPageCount> pageLabels; // "P1" ... "P17"
+    ColouredLabel carrierIdLengthLabel;
+    ColouredLabel carrierIdLabel;
+    ColouredLabel hexLabel;
+    ColouredLabel asciiLabel;
 
     static constexpr int kCount = 2 * kPageCount + 5;
 
     // Calls visit for every label.
-    void ForEach(const std::function<void(CXColorStatic&)>& visit)
+    void ForEach(const std::function<void(ColouredLabel&)>& visit)
     {
-        for (CXColorStatic& label : descriptionLabels)
+        for (ColouredLabel& label : descriptionLabels)
             visit(label);
         visit(allLabel);
-        for (CXColorStatic& label : pageLabels)
+        for (ColouredLabel& label : pageLabels)
             visit(label);
         visit(carrierIdLengthLabel);
         visit(carrierIdLabel);

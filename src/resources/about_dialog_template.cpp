@@ -1,7 +1,7 @@
 #include "resources/about_dialog_template.h"
 
-#include "framework/control_styles.h"
-#include "framework/dialog_ids.h"
+#include "ui/control_styles.h"
+#include "ui/dialog_ids.h"
 #include "resources/dialog_font.h"
 #include "resources/pictures.h"
 #include "resources/resource_ids.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/dialog_template.h"
+#include "ui/dialog_template.h"
 
 // Dialog template 100, the About box: the About picture at its own size and a hidden, disabled OK
 // button, so the box closes only with its close box or Escape.

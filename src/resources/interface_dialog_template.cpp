@@ -1,7 +1,7 @@
 #include "resources/interface_dialog_template.h"
 
-#include "framework/control_styles.h"
-#include "framework/dialog_ids.h"
+#include "ui/control_styles.h"
+#include "ui/dialog_ids.h"
 #include "resources/interface_dialog_ids.h"
 #include "resources/resource_ids.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/dialog_template.h"
+#include "ui/dialog_template.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #include "resources/main_dialog_template.h"
 
-#include "framework/control_styles.h"
-#include "framework/dialog_ids.h"
+#include "ui/control_styles.h"
+#include "ui/dialog_ids.h"
 #include "resources/control_ids.h"
 #include "resources/dialog_font.h"
 #include "resources/main_menu_template.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framework/menu_template.h"
+#include "ui/menu_template.h"
 
 // Menu 129, the main window's menu bar: File, Interface, Terminal and "?".
 MenuTemplate MainMenuTemplate();

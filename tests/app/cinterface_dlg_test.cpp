@@ -1,6 +1,6 @@
 #include "app/cinterface_dlg.h"
 
-#include "framework/widget_text.h"
+#include "ui/widget_text.h"
 #include "reader-sim/raw_pty_master.h"
 #include "resources/interface_dialog_ids.h"
 #include "support/fake_port_folder.h"

@@ -1,8 +1,8 @@
 #include "app/window_fixture.h"
 
 #include "app/cinterface_dlg.h"
-#include "framework/dialog_window.h"
-#include "framework/widget_text.h"
+#include "ui/dialog_window.h"
+#include "ui/widget_text.h"
 #include "platform/serial_device.h"
 #include "resources/command_ids.h"
 #include "resources/interface_dialog_ids.h"

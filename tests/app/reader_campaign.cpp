@@ -3,8 +3,8 @@
 #include "app/stray_line_after_each_box.h"
 
 #include "app/corvane_dlg.h"
-#include "framework/dialog_window.h"
-#include "framework/widget_text.h"
+#include "ui/dialog_window.h"
+#include "ui/widget_text.h"
 #include "reader-sim/pty_reader_server.h"
 #include "resources/control_ids.h"
 #include "transponder/page_row_table.h"
@@ -59,7 +59,7 @@ struct Campaign
         const QByteArray sent = reader.ReceivedBytes();
         for (int page = 1; page <= kPageCount; ++page)
             if (sent.contains(QString(kCommands[operation]).arg(page).toLatin1()) &&
-                window.pageFields.InPageOrder()[page - 1]->backgroundColor == kColourGreen)
+                window.pageFields[page - 1].BackgroundColor() == kColourGreen)
                 CheckGreenPage(operation == kLock, page, result);
     }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/corvane_dlg.h"
-#include "framework/dialog_ids.h"
-#include "framework/message_boxes.h"
+#include "ui/dialog_ids.h"
+#include "ui/message_boxes.h"
 #include "reader-sim/pty_reader_server.h"
 #include "support/wait_until.h"
 

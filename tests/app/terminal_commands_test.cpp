@@ -30,6 +30,42 @@ TEST_F(TerminalTest, SendWritesTheTextAndOneCarriageReturnByButtonOrEnter)
     EXPECT_EQ(qobject_cast<QLineEdit*>(window.GetDlgItem(kSendField))->selectedText(), " TOR ");
 }
 
+// Terminal > Show ticks its entry and widens the window to the column; again, the reverse.
+TEST_F(TerminalTest, ShowTogglesItsCheckMarkAndTheWindowWidth)
+{
+    COrvaneDlg& window = OpenOnReader();
+    for (const auto& [shown, width] : {std::pair{true, 874}, std::pair{false, 660}}) {
+        Choose(CommandId::kTerminalShow);
+        EXPECT_EQ(window.GetMenu()->FindCommand(CommandId::kTerminalShow)->isChecked(), shown);
+        EXPECT_EQ(window.GetSafeWidget()->width(), width);
+    }
+}
+
+// Tab moves to the next tab stop, round to the first, except in the fields that report Enter,
+// which keep it.
+TEST_F(TerminalTest, TabMovesAlongTheTabStopsAndStaysInTheEnterFields)
+{
+    COrvaneDlg& window = OpenOnReader();
+    QList<int> order = {kWriteButton, kReadButton, kLockButton, kAllBox};
+    QList<int> keepTab = {kCarrierIdField, kSendField, kUidField};
+    for (const PageRowConstants& row : kPageRows)
+        order.append(row.checkBoxId);
+    for (const PageRowConstants& row : kPageRows)
+        order.append(row.fieldId);
+    for (const PageRowConstants& row : kPageRows)
+        keepTab.append(row.fieldId);
+    order += {kDefaultContentButton, kCarrierIdLengthField, kReadCarrierIdButton,
+              kWriteCarrierIdButton, kCarrierIdField, kSendField, kSendButton, kTerminalOutput,
+              kReadUidButton, kUidField, kHexBox, kAsciiBox};
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        SCOPED_TRACE(order[i]);
+        window.GetDlgItem(order[i])->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const int next = keepTab.contains(order[i]) ? order[i] : order[(i + 1) % order.size()];
+        EXPECT_EQ(QApplication::focusWidget(), window.GetDlgItem(next));
+    }
+}
+
 // Each batch of lines goes on top, newest first, while the pane is hidden too, none lost in a
 // flood.
 TEST_F(TerminalTest, AnswersAppearNewestFirstCompleteAndInOrder)

@@ -1,6 +1,6 @@
 #include "app/terminal_pane.h"
 
-#include "framework/multi_line_edit.h"
+#include "ui/multi_line_edit.h"
 
 #include <QTextDocument>
 #include <gtest/gtest.h>

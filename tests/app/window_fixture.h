@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/corvane_dlg.h"
-#include "framework/widget_text.h"
+#include "ui/widget_text.h"
 #include "resources/control_ids.h"
 #include "support/pty_reader_fixture.h"
 #include "support/recording_message_presenter.h"
@@ -170,8 +170,8 @@ protected:
     QString Colours() const
     {
         QString letters;
-        for (const ColouredEnterEdit* field : LetteredFields())
-            letters += field ? u"?WGR"[kColours.indexOf(field->backgroundColor) + 1] : u' ';
+        for (const EnterField* field : LetteredFields())
+            letters += field ? u"?WGR"[kColours.indexOf(field->BackgroundColor()) + 1] : u' ';
         return letters;
     }
 
@@ -254,14 +254,15 @@ protected:
     std::unique_ptr<COrvaneDlg> dialog;
 
     // Colours() letters W, G and R in this order.
-    static inline const QList<COLORREF> kColours = {kColourWhite, kColourGreen, kColourRed};
+    static inline const QList<QColor> kColours = {kColourWhite, kColourGreen, kColourRed};
 
     // The fields Colours() and Paint() letter, with the blank between pages and carrier ID as
     // nullptr.
-    QList<ColouredEnterEdit*> LetteredFields() const
+    QList<EnterField*> LetteredFields() const
     {
-        const auto pages = dialog->pageFields.InPageOrder();
-        QList<ColouredEnterEdit*> fields(pages.begin(), pages.end());
+        QList<EnterField*> fields;
+        for (EnterField& field : dialog->pageFields)
+            fields.append(&field);
         return fields << nullptr << &dialog->carrierIdField << &dialog->uidField;
     }
 };

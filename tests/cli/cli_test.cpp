@@ -89,6 +89,8 @@ TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
          "TOR\rRUID\rRD 1\rRD 2\rWD 1 0A0B0C0B0C0D0E0F\rRD 1\rWD 2 1011121314151617\rRD 2\r"},
         {{"carrier-id", "--write", "0A0B0C", "--length", "3"}, none, 1, 1, {},
          "TOR\rRUID\rRD 1\rRD 2\rWD 1 0A0B0C0B0C0D0E0F\rRD 1\r"},
+        {{"carrier-id", "--write", "00112233445566778899", "--length", "10"}, none, 2, 1, {},
+         "TOR\rRUID\rRD 1\rRD 2\rWD 1 0011223344556677\rRD 1\rWD 2 8899121314151617\rRD 2\r"},
         {{"carrier-id", "--write", "0A0B0C", "--length", "3"}, none, 0, 1, {},
          "TOR\rRUID\rRD 1\rRD 2\rWD 1 0A0B0CFFFFFFFFFF\rRD 1\r", {{"RD 1", "FFFFFFFFFFFFFFFF\r"}}},
         {{"carrier-id", "--write", "0A0B0C", "--length", "3"}, noTag, 0, 4,

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/dialog_ids.h"
-#include "framework/message_boxes.h"
+#include "ui/dialog_ids.h"
+#include "ui/message_boxes.h"
 
 #include <vector>
 

@@ -1,17 +1,17 @@
 #pragma once
 
-#include "framework/cdialog_ex.h"
-#include "framework/control_styles.h"
-#include "framework/ddx.h"
-#include "framework/dialog_ids.h"
-#include "framework/dialog_template.h"
-#include "framework/single_line_edit.h"
+#include "ui/cdialog_ex.h"
+#include "ui/control_styles.h"
+#include "ui/ddx.h"
+#include "ui/dialog_ids.h"
+#include "ui/dialog_template.h"
+#include "ui/single_line_edit.h"
 
 #include <QApplication>
 #include <QTest>
 #include <cstdint>
 
-// A small dialog with buttons, a check box and edits, for dialog framework and control tests.
+// A small dialog with buttons, a check box and edits, for tests of the dialog layer.
 namespace sample {
 
 inline constexpr int kWriteButton = 1007; // push button

@@ -2,8 +2,8 @@
 // (xdotool) and read from the screen and the settings file it leaves.
 //   xvfb-run -a tool_on_x_server_test
 // With WINDOW_PICTURE=<file.png>, OperatorSessionOnScreen also saves the window's picture there.
-#include "framework/cdialog_ex.h"
-#include "framework/dialog_ids.h"
+#include "ui/cdialog_ex.h"
+#include "ui/dialog_ids.h"
 #include "platform/profile_file.h"
 #include "platform/serial_device.h"
 #include "resources/command_ids.h"

@@ -13,13 +13,12 @@ void FitCarrierIdToLength(COrvaneDlg& dialog)
 
 } // namespace
 
-LRESULT COrvaneDlg::OnLengthSpin(const NMUPDOWN& change)
+void COrvaneDlg::OnLengthSpin(int delta)
 {
     UpdateData(true);
-    carrierIdLength = SpinCarrierIdLength(carrierIdLength, change.iDelta);
+    carrierIdLength = SpinCarrierIdLength(carrierIdLength, delta);
     FitCarrierIdToLength(*this);
     UpdateData(false);
-    return 0;
 }
 
 void COrvaneDlg::OnLengthChanged()

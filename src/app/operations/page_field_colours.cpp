@@ -4,15 +4,15 @@
 
 #include <QWidget>
 
-void SetPageFieldColour(COrvaneDlg& dialog, std::size_t index, COLORREF colour)
+void SetPageFieldColour(COrvaneDlg& dialog, std::size_t index, const QColor& colour)
 {
-    ColouredEnterEdit* field = dialog.pageFields.InPageOrder()[index];
-    field->SetBackgroundColor(colour, false);
-    if (QWidget* widget = field->GetSafeWidget())
+    EnterField& field = dialog.pageFields[index];
+    field.SetBackgroundColor(colour, false);
+    if (QWidget* widget = field.GetSafeWidget())
         widget->update();
 }
 
-void SetAllPageFieldColours(COrvaneDlg& dialog, COLORREF colour)
+void SetAllPageFieldColours(COrvaneDlg& dialog, const QColor& colour)
 {
     for (std::size_t index = 0; index < dialog.pageRows.rows.size(); ++index)
         SetPageFieldColour(dialog, index, colour);
@@ -20,5 +20,5 @@ void SetAllPageFieldColours(COrvaneDlg& dialog, COLORREF colour)
 
 void FocusPageField(COrvaneDlg& dialog, std::size_t index)
 {
-    dialog.pageFields.InPageOrder()[index]->SetFocus();
+    dialog.pageFields[index].SetFocus();
 }

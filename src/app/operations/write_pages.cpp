@@ -1,7 +1,7 @@
 #include "app/corvane_dlg.h"
 #include "app/operations/operation_run.h"
 #include "app/operations/page_field_colours.h"
-#include "framework/message_boxes.h"
+#include "ui/message_boxes.h"
 #include "transponder/carrier_id.h"
 #include "transponder/page_row_table.h"
 #include "transponder/operation_runs.h"

@@ -55,12 +55,12 @@ struct PageOnePaints : QObject
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Paint && window->serialLink.receiveThread.IsBusy())
-            seen.push_back(window->pageFields.field1.backgroundColor);
+            seen.push_back(window->pageFields[0].BackgroundColor());
         return false;
     }
 
     COrvaneDlg* window = nullptr;
-    std::vector<COLORREF> seen;
+    std::vector<QColor> seen;
 };
 
 TEST_F(ReadPagesTest, APageReadShowsGreenWhileTheNextPageIsAwaited)

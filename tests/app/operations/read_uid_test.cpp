@@ -23,6 +23,7 @@ TEST_F(ReadUidTest, ShowsTheAnswerAsItCameGreenOnlyWhenItIsAGoodUid)
         Uid("eight digits", "E0040100\r", "E0040100", true, "E0040100"),
         Uid("six", "ABCDEF\r", "ABCDEF", false, "ABCDEF\r\n"),
         Uid("seven", "ABCDEFG\r", "ABCDEFG", false, "ABCDEFG\r\n"),
+        Uid("nine, first eight kept", "E00401001\r", "E0040100", true, "E0040100"),
         Uid("no transponder", "No Read\r", "No Read", false, "No Read\r\n"),
         Uid("error mark", "A#09BCDE\r", "A#09BCDE", false, "A#09BCDE"),
         {.name = "silent", .data = "UID=old\r\n", .answers = {{"TOR", "1\r"}, {"RUID", ""}},

@@ -37,6 +37,11 @@ TEST_F(WriteCarrierIdTest, PutsTheCarrierIdOverTheFirstBytesAndChecksEachPageRea
         {.name = "page 1 locked", .data = threeBytes,
          .setup = [](ReaderEmulator& emulator) { emulator.SetLocked(1, true); },
          .sent = kPreRead + "WD 1 0A0B0C0B0C0D0E0F\rRD 1\r", .colours = "RWWWWWWWWWWWWWWWW WW"},
+        // WD 2 is refused: page 2 reads back unchanged, so the carrier ID is not what was sent.
+        {.name = "page 2 locked", .data = CarrierId("0", "10", "00112233445566778899"),
+         .setup = [](ReaderEmulator& emulator) { emulator.SetLocked(2, true); },
+         .sent = kPreRead + "WD 1 0011223344556677\rRD 1\rWD 2 8899121314151617\rRD 2\r",
+         .colours = "GRWWWWWWWWWWWWWWW RW"},
         {.name = "page 2 short", .data = threeBytes, .answers = {{"RD 2", "22222222222222\r"}},
          .sent = kPreRead, .colours = red},
         // An invalid carrier ID is reported before any page is read.
