@@ -9,17 +9,14 @@
 #include "cli/result_kinds.h"
 #include "cli/stop_signals.h"
 #include "cli/write_data.h"
-#include "platform/number_parsing.h"
-#include "platform/profile_file.h"
 #include "serial/link_error_reporter.h"
 #include "serial/serial_link.h"
+#include "settings/settings_keys.h"
+#include "settings/stored_settings.h"
 #include "transponder/answer_line.h"
 #include "transponder/carrier_id_length.h"
-#include "transponder/settings_keys.h"
 
 #include <QDir>
-
-using namespace SettingsKey;
 
 namespace {
 
@@ -60,7 +57,7 @@ struct Plan
 };
 
 // Returns an error line when the request cannot be sent as it stands.
-QString MakePlan(const CliRequest& request, const ProfileFile& settings, Plan& plan)
+QString MakePlan(const CliRequest& request, const StoredSettings& settings, Plan& plan)
 {
     const bool writesCarrierId = request.carrierIdToWrite.has_value();
     if ((request.command == CliCommand::Lock || request.lockPages) && !request.confirmed)
@@ -76,8 +73,8 @@ QString MakePlan(const CliRequest& request, const ProfileFile& settings, Plan& p
         return {};
     if (writesCarrierId && !request.carrierIdLength)
         return QStringLiteral("carrier-id --write needs --length");
-    plan.carrierIdLength = ClampCarrierIdLength(request.carrierIdLength.value_or(
-        ParseLeadingInt32(settings.Read(kDataSection, kCarrierIdLength))));
+    plan.carrierIdLength =
+        ClampCarrierIdLength(request.carrierIdLength.value_or(settings.carrierIdLength));
     if (!writesCarrierId)
         return {};
     const CarrierIdData data =
@@ -145,21 +142,25 @@ int RunCli(const QStringList& arguments, QTextStream& out, QTextStream& err, boo
         return errors.Fail(kCliUsageError,
                            parsed.error + QStringLiteral(" (see orvane-cli --help)"));
     const CliRequest& request = *parsed.request;
-    const ProfileFile settings(QDir::current().filePath(kFileName));
+    const StoredSettings settings =
+        ReadStoredSettings(QDir::current().filePath(SettingsKey::kFileName));
     Plan plan;
     const QString planError = MakePlan(request, settings, plan);
     if (!planError.isEmpty())
         return errors.Fail(kCliUsageError, planError);
 
     SerialLink link;
-    link.portName = request.port.value_or(settings.Read(kInterfaceSection, kPort));
+    link.portName = request.port.value_or(settings.portName);
     if (link.portName.isEmpty())
         return errors.Fail(kCliUsageError,
                            QStringLiteral("no port: give --port or set Port in [Interface] of ./%1")
-                               .arg(kFileName));
-    const QString baudSetting = settings.Read(kInterfaceSection, kBaudrate);
-    link.baudRate = request.baudRate.value_or(
-        baudSetting.isEmpty() ? link.baudRate : ParseLeadingInt32(baudSetting));
+                               .arg(SettingsKey::kFileName));
+    link.baudRate = request.baudRate.value_or(settings.baudRate);
+    if (link.baudRate == 0)
+        return errors.Fail(
+            kCliUsageError,
+            QStringLiteral("no baud rate: give --baud or set Baudrate in [Interface] of ./%1")
+                .arg(SettingsKey::kFileName));
     link.ConnectPort(errors);
     if (!link.connected)
         return errors.Fail(kCliPortNotOpened);

@@ -20,7 +20,7 @@ const char* const kCliUsage =
     "\n"
     "Options:\n"
     "  --port PORT     the reader's port (default: Port in [Interface] of ./Orvane.ini)\n"
-    "  --baud N        its baud rate (default: Baudrate there, else 115200)\n"
+    "  --baud N        its baud rate (default: Baudrate there)\n"
     "  --ascii         page data and carrier ID as 8 characters per page instead of HEX\n"
     "  --out FILE      read: put the pages read into FILE's [Data] section, in HEX, only\n"
     "                  when every page was read (-: the image on stdout)\n"

@@ -1,8 +1,8 @@
 #include "cli/page_image_file.h"
 
 #include "platform/profile_file.h"
-#include "transponder/page_row_table.h"
-#include "transponder/settings_keys.h"
+#include "settings/settings_keys.h"
+#include "settings/stored_settings.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -54,16 +54,15 @@ std::optional<PageImage> LoadPageImage(const QString& path, bool selectedOnly, Q
         failure = QStringLiteral("cannot open %1: %2").arg(path, reason);
         return std::nullopt;
     }
-    const ProfileFile file(filePath);
+    const StoredSettings stored = ReadStoredSettings(filePath);
     PageImage image;
-    image.format = DisplayFormatFromSetting(file.Read(kDataSection, kFormat));
+    image.format = stored.displayFormat;
     bool anyText = false;
-    for (const PageRowConstants& row : kPageRows) {
-        const QString text = file.Read(kDataSection, row.textKey);
-        anyText = anyText || !text.isEmpty();
-        const bool selected = file.Read(kDataSection, row.selectKey) == kSetFlag;
-        if (!text.isEmpty() && (selected || !selectedOnly))
-            image.pages.push_back({row.page, text});
+    for (int page = 1; page <= kPageCount; ++page) {
+        const PageRow& row = stored.pageRows.rows[static_cast<std::size_t>(page - 1)];
+        anyText = anyText || !row.text.isEmpty();
+        if (!row.text.isEmpty() && (row.selected || !selectedOnly))
+            image.pages.push_back({page, row.text});
     }
     if (!anyText) {
         failure = QStringLiteral("%1 holds no page data")
@@ -78,14 +77,14 @@ QString SavePageImage(const QString& path, const std::vector<PageText>& pagesHex
     ProfileFile file(path);
     const DisplayFormat format = DisplayFormatFromSetting(file.Read(kDataSection, kFormat));
     if (format == DisplayFormat::Ascii) {
-        for (const PageRowConstants& row : kPageRows) {
-            const QString text = file.Read(kDataSection, row.textKey);
+        for (int page = 1; page <= kPageCount; ++page) {
+            const QString text = file.Read(kDataSection, PageTextKey(page));
             if (!text.isEmpty())
-                file.Write(kDataSection, row.textKey, HexFormOf(text, format));
+                file.Write(kDataSection, PageTextKey(page), HexFormOf(text, format));
         }
     }
     for (const PageText& page : pagesHex)
-        file.Write(kDataSection, kPageRows[page.page - 1].textKey, page.text);
+        file.Write(kDataSection, PageTextKey(page.page), page.text);
     file.Write(kDataSection, kFormat, DisplayFormatSetting(DisplayFormat::Hex));
     if (file.Save())
         return {};

@@ -89,6 +89,8 @@ TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
          "TOR\rRUID\rRD 1\rRD 2\rWD 1 0A0B0C0B0C0D0E0F\rRD 1\rWD 2 1011121314151617\rRD 2\r"},
         {{"carrier-id", "--write", "0A0B0C", "--length", "3"}, none, 1, 1, {},
          "TOR\rRUID\rRD 1\rRD 2\rWD 1 0A0B0C0B0C0D0E0F\rRD 1\r"},
+        {{"carrier-id", "--write", "0A0B0C", "--length", "3"}, none, 0, 1, {},
+         "TOR\rRUID\rRD 1\rRD 2\rWD 1 0A0B0CFFFFFFFFFF\rRD 1\r", {{"RD 1", "FFFFFFFFFFFFFFFF\r"}}},
         {{"carrier-id", "--write", "0A0B0C", "--length", "3"}, noTag, 0, 4,
          "UID No Read no-transponder\nNo Read no-transponder\n", "TOR\rRUID\rRD 1\rRD 2\r"},
         {{"carrier-id", "--write", "0A0B", "--length", "3"}, none, 0, 2, "", ""},
@@ -133,6 +135,16 @@ TEST_F(CliTest, EachCommandSendsTheWindowsCommandsAndEndsWithItsStatus)
         EXPECT_EQ(reader->ReceivedBytes(), row.sent);
         EXPECT_EQ(err.count(u'\n'), row.status == 2 || row.status == 3 ? 1 : 0) << "one line each";
     }
+}
+
+TEST_F(CliTest, ASettingsFileWithoutABaudRateNeedsBaud)
+{
+    WriteFile("Orvane.ini", "[Interface]\nPort=" + SlavePath().toUtf8() + "\n");
+    const auto [status, out, err] = Run({"uid"});
+    EXPECT_EQ(status, 2);
+    EXPECT_TRUE(err.contains(u"no baud rate")) << err.toStdString();
+    EXPECT_EQ(std::get<0>(Run({"uid", "--baud", "9600"})), 0);
+    EXPECT_EQ(reader->ReceivedBytes(), "TOR\rRUID\r");
 }
 
 // A reader slower than the wait for some commands (none: all) never gives exit 0 or a page with

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QLatin1StringView>
+#include <QString>
 
-// The settings file's name, sections and keys (the page rows' keys are in
-// page_row_table.h).
+// The settings file's name, sections and keys.
 namespace SettingsKey {
 
 inline constexpr QLatin1StringView kFileName{"Orvane.ini"};
@@ -13,6 +13,10 @@ inline constexpr QLatin1StringView kPort{"Port"};
 inline constexpr QLatin1StringView kBaudrate{"Baudrate"};
 
 inline constexpr QLatin1StringView kDataSection{"Data"};
+// A page's keys in kDataSection, page 1..17: "SelectP1", "P1", "P1Default".
+QString PageSelectKey(int page);
+QString PageTextKey(int page);
+QString PageDefaultKey(int page);
 inline constexpr QLatin1StringView kSelectAll{"SelectAll"};
 inline constexpr QLatin1StringView kFormat{"Format"};
 inline constexpr QLatin1StringView kCarrierIdLength{"CarrierIDLength"};
