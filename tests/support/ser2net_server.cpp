@@ -1,0 +1,34 @@
+#include "support/ser2net_server.h"
+
+#include "support/wait_until.h"
+
+#include <QFile>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+int FreeLoopbackPort()
+{
+    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+    socklen_t size = sizeof address;
+    ::bind(probe, reinterpret_cast<sockaddr*>(&address), size);
+    ::getsockname(probe, reinterpret_cast<sockaddr*>(&address), &size);
+    ::close(probe);
+    return ntohs(address.sin_port);
+}
+
+bool Ser2netServer::Start()
+{
+    const QString accepter = scheme == "tcp" ? "tcp," : "telnet(rfc2217),tcp,";
+    process.start("ser2net", {"-n", "-u", "-P", "", "-Y", "connection: &reader", "-Y",
+                              "  accepter: " + accepter + "127.0.0.1," + QString::number(port),
+                              "-Y", "  connector: serialdev," + devicePath + ",115200n81,local"});
+    // Listening on 127.0.0.1:port is state 0A in the kernel's table.
+    const QByteArray listening =
+        ":" + QByteArray::number(port, 16).toUpper().rightJustified(4, '0') + " 00000000:0000 0A";
+    return process.waitForStarted() && WaitUntil([&] {
+               QFile table("/proc/net/tcp");
+               return table.open(QIODevice::ReadOnly) && table.readAll().contains(listening);
+           });
+}
