@@ -6,10 +6,8 @@
 #include "bench_setup.h"
 #include "app/corvane_dlg.h"
 #include "reader-sim/pty_reader_server.h"
-#include "transponder/command_exchange.h"
-#include "transponder/exchange_context.h"
-#include "transponder/timeout_query.h"
-#include "transponder/reader_command.h"
+#include "transponder/exchange.h"
+#include "transponder/reader_operation.h"
 
 #include <QApplication>
 #include <QDir>
@@ -112,13 +110,13 @@ double MeasureWindowRound(COrvaneDlg& window)
 double MeasureExchangeRound(COrvaneDlg& window)
 {
     QString records;
-    ExchangeContext context{window.serialLink, records, window.TimeoutUnit};
     bool allRead = true;
     const auto start = Clock::now();
     {
-        const ReceiveThread::BusyScope busy(window.serialLink.receiveThread,
-                                            ReceiveThread::Busy::Read);
-        TimeoutQuery(context, kReadPagesTimeoutFactor);
+        OperationScope scope(window.serialLink, ReaderOperation::ReadPages, records,
+                             window.TimeoutUnit);
+        scope.QueryTimeout();
+        ExchangeContext& context = scope.Exchanges();
         for (int page = 1; page <= kPages; ++page) {
             const ExchangeResult answer = CommandExchange(context, ReadPageCommand(page));
             allRead = allRead && answer.kept.size() == kPageHexDigits;
@@ -134,9 +132,8 @@ double MeasureExchangeRound(COrvaneDlg& window)
 void WakeReader(COrvaneDlg& window)
 {
     QString records;
-    ExchangeContext context{window.serialLink, records, window.TimeoutUnit};
-    const ReceiveThread::BusyScope busy(window.serialLink.receiveThread, ReceiveThread::Busy::Read);
-    TimeoutQuery(context, kReadPagesTimeoutFactor);
+    OperationScope(window.serialLink, ReaderOperation::ReadPages, records, window.TimeoutUnit)
+        .QueryTimeout();
 }
 
 bool RunScenario(const Scenario& scenario)

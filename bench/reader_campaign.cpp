@@ -13,6 +13,7 @@
 #include "app/corvane_dlg.h"
 #include "cli/cli_run.h"
 #include "reader-sim/pty_reader_server.h"
+#include "transponder/reader_operation.h"
 #include "transponder/reader_protocol.h"
 
 #include <QApplication>
@@ -65,7 +66,8 @@ CliCampaignResult RunCliCampaign(PtyReaderServer& reader, std::uint32_t seed, in
             // Each run starts with the initial unit, which its TOR wait is made of.
             const int wait =
                 tor == 0 ? kTimeoutQueryWaitFactor * kInitialTimeoutUnit
-                         : kReadPageWaitFactor * kShortTimeoutAnswer * kReadPagesTimeoutFactor;
+                         : kReadPageWaitFactor * kShortTimeoutAnswer *
+                             TraitsOf(ReaderOperation::ReadPages).timeoutFactor;
             faults.answerDelay = std::chrono::milliseconds(between(wait / 2, wait * 3 / 2));
             faults.slowCommands = chance(0.3) ? QByteArrayList() : QByteArrayList{kVerbs[tor]};
         }

@@ -4,7 +4,7 @@
 #include "resources/control_ids.h"
 #include "transponder/page_row_table.h"
 
-#include "transponder/carrier_id_length.h"
+#include "transponder/carrier_id.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,7 +1,7 @@
 #include "cli/cli_arguments.h"
 
 #include "cli/page_list.h"
-#include "transponder/carrier_id_length.h"
+#include "transponder/carrier_id.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "transponder/display_format.h"
-#include "transponder/page_runs.h"
+#include "transponder/operation_runs.h"
 
 #include <QString>
 #include <QStringList>

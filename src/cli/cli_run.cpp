@@ -13,8 +13,8 @@
 #include "serial/serial_link.h"
 #include "settings/settings_keys.h"
 #include "settings/stored_settings.h"
-#include "transponder/answer_line.h"
-#include "transponder/carrier_id_length.h"
+#include "transponder/exchange.h"
+#include "transponder/carrier_id.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transponder/page_runs.h"
+#include "transponder/operation_runs.h"
 
 #include <QString>
 

@@ -3,12 +3,10 @@
 #include "cli/result_kinds.h"
 
 #include "serial/serial_link.h"
-#include "transponder/answer_judging.h"
-#include "transponder/carrier_id_runs.h"
-#include "transponder/exchange_context.h"
-#include "transponder/reader_command.h"
-#include "transponder/timeout_query.h"
-#include "transponder/uid_run.h"
+#include "transponder/answers.h"
+#include "transponder/operation_runs.h"
+#include "transponder/exchange.h"
+#include "transponder/reader_operation.h"
 
 #include <algorithm>
 
@@ -19,14 +17,14 @@ namespace {
 class Operation
 {
 public:
-    Operation(SerialLink& link, ReceiveThread::Busy busy, int timeoutFactor, CliReport& report)
-        : busyScope(link.receiveThread, busy), context{link, records, timeoutUnit}, report(report)
+    Operation(SerialLink& link, ReaderOperation operation, CliReport& report)
+        : scope(link, operation, records, timeoutUnit), report(report)
     {
         report.sent.append(TimeoutQueryCommand().line.chopped(kCommandEnd.size()));
-        TimeoutQuery(context, timeoutFactor);
+        scope.QueryTimeout();
     }
 
-    ExchangeContext& Exchanges() { return context; }
+    ExchangeContext& Exchanges() { return scope.Exchanges(); }
 
     // Notes the commands of steps and whether they all succeeded.
     void Note(const std::vector<ReaderStep>& steps)
@@ -40,8 +38,7 @@ public:
 private:
     QString records;
     int timeoutUnit = kInitialTimeoutUnit;
-    ReceiveThread::BusyScope busyScope;
-    ExchangeContext context;
+    OperationScope scope;
     CliReport& report;
 };
 
@@ -132,7 +129,7 @@ Outcome CarrierIdOutcome(const std::vector<ReaderStep>& steps, bool good,
 void RunRead(SerialLink& link, const CliRequest& request, const CommandHooks& hooks,
              CliReport& report)
 {
-    Operation operation(link, ReceiveThread::Busy::Read, kReadPagesTimeoutFactor, report);
+    Operation operation(link, ReaderOperation::ReadPages, report);
     if (hooks.uidFirst)
         ReadUid(operation, hooks, report);
     const std::vector<ReaderStep> steps = ReadPageRun(
@@ -146,7 +143,7 @@ void RunRead(SerialLink& link, const CliRequest& request, const CommandHooks& ho
 void RunWrite(SerialLink& link, const std::vector<PageText>& pagesHex, bool verify,
               DisplayFormat format, const CommandHooks& hooks, CliReport& report)
 {
-    Operation operation(link, ReceiveThread::Busy::Write, kWritePagesTimeoutFactor, report);
+    Operation operation(link, ReaderOperation::WritePages, report);
     if (hooks.uidFirst)
         ReadUid(operation, hooks, report);
     std::array<QString, kPageCount> data;
@@ -200,7 +197,7 @@ void RunWrite(SerialLink& link, const std::vector<PageText>& pagesHex, bool veri
 void RunLock(SerialLink& link, const PageSelection& pages, const CommandHooks& hooks,
              CliReport& report)
 {
-    Operation operation(link, ReceiveThread::Busy::Read, kLockPagesTimeoutFactor, report);
+    Operation operation(link, ReaderOperation::LockPages, report);
     if (hooks.uidFirst)
         ReadUid(operation, hooks, report);
     const std::vector<ReaderStep> steps = LockPageRun(
@@ -213,14 +210,14 @@ void RunLock(SerialLink& link, const PageSelection& pages, const CommandHooks& h
 
 void RunReadUid(SerialLink& link, const CommandHooks& hooks, CliReport& report)
 {
-    Operation operation(link, ReceiveThread::Busy::Read, kReadUidTimeoutFactor, report);
+    Operation operation(link, ReaderOperation::ReadUid, report);
     ReadUid(operation, hooks, report);
 }
 
 void RunReadCarrierId(SerialLink& link, int length, DisplayFormat format, const CommandHooks& hooks,
                       CliReport& report)
 {
-    Operation operation(link, ReceiveThread::Busy::Read, kReadCarrierIdTimeoutFactor, report);
+    Operation operation(link, ReaderOperation::ReadCarrierId, report);
     if (hooks.uidFirst)
         ReadUid(operation, hooks, report);
     const CarrierIdReading reading = ReadCarrierIdRun(operation.Exchanges(), length);
@@ -233,7 +230,7 @@ void RunReadCarrierId(SerialLink& link, int length, DisplayFormat format, const 
 void RunWriteCarrierId(SerialLink& link, const QString& carrierIdHex, int length,
                        DisplayFormat format, const CommandHooks& hooks, CliReport& report)
 {
-    Operation operation(link, ReceiveThread::Busy::Write, kWriteCarrierIdTimeoutFactor, report);
+    Operation operation(link, ReaderOperation::WriteCarrierId, report);
     if (hooks.uidFirst)
         ReadUid(operation, hooks, report);
     const CarrierIdWriting writing = WriteCarrierIdRun(operation.Exchanges(), carrierIdHex, length);

@@ -1,8 +1,7 @@
 #include "cli/result_kinds.h"
 
 #include "cli/cli_run.h"
-#include "transponder/answer_judging.h"
-#include "transponder/exchange_result.h"
+#include "transponder/answers.h"
 
 namespace {
 

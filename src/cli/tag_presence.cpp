@@ -2,10 +2,9 @@
 
 #include "cli/stop_signals.h"
 #include "serial/serial_link.h"
-#include "transponder/exchange_context.h"
+#include "transponder/reader_operation.h"
 #include "transponder/reader_protocol.h"
-#include "transponder/timeout_query.h"
-#include "transponder/uid_run.h"
+#include "transponder/operation_runs.h"
 
 #include <chrono>
 #include <thread>
@@ -34,9 +33,9 @@ TagPresence::PollUntil(const std::function<bool(const std::optional<QString>& ui
         return {true, std::nullopt};
     QString records;
     int timeoutUnit = kInitialTimeoutUnit;
-    ReceiveThread::BusyScope busy(link.receiveThread, ReceiveThread::Busy::Read);
-    ExchangeContext context{link, records, timeoutUnit};
-    TimeoutQuery(context, kReadUidTimeoutFactor);
+    OperationScope scope(link, ReaderOperation::ReadUid, records, timeoutUnit);
+    scope.QueryTimeout();
+    ExchangeContext& context = scope.Exchanges();
     for (;;) {
         const auto next = std::chrono::steady_clock::now() + kPollPeriod;
         const ReaderStep step = ReadUidRun(context);

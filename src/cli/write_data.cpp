@@ -2,7 +2,6 @@
 
 #include "transponder/page_row_table.h"
 #include "transponder/page_text_validation.h"
-#include "transponder/validation_messages.h"
 
 #include <algorithm>
 

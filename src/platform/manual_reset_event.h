@@ -1,20 +1,14 @@
 #pragma once
 
-#include <QString>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
 
-// An event that stays signalled from Set until Reset, waking every waiter; its name only labels
-// it, so two events with one name are still two events and nothing is shared between processes.
+// An event that stays signalled from Set until Reset, waking every waiter.
 class ManualResetEvent
 {
 public:
     static constexpr std::chrono::milliseconds kInfinite = std::chrono::milliseconds::max();
-
-    explicit ManualResetEvent(QString name) : eventName(std::move(name)) {}
-
-    const QString& Name() const { return eventName; }
 
     void Set();
     void Reset();
@@ -28,7 +22,6 @@ public:
     int Waiting() const;
 
 private:
-    QString eventName;
     mutable std::mutex mutex;
     std::condition_variable signalledChanged;
     bool signalled = false;

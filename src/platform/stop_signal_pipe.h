@@ -15,15 +15,12 @@ class StopSignalPipe final : public QObject
 {
     Q_OBJECT
 public:
-    // Installs the handlers. Without a pipe (no descriptors left) the handlers stay as they were
-    // and IsInstalled is false.
+    // Installs the handlers. Without a pipe (no descriptors left) the handlers stay as they were.
     StopSignalPipe();
     // Restores the handlers that were there before and closes the pipe.
     ~StopSignalPipe() override;
     StopSignalPipe(const StopSignalPipe&) = delete;
     StopSignalPipe& operator=(const StopSignalPipe&) = delete;
-
-    bool IsInstalled() const { return notifier != nullptr; }
 
 signals:
     // One or more of the signals arrived since the last emission.

@@ -44,5 +44,4 @@ struct ReceiveLine
 
     // The buffer up to its first NUL.
     QByteArrayView TextView() const;
-    QByteArray Text() const { return TextView().toByteArray(); }
 };

@@ -1,16 +1,9 @@
 #include "serial/receive_thread.h"
 
 #include "platform/serial_device.h"
-#include "serial/thread_event_names.h"
 
 #include <algorithm>
 #include <array>
-
-ReceiveThread::ReceiveThread()
-    : pauseEvent(ThreadEventNames::kPause), exitEvent(ThreadEventNames::kExit),
-      lineEvent(ThreadEventNames::kLine)
-{
-}
 
 ReceiveThread::~ReceiveThread()
 {
@@ -85,11 +78,6 @@ void ReceiveThread::SetTerminalWake(std::function<void()> wake)
 QStringList ReceiveThread::TakeTerminalLines()
 {
     return terminalLines.TakeAll();
-}
-
-QByteArray ReceiveThread::LastLineText() const
-{
-    return receiveLine.Text();
 }
 
 void ReceiveThread::Start(SerialDevice* device)

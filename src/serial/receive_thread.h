@@ -50,7 +50,7 @@ public:
         std::atomic<std::uint8_t>& flag;
     };
 
-    ReceiveThread();
+    ReceiveThread() = default;
     ~ReceiveThread();
     ReceiveThread(const ReceiveThread&) = delete;
     ReceiveThread& operator=(const ReceiveThread&) = delete;
@@ -94,9 +94,6 @@ public:
 
     // Every line waiting for the terminal, oldest first (each ending CR LF).
     QStringList TakeTerminalLines();
-
-    // The line assembled last, complete or not. Only while no worker runs.
-    QByteArray LastLineText() const;
 
 private:
     void Run(SerialDevice* device);

@@ -1,6 +1,5 @@
 #include "transponder/display_format.h"
 
-#include "transponder/hex_ascii_conversion.h"
 #include "transponder/reader_protocol.h"
 
 namespace {
@@ -33,4 +32,41 @@ QString PresentHex(const QString& hex, DisplayFormat format)
 int PageTextLimit(DisplayFormat format)
 {
     return format == DisplayFormat::Ascii ? kPageBytes : kPageHexDigits;
+}
+
+namespace {
+
+constexpr char16_t kLastDigit = u'9';
+constexpr char16_t kDigitBase = u'0';
+constexpr char16_t kLetterBase = u'A' - 10;
+constexpr unsigned kNibbleMask = 0x0F;
+
+unsigned NibbleOf(QChar c)
+{
+    const unsigned code = c.unicode();
+    // Unsigned wrap-around is the modulo 16 the rule asks for: only the low 4 bits are kept.
+    return (code <= kLastDigit ? code - kDigitBase : code - kLetterBase) & kNibbleMask;
+}
+
+} // namespace
+
+QString AsciiToHex(const QString& text)
+{
+    QString hex;
+    hex.reserve(text.size() * 2);
+    for (const QChar c : text)
+        hex += QString::asprintf("%02X", static_cast<unsigned>(c.unicode()));
+    return hex;
+}
+
+QString HexToAscii(const QString& text)
+{
+    const QString padded = text.size() % 2 == 0 ? text : QLatin1Char('0') + text;
+    QString ascii;
+    ascii.reserve(padded.size() / 2);
+    for (qsizetype i = 0; i < padded.size(); i += 2) {
+        const unsigned byte = 16 * NibbleOf(padded[i]) + NibbleOf(padded[i + 1]);
+        ascii += QChar(static_cast<char16_t>(byte));
+    }
+    return ascii;
 }

@@ -34,8 +34,8 @@ inline constexpr QLatin1StringView kUnreadableMark{"XXXXXXXX"};
 inline constexpr std::array<QLatin1StringView, 3> kErrorMarks{kNoReadMark, kErrorCodeMark,
                                                               kUnreadableMark};
 
-// Characters of an answer that an exchange keeps; the TOR answer is used whole.
-inline constexpr int kReadPageKeptChars = 16;
+// Characters of an answer that an exchange keeps (a page answer keeps kPageHexDigits); the TOR
+// answer is used whole.
 inline constexpr int kAcknowledgeKeptChars = 3;
 inline constexpr int kReadUidKeptChars = 8;
 
@@ -49,22 +49,15 @@ inline constexpr int kReadUidWaitFactor = 9;
 // still expected: a line in that time is taken for it, never for a later command's answer.
 inline constexpr int kOwedAnswerWaits = 8;
 
-// Timeout unit in milliseconds: its value before any TOR answer, the TOR answers that are taken,
-// and the factor each operation multiplies an accepted answer by.
+// Timeout unit in milliseconds: its value before any TOR answer, and the TOR answers that are
+// taken (each operation multiplies an accepted answer by its own factor: reader_operation.h).
 inline constexpr int kInitialTimeoutUnit = 160;
 inline constexpr int kMinTimeoutAnswer = 1;
 inline constexpr int kMaxTimeoutAnswer = 255;
 // A TOR answer has at most as many digits as kMaxTimeoutAnswer; a longer run of digits is a page.
 inline constexpr int kMaxTimeoutAnswerDigits = 3;
-inline constexpr int kReadPagesTimeoutFactor = 13;
-inline constexpr int kWritePagesTimeoutFactor = 25;
-inline constexpr int kLockPagesTimeoutFactor = 25;
-inline constexpr int kReadCarrierIdTimeoutFactor = 13;
-inline constexpr int kWriteCarrierIdTimeoutFactor = 25;
-inline constexpr int kReadUidTimeoutFactor = 25;
 
 // Transponder memory layout.
 inline constexpr int kPageCount = 17;
 inline constexpr int kPageBytes = 8;
 inline constexpr int kPageHexDigits = 2 * kPageBytes;
-inline constexpr int kUidChars = 8;

@@ -8,6 +8,7 @@
 #include "reader-sim/pty_reader_server.h"
 #include "resources/control_ids.h"
 #include "transponder/page_row_table.h"
+#include "transponder/reader_operation.h"
 #include "transponder/reader_protocol.h"
 
 #include <QTest>
@@ -22,8 +23,9 @@ const int kButtons[] = {ControlId::kReadButton, ControlId::kWriteButton, Control
 const char* const kCommands[] = {"RD %1\r", "WD %1 ", "LD %1\r"};
 const QByteArray kVerbs[] = {"RD", "WD", "LD"};
 // Each operation's timeout factor and its page command's wait factor.
-const int kTimeoutFactors[] = {kReadPagesTimeoutFactor, kWritePagesTimeoutFactor,
-                               kLockPagesTimeoutFactor};
+const int kTimeoutFactors[] = {TraitsOf(ReaderOperation::ReadPages).timeoutFactor,
+                               TraitsOf(ReaderOperation::WritePages).timeoutFactor,
+                               TraitsOf(ReaderOperation::LockPages).timeoutFactor};
 const int kWaitFactors[] = {kReadPageWaitFactor, kWritePageWaitFactor, kLockPageWaitFactor};
 
 // The runs of one campaign: the window it clicks, the reader it shuffles, its random choices.

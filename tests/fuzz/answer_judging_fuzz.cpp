@@ -2,8 +2,7 @@
 // characters are HEX digits without an error mark, no UID answer unless its 8 kept characters hold
 // neither a control character nor an error mark, and only "ACK" acknowledges.
 #include "fuzz_check.h"
-#include "transponder/answer_judging.h"
-#include "transponder/exchange_result.h"
+#include "transponder/answers.h"
 #include "transponder/page_text_validation.h"
 #include "transponder/reader_protocol.h"
 
@@ -15,9 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString answer =
         AnswerTextOf(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
 
-    ExchangeResult page = KeepAnswer(answer, kReadPageKeptChars);
+    ExchangeResult page = KeepAnswer(answer, kPageHexDigits);
     if (IsGoodPageAnswer(page))
-        Require(IsHexDigits(page.kept, kReadPageKeptChars) && !ContainsErrorMark(page.kept),
+        Require(IsHexDigits(page.kept, kPageHexDigits) && !ContainsErrorMark(page.kept),
                 "good page answer is 16 HEX digits without an error mark");
     page.cut = true;
     Require(!IsGoodPageAnswer(page), "a cut line is never a good page answer");

@@ -1,7 +1,7 @@
 // Arbitrary UTF-16 text through the HEX/ASCII conversions and the page and carrier ID validation:
 // the round trips hold, and a text that validates converts to exactly the HEX digits it stands for.
 #include "fuzz_check.h"
-#include "transponder/hex_ascii_conversion.h"
+#include "transponder/display_format.h"
 #include "transponder/page_text_validation.h"
 
 #include <algorithm>

@@ -8,10 +8,9 @@
 
 using namespace std::chrono_literals;
 
-TEST(ManualResetEvent, SetWakesEveryWaiterAndStaysSetUntilResetWithoutTouchingSameNamedEvents)
+TEST(ManualResetEvent, SetWakesEveryWaiterAndStaysSetUntilResetWithoutTouchingAnotherEvent)
 {
-    ManualResetEvent event(QStringLiteral("ThreadEvent_CR"));
-    ManualResetEvent sameName(QStringLiteral("ThreadEvent_CR"));
+    ManualResetEvent event, other;
     std::atomic<int> woken{0};
     const auto waiter = [&] {
         event.Wait(ManualResetEvent::kInfinite);
@@ -26,7 +25,7 @@ TEST(ManualResetEvent, SetWakesEveryWaiterAndStaysSetUntilResetWithoutTouchingSa
     first.join();
     second.join();
     EXPECT_TRUE(event.Wait(0ms));
-    EXPECT_FALSE(sameName.IsSet());
+    EXPECT_FALSE(other.IsSet());
     event.Reset();
     EXPECT_FALSE(event.Wait(1ms));
 }

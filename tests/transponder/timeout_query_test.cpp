@@ -3,15 +3,15 @@
 #include "support/recording_link_error_reporter.h"
 #include "support/scripted_reader.h"
 #include "support/wait_until.h"
-#include "transponder/command_exchange.h"
-#include "transponder/exchange_context.h"
-#include "transponder/reader_command.h"
+#include "transponder/exchange.h"
+#include "transponder/reader_operation.h"
 #include "transponder/reader_protocol.h"
-#include "transponder/timeout_query.h"
 
 #include <optional>
 
 namespace {
+
+constexpr int kReadFactor = TraitsOf(ReaderOperation::ReadPages).timeoutFactor;
 
 // The link open on the emulated reader, as during an operation: received lines stay out of the
 // terminal.
@@ -47,12 +47,12 @@ TEST_F(TimeoutQueryTest, TakesOnlyItsOwnAnswerFromOneTo255)
     // in front of its answer to the command after the first TOR, the unit before and after.
     // clang-format off
     const struct { QByteArrayList tors; QByteArray late; int unitBefore, unitAfter; } rows[] = {
-        {{"10\r"}, {}, roomyUnit, 10 * kReadPagesTimeoutFactor},
-        {{"255 \r"}, {}, roomyUnit, 255 * kReadPagesTimeoutFactor},
+        {{"10\r"}, {}, roomyUnit, 10 * kReadFactor},
+        {{"255 \r"}, {}, roomyUnit, 255 * kReadFactor},
         {{"0\r", "256\r"}, {}, roomyUnit, roomyUnit},
         {{"abc\r", "10abc\r"}, {}, roomyUnit, roomyUnit},
         // A page that came late, then the TOR answer itself even later.
-        {{"0000000000000042\r", "10\r"}, "10\r", roomyUnit, 10 * kReadPagesTimeoutFactor},
+        {{"0000000000000042\r", "10\r"}, "10\r", roomyUnit, 10 * kReadFactor},
         // Nothing ever comes, so a short unit is safe: the query asks once more.
         {{"", ""}, {}, 250, 250},
     };
@@ -73,7 +73,7 @@ TEST_F(TimeoutQueryTest, TakesOnlyItsOwnAnswerFromOneTo255)
                 late = row.late;
             return out + row.tors.value(tors++);
         });
-        TimeoutQuery(context, kReadPagesTimeoutFactor);
+        TimeoutQuery(context, kReadFactor);
         EXPECT_EQ(timeoutUnit, row.unitAfter);
         EXPECT_EQ(CommandExchange(context, ReadPageCommand(3)).kept, page3);
         EXPECT_EQ(reader->ReceivedBytes().mid(sentBefore).count("TOR\r"), row.tors.size());
@@ -96,11 +96,11 @@ TEST_F(TimeoutQueryTest, AnAnswerStillOwedIsNeverTakenForALaterCommand)
     const struct { QByteArrayList steps, answers; QStringList kept; int unitAfter; } rows[] = {
         // Page 1's late answer is not page 2's; TOR, answered whatever is owed, ends the debt of a
         // reader that never answers a page, and the next read gets its own answer.
-        {{"RD 1", "RD 2", "TOR", "RD 3"}, {"", p1, "5\r", p3}, {"", "", "18191A1B1C1D1E1F"}, 5 * kReadPagesTimeoutFactor},
+        {{"RD 1", "RD 2", "TOR", "RD 3"}, {"", p1, "5\r", p3}, {"", "", "18191A1B1C1D1E1F"}, 5 * kReadFactor},
         {{"RD 1", "late " + p1, "RD 2", "RD 2"}, {"", p2, p2}, {"", "1011121314151617", "1011121314151617"}, unit},
         {{"RD 1", "expire", "RD 2"}, {"", p2}, {"", "1011121314151617"}, unit},
         // A line right behind a late answer, in the same burst, is the late reader's as well.
-        {{"RD 1", "RD 2", "TOR", "RD 2"}, {"", p1 + p2, "5\r", p2}, {"", "", "1011121314151617"}, 5 * kReadPagesTimeoutFactor},
+        {{"RD 1", "RD 2", "TOR", "RD 2"}, {"", p1 + p2, "5\r", p2}, {"", "", "1011121314151617"}, 5 * kReadFactor},
         // A late TOR answer is never a page, nor what came with it.
         {{"RD 2"}, {"5\r" + p2}, {""}, unit},
         // A reader that never answers TOR still reads; late, unreadable TOR answers are no pages.
@@ -118,7 +118,7 @@ TEST_F(TimeoutQueryTest, AnAnswerStillOwedIsNeverTakenForALaterCommand)
         QStringList kept;
         for (const QByteArray& step : row.steps) {
             if (step == "TOR") {
-                TimeoutQuery(context, kReadPagesTimeoutFactor);
+                TimeoutQuery(context, kReadFactor);
             } else if (step.startsWith("RD ")) {
                 kept.append(CommandExchange(context, ReadPageCommand(step.mid(3).toInt())).kept);
             } else if (step.startsWith("late ")) {

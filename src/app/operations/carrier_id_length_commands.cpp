@@ -1,5 +1,5 @@
 #include "app/corvane_dlg.h"
-#include "transponder/carrier_id_length.h"
+#include "transponder/carrier_id.h"
 
 namespace {
 

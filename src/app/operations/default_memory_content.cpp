@@ -1,5 +1,5 @@
 #include "app/corvane_dlg.h"
-#include "transponder/hex_ascii_conversion.h"
+#include "transponder/display_format.h"
 #include "app/operations/page_field_colours.h"
 
 void COrvaneDlg::RestoreDefaultContent()

@@ -1,8 +1,7 @@
 #include "app/corvane_dlg.h"
 #include "app/operations/operation_run.h"
 #include "app/operations/page_field_colours.h"
-#include "transponder/page_runs.h"
-#include "transponder/timeout_query.h"
+#include "transponder/operation_runs.h"
 
 namespace {
 
@@ -24,9 +23,9 @@ void COrvaneDlg::LockPages()
 {
     UpdateData(true);
     {
-        OperationRun run(*this, ReceiveThread::Busy::Read);
+        OperationRun run(*this, ReaderOperation::LockPages);
         if (run.Connected()) {
-            TimeoutQuery(run.Exchanges(), kLockPagesTimeoutFactor);
+            run.QueryTimeout();
             LockSelectedPages(*this, run.Exchanges());
         }
     }

@@ -5,14 +5,13 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-OperationRun::OperationRun(COrvaneDlg& dialog, ReceiveThread::Busy busy)
-    : dialog(dialog), busyScope(dialog.serialLink.receiveThread, busy),
-      context{dialog.serialLink, records, dialog.TimeoutUnit}
+OperationRun::OperationRun(COrvaneDlg& dialog, ReaderOperation operation)
+    : dialog(dialog), scope(dialog.serialLink, operation, records, dialog.TimeoutUnit)
 {
     dialog.terminal.outputText.clear();
     // Fields change colour without painting at once; a wait on the reader longer than a frame
     // paints all of them in one pass, so a fast reader costs no painting per page.
-    context.showProgress = [&dialog] {
+    scope.Exchanges().showProgress = [&dialog] {
         QCoreApplication::sendPostedEvents(dialog.GetSafeWidget(), QEvent::UpdateRequest);
     };
 }

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "serial/receive_thread.h"
-#include "transponder/exchange_context.h"
+#include "transponder/reader_operation.h"
 
 #include <QString>
 
 class COrvaneDlg;
 
 // One operation's hold on the reader link and the terminal, for the length of a scope. On entry
-// it clears the window's terminal text and sets the operation's busy flag, so received lines stay
+// it clears the window's terminal text and sets the operation's busy flag (OperationScope), so received lines stay
 // out of the terminal; the run's records collect in a text of their own. On exit it clears the
 // busy flag and makes the records the terminal text. While the run lasts the terminal text stays
 // empty, so showing the members after each page does not lay out a growing terminal again; the
@@ -16,7 +15,7 @@ class COrvaneDlg;
 class OperationRun
 {
 public:
-    OperationRun(COrvaneDlg& dialog, ReceiveThread::Busy busy);
+    OperationRun(COrvaneDlg& dialog, ReaderOperation operation);
     ~OperationRun();
     OperationRun(const OperationRun&) = delete;
     OperationRun& operator=(const OperationRun&) = delete;
@@ -25,11 +24,12 @@ public:
     bool Connected() const;
 
     // What the exchanges of the run work on: the link, the run's records and the timeout unit.
-    ExchangeContext& Exchanges() { return context; }
+    ExchangeContext& Exchanges() { return scope.Exchanges(); }
+    // Asks the reader "TOR" and scales the window's timeout unit by the operation's factor.
+    void QueryTimeout() { scope.QueryTimeout(); }
 
 private:
     COrvaneDlg& dialog;
     QString records;
-    ReceiveThread::BusyScope busyScope;
-    ExchangeContext context;
+    OperationScope scope;
 };

@@ -1,8 +1,7 @@
 #include "app/corvane_dlg.h"
 #include "app/operations/operation_run.h"
-#include "transponder/carrier_id_length.h"
-#include "transponder/carrier_id_runs.h"
-#include "transponder/timeout_query.h"
+#include "transponder/carrier_id.h"
+#include "transponder/operation_runs.h"
 
 namespace {
 
@@ -25,9 +24,9 @@ void COrvaneDlg::ReadCarrierId()
     UpdateData(true);
     carrierIdLength = ClampCarrierIdLength(carrierIdLength);
     {
-        OperationRun run(*this, ReceiveThread::Busy::Read);
+        OperationRun run(*this, ReaderOperation::ReadCarrierId);
         if (run.Connected()) {
-            TimeoutQuery(run.Exchanges(), kReadCarrierIdTimeoutFactor);
+            run.QueryTimeout();
             ReadCarrierIdPages(*this, run.Exchanges());
         }
     }

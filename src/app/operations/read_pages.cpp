@@ -1,8 +1,7 @@
 #include "app/corvane_dlg.h"
 #include "app/operations/operation_run.h"
 #include "app/operations/page_field_colours.h"
-#include "transponder/page_runs.h"
-#include "transponder/timeout_query.h"
+#include "transponder/operation_runs.h"
 
 #include <functional>
 #include <optional>
@@ -54,10 +53,10 @@ void COrvaneDlg::ReadPages()
 {
     UpdateData(true);
     {
-        OperationRun run(*this, ReceiveThread::Busy::Read);
+        OperationRun run(*this, ReaderOperation::ReadPages);
         if (run.Connected()) {
             PrepareFields(*this);
-            TimeoutQuery(run.Exchanges(), kReadPagesTimeoutFactor);
+            run.QueryTimeout();
             ReadSelectedPages(*this, run.Exchanges());
         }
     }

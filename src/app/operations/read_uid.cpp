@@ -1,7 +1,6 @@
 #include "app/corvane_dlg.h"
 #include "app/operations/operation_run.h"
-#include "transponder/timeout_query.h"
-#include "transponder/uid_run.h"
+#include "transponder/operation_runs.h"
 
 namespace {
 
@@ -21,10 +20,10 @@ void COrvaneDlg::ReadUid()
 {
     UpdateData(true);
     {
-        OperationRun run(*this, ReceiveThread::Busy::Read);
+        OperationRun run(*this, ReaderOperation::ReadUid);
         if (run.Connected()) {
             uidField.SetBackgroundColor(kColourWhite, true);
-            TimeoutQuery(run.Exchanges(), kReadUidTimeoutFactor);
+            run.QueryTimeout();
             ReadUidAnswer(*this, run.Exchanges());
         }
     }

@@ -2,11 +2,9 @@
 #include "app/operations/operation_run.h"
 #include "app/operations/page_field_colours.h"
 #include "framework/message_boxes.h"
-#include "transponder/carrier_id_length.h"
-#include "transponder/carrier_id_runs.h"
+#include "transponder/carrier_id.h"
+#include "transponder/operation_runs.h"
 #include "transponder/page_text_validation.h"
-#include "transponder/timeout_query.h"
-#include "transponder/validation_messages.h"
 
 namespace {
 
@@ -77,10 +75,10 @@ void COrvaneDlg::WriteCarrierId()
     UpdateData(true);
     carrierIdLength = ClampCarrierIdLength(carrierIdLength);
     {
-        OperationRun run(*this, ReceiveThread::Busy::Write);
+        OperationRun run(*this, ReaderOperation::WriteCarrierId);
         WhitenCarrierIdFields(*this);
         if (run.Connected()) {
-            TimeoutQuery(run.Exchanges(), kWriteCarrierIdTimeoutFactor);
+            run.QueryTimeout();
             WriteCarrierIdPages(*this, run.Exchanges());
         }
     }

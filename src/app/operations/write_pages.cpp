@@ -2,12 +2,10 @@
 #include "app/operations/operation_run.h"
 #include "app/operations/page_field_colours.h"
 #include "framework/message_boxes.h"
-#include "transponder/carrier_id_length.h"
+#include "transponder/carrier_id.h"
 #include "transponder/page_row_table.h"
-#include "transponder/page_runs.h"
+#include "transponder/operation_runs.h"
 #include "transponder/page_text_validation.h"
-#include "transponder/timeout_query.h"
-#include "transponder/validation_messages.h"
 
 namespace {
 
@@ -63,10 +61,10 @@ void COrvaneDlg::WritePages()
 {
     UpdateData(true);
     {
-        OperationRun run(*this, ReceiveThread::Busy::Write);
+        OperationRun run(*this, ReaderOperation::WritePages);
         SetAllPageFieldColours(*this, kColourWhite);
         if (run.Connected()) {
-            TimeoutQuery(run.Exchanges(), kWritePagesTimeoutFactor);
+            run.QueryTimeout();
             WriteSelectedPages(*this, run.Exchanges());
         }
     }

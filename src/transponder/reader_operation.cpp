@@ -1,11 +1,20 @@
-#include "transponder/timeout_query.h"
+#include "transponder/reader_operation.h"
 
 #include "serial/serial_link.h"
-#include "transponder/answer_line.h"
-#include "transponder/exchange_context.h"
-#include "transponder/exchange_result.h"
-#include "transponder/reader_command.h"
-#include "transponder/timeout_unit.h"
+#include "transponder/answers.h"
+#include "transponder/exchange.h"
+
+OperationScope::OperationScope(SerialLink& link, ReaderOperation operation, QString& records,
+                               int& timeoutUnit)
+    : operation(operation),
+      busyScope(link.receiveThread, TraitsOf(operation).busy), context{link, records, timeoutUnit}
+{
+}
+
+void OperationScope::QueryTimeout()
+{
+    TimeoutQuery(context, TraitsOf(operation).timeoutFactor);
+}
 
 namespace {
 

@@ -1,11 +1,95 @@
-#include "transponder/answer_line.h"
+#include "transponder/exchange.h"
 
 #include "serial/serial_link.h"
-#include "transponder/reader_command.h"
+#include "transponder/answers.h"
 #include "transponder/reader_protocol.h"
-#include "transponder/timeout_unit.h"
 
 #include <algorithm>
+#include <chrono>
+
+ReaderCommand TimeoutQueryCommand()
+{
+    return {kTimeoutQueryLine, {}, kTimeoutQueryWaitFactor, std::nullopt, IsTimeoutAnswer, true};
+}
+
+ReaderCommand ReadPageCommand(int page)
+{
+    return {QString::asprintf(kReadPageFormat, page) + kCommandEnd,
+            QString::asprintf(kReadPageEchoFormat, page, page), kReadPageWaitFactor, kPageHexDigits,
+            IsGoodPageAnswer};
+}
+
+ReaderCommand WritePageCommand(int page, const QString& pageHex)
+{
+    // The data goes in verbatim: asprintf's %s would read it as UTF-8 bytes, not as characters.
+    const QString text = QString::asprintf(kWritePageFormat, page, "%1").arg(pageHex);
+    return {text + kCommandEnd, text + QString::asprintf(kWritePageEchoSuffixFormat, page),
+            kWritePageWaitFactor, kAcknowledgeKeptChars, IsAcknowledged};
+}
+
+ReaderCommand LockPageCommand(int page)
+{
+    return {QString::asprintf(kLockPageFormat, page) + kCommandEnd,
+            QString::asprintf(kLockPageEchoFormat, page, page), kLockPageWaitFactor,
+            kAcknowledgeKeptChars, IsAcknowledged};
+}
+
+ReaderCommand ReadUidCommand()
+{
+    return {kReadUidLine, kReadUidEcho, kReadUidWaitFactor, kReadUidKeptChars, IsGoodUidAnswer};
+}
+
+namespace {
+
+constexpr std::chrono::milliseconds kDisplayFrame{16};
+
+// Waits for the answer line; shows the run's progress once the wait outlasts a display frame.
+std::optional<CompletedLine> AwaitAnswer(ExchangeContext& context, const ReaderCommand& command,
+                                         std::chrono::milliseconds wait)
+{
+    const auto start = std::chrono::steady_clock::now();
+    if (!context.showProgress || wait <= kDisplayFrame)
+        return AwaitAnswerLine(context.link, command, start + wait);
+    if (std::optional<CompletedLine> line =
+            AwaitAnswerLine(context.link, command, start + kDisplayFrame))
+        return line;
+    context.showProgress();
+    return AwaitAnswerLine(context.link, command, start + wait);
+}
+
+} // namespace
+
+ExchangeResult CommandExchange(ExchangeContext& context, const ReaderCommand& command)
+{
+    DiscardEarlierLines(context.link);
+    if (context.link.WriteText(command.line) != 0) {
+        ExchangeResult result = KeepAnswer(QString(), command.keptChars);
+        result.end = ExchangeEnd::NotSent;
+        return result;
+    }
+    if (!command.echo.isEmpty())
+        PutRecordOnTop(context.terminalText, command.echo);
+    const std::chrono::milliseconds wait = AnswerWait(context.timeoutUnit, command.waitFactor);
+    const std::optional<CompletedLine> line = AwaitAnswer(context, command, wait);
+    if (!line && !DrainLateLine(context.link, command, wait))
+        OweAnswer(context.link, command, wait);
+    ExchangeResult result =
+        KeepAnswer(line ? AnswerTextOf(line->bytes) : QString(), command.keptChars);
+    result.cut = line && line->cut;
+    result.end = line ? ExchangeEnd::Answered : ExchangeEnd::NoAnswer;
+    result.wait = wait;
+    return result;
+}
+
+void PutRecordOnTop(QString& terminalText, const QString& record)
+{
+    terminalText.prepend(record);
+}
+
+void PutAnswerRecord(ExchangeContext& context, const ExchangeResult& result)
+{
+    PutRecordOnTop(context.terminalText, AnswerRecord(result.kept));
+}
 
 namespace {
 
@@ -116,4 +200,10 @@ void AwaitOwedAnswers(SerialLink& link)
         if (link.receiveThread.AwaitLine(Until(owed.expectedUntil)))
             PayOffOne(owed.otherAnswers, owed.timeoutAnswers);
     }
+}
+
+std::chrono::milliseconds AnswerWait(int timeoutUnit, int waitFactor)
+{
+    const std::int64_t wait = static_cast<std::int64_t>(timeoutUnit) * waitFactor;
+    return std::chrono::milliseconds(std::max<std::int64_t>(wait, 0));
 }
