@@ -237,7 +237,7 @@ TEST_F(CliTest, ReadWriteAndLockThroughSer2netSendAndPrintWhatTheLocalPortDoes)
                                        {"lock", "all", "--yes"}}) {
         std::pair<std::tuple<int, QString, QString>, QByteArray> local;
         for (const QString scheme : {"", "rfc2217", "tcp"}) {
-            // Each run has a server of its own: killed, it has let go of the device.
+            // Each run has a server of its own, which lets go of the device when it is killed.
             Ser2netServer server(SlavePath(), scheme);
             ASSERT_TRUE(scheme.isEmpty() || server.Start());
             const QString port = scheme.isEmpty() ? SlavePath() : server.PortName();
@@ -245,7 +245,6 @@ TEST_F(CliTest, ReadWriteAndLockThroughSer2netSendAndPrintWhatTheLocalPortDoes)
             reader->Configure([](ReaderEmulator& r) { r = {}, r.SetTimeoutValue(kTorAnswer); });
             reader->ClearReceivedBytes();
             const auto result = Run(command + QStringList{"--port", port});
-            server.Stop();
             if (scheme.isEmpty())
                 local = {result, reader->ReceivedBytes()};
             EXPECT_EQ(std::make_tuple(result, reader->ReceivedBytes(), std::get<0>(result)),

@@ -25,8 +25,7 @@ bool Ser2netServer::Start()
                               "  accepter: " + accepter + "127.0.0.1," + QString::number(port),
                               "-Y", "  connector: serialdev," + devicePath + ",115200n81,local"});
     // Listening on 127.0.0.1:port is state 0A in the kernel's table.
-    const QByteArray listening =
-        ":" + QByteArray::number(port, 16).toUpper().rightJustified(4, '0') + " 00000000:0000 0A";
+    const QByteArray listening = QString::asprintf(":%04X 00000000:0000 0A", port).toLatin1();
     return process.waitForStarted() && WaitUntil([&] {
                QFile table("/proc/net/tcp");
                return table.open(QIODevice::ReadOnly) && table.readAll().contains(listening);
