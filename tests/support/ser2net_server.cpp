@@ -21,9 +21,11 @@ int FreeLoopbackPort()
 bool Ser2netServer::Start()
 {
     const QString accepter = scheme == "tcp" ? "tcp," : "telnet(rfc2217),tcp,";
-    process.start("ser2net", {"-n", "-u", "-P", "", "-Y", "connection: &reader", "-Y",
-                              "  accepter: " + accepter + "127.0.0.1," + QString::number(port),
-                              "-Y", "  connector: serialdev," + devicePath + ",115200n81,local"});
+    // One configuration, '#' between its lines; each answer goes out as it comes (no chardelay).
+    process.start("ser2net", {"-n", "-u", "-P", "", "-Y",
+                              "connection: &reader#  accepter: " + accepter + "127.0.0.1," +
+                                  QString::number(port) + "#  connector: serialdev," + devicePath +
+                                  ",115200n81,local#  options:#    chardelay: false"});
     // Listening on 127.0.0.1:port is state 0A in the kernel's table.
     const QByteArray listening = QString::asprintf(":%04X 00000000:0000 0A", port).toLatin1();
     return process.waitForStarted() && WaitUntil([&] {
