@@ -178,6 +178,10 @@ std::optional<std::size_t> SerialDevice::ReceiveFromNetwork(std::uint8_t* buffer
             NoteError(kSerialErrorRead | kSerialErrorHangUp);
             return std::nullopt;
         }
+        // Acknowledged at once: a server that sends the answer in small pieces waits for each
+        // acknowledgement before it sends the next piece.
+        const int on = 1;
+        ::setsockopt(descriptor, IPPROTO_TCP, TCP_QUICKACK, &on, sizeof on);
         if (!telnet)
             return static_cast<std::size_t>(count);
         QByteArray replies;
