@@ -1,11 +1,14 @@
 // Reading all 17 pages through the main window (TOR and 17 RD exchanges, fields and terminal
 // updated) against the emulated reader, measured against a floor: the same 18 exchanges done by a
-// plain blocking write and read loop on the same pseudo-terminal, in the same run. The reader
-// answers at once and paced at 115200 and 9600 baud.
+// plain blocking write and read loop on the same pseudo-terminal, in the same run, each command in
+// one write (as the tool writes) and a byte a call. Then the same read through ser2net on
+// loopback, over telnet with the COM-PORT option, against the read on the local pseudo-terminal.
+// The reader answers at once and paced at 115200 and 9600 baud.
 
-#include "bench_setup.h"
 #include "app/corvane_dlg.h"
+#include "bench_setup.h"
 #include "reader-sim/pty_reader_server.h"
+#include "support/ser2net_server.h"
 #include "transponder/exchange.h"
 #include "transponder/reader_operation.h"
 
@@ -181,7 +184,26 @@ bool RunScenario(const Scenario& scenario)
             exchangeSamples.push_back(exchanges);
         }
     }
+    // The same read through ser2net, which opens the device only now that the floor loop is done.
+    Ser2netServer server(reader.SlavePath(), QStringLiteral("rfc2217"));
+    window.serialLink.ClosePort(window);
+    window.serialLink.portName = server.PortName();
+    if (!server.Start())
+        return false;
+    window.serialLink.ConnectPort(window);
+    std::vector<double> networkSamples;
+    for (int round = 0; round < scenario.rounds + kWarmUpRounds; ++round) {
+        WakeReader(window);
+        const double through = window.serialLink.connected ? MeasureWindowRound(window) : -1;
+        if (through < 0) {
+            std::fprintf(stderr, "%s: round %d through ser2net failed\n", scenario.name, round);
+            return false;
+        }
+        if (round >= kWarmUpRounds)
+            networkSamples.push_back(through);
+    }
     window.DestroyWindow();
+    const double networkMedian = Median(networkSamples);
     const double floorMedian = Median(floorSamples);
     const double windowMedian = Median(windowSamples);
     const double exchangeMedian = Median(exchangeSamples);
@@ -193,6 +215,9 @@ bool RunScenario(const Scenario& scenario)
                 scenario.name, scenario.rounds, floorMedian, byteWiseMedian, windowMedian,
                 exchangeMedian, "", windowMedian / exchangeMedian, windowMedian / floorMedian,
                 windowMedian / byteWiseMedian, exchangeMedian / floorMedian);
+    std::printf("%-13s through ser2net (rfc2217, loopback): window %8.2f ms, %5.2f x the window on "
+                "the local pseudo-terminal\n",
+                "", networkMedian, networkMedian / windowMedian);
     return true;
 }
 

@@ -5,6 +5,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
     xvfb xauth xdotool fonts-dejavu-core fonts-urw-base35
+    ser2net # the serial port server the network port tests run
     file dpkg-dev desktop-file-utils appstream groff-base lintian) # the Debian package and its checks
 [ "${1:-}" != fuzz ] || packages+=(clang libclang-rt-14-dev)
 missing=()

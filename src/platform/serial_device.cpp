@@ -2,8 +2,10 @@
 
 #include "platform/group_membership.h"
 #include "platform/line_speed.h"
+#include "platform/network_port_name.h"
 #include "platform/process_name.h"
 #include "platform/serial_error_mask.h"
+#include "platform/telnet_com_port.h"
 #include "platform/uucp_lock.h"
 #include "platform/wake_signal.h"
 
@@ -13,6 +15,7 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -92,7 +95,15 @@ SerialOpenResult OpenRefused(int error, const struct stat& node)
 
 QString SerialDevice::DevicePath(const QString& portName)
 {
-    return portName.startsWith(QLatin1Char('/')) ? portName : kDeviceDirectory + portName;
+    return portName.startsWith(QLatin1Char('/')) || IsNetworkPortName(portName)
+               ? portName
+               : kDeviceDirectory + portName;
+}
+
+SerialDevice::SerialDevice(int descriptor, Transport transport)
+    : descriptor(descriptor), transport(transport),
+      telnet(transport == Transport::Rfc2217 ? std::make_unique<TelnetComPort>() : nullptr)
+{
 }
 
 std::unique_ptr<SerialDevice> SerialDevice::Open(const QString& portName)
@@ -175,7 +186,12 @@ bool SerialDevice::ApplyLineSettings(const LineSettings& settings)
 
 bool SerialDevice::Purge()
 {
-    return ::tcflush(descriptor, TCIOFLUSH) == 0;
+    if (transport == Transport::Terminal)
+        return ::tcflush(descriptor, TCIOFLUSH) == 0;
+    DropWaiting();
+    return !telnet ||
+           WriteRaw(TelnetComPort::Command(TelnetComPort::kPurgeData,
+                                           QByteArray(1, TelnetComPort::kPurgeBothBuffers)));
 }
 
 std::optional<std::uint32_t> SerialDevice::BytesWaiting() const
@@ -188,14 +204,15 @@ std::optional<std::uint32_t> SerialDevice::BytesWaiting() const
 
 InputState SerialDevice::WaitForInput(std::chrono::milliseconds timeout) const
 {
-    pollfd entry{descriptor, POLLIN, 0};
+    pollfd entry{descriptor, POLLIN | POLLRDHUP, 0};
     const int ready = ::poll(&entry, 1, static_cast<int>(timeout.count()));
     if (ready < 0)
         return errno == EINTR ? InputState::Idle : InputState::HungUp;
     if (ready == 0)
         return InputState::Idle;
-    // A hung-up terminal also reports POLLIN, with nothing left to read.
-    if ((entry.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0)
+    // A hung-up terminal also reports POLLIN, with nothing left to read; a closed connection
+    // reports POLLRDHUP.
+    if ((entry.revents & (POLLHUP | POLLERR | POLLNVAL | POLLRDHUP)) != 0)
         return InputState::HungUp;
     return InputState::Readable;
 }
@@ -215,18 +232,20 @@ std::optional<std::uint8_t> SerialDevice::ReadByte()
 
 InputState SerialDevice::WaitForInputOrWake(const WakeSignal& wake) const
 {
-    pollfd entries[] = {{descriptor, POLLIN, 0}, {wake.Descriptor(), POLLIN, 0}};
+    pollfd entries[] = {{descriptor, POLLIN | POLLRDHUP, 0}, {wake.Descriptor(), POLLIN, 0}};
     if (::poll(entries, 2, -1) < 0)
         return errno == EINTR ? InputState::Idle : InputState::HungUp;
     if ((entries[1].revents & POLLIN) != 0)
         return InputState::Woken;
-    if ((entries[0].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0)
+    if ((entries[0].revents & (POLLHUP | POLLERR | POLLNVAL | POLLRDHUP)) != 0)
         return InputState::HungUp;
     return InputState::Readable;
 }
 
 std::optional<std::size_t> SerialDevice::ReadWaiting(std::uint8_t* buffer, std::size_t capacity)
 {
+    if (transport != Transport::Terminal)
+        return ReceiveFromNetwork(buffer, capacity);
     const ssize_t count = ::read(descriptor, buffer, capacity);
     if (count >= 0)
         return static_cast<std::size_t>(count);
@@ -236,17 +255,41 @@ std::optional<std::size_t> SerialDevice::ReadWaiting(std::uint8_t* buffer, std::
     return std::nullopt;
 }
 
-bool SerialDevice::WriteByte(std::uint8_t byte)
+bool SerialDevice::Write(QByteArrayView bytes)
 {
-    ssize_t count = 0;
-    do {
-        count = ::write(descriptor, &byte, 1);
-    } while (count < 0 && errno == EINTR);
-    if (count == 1)
-        return true;
-    NoteError(count < 0 && IsHangUpError(errno) ? kSerialErrorWrite | kSerialErrorHangUp
-                                                : kSerialErrorWrite);
-    return false;
+    return telnet ? WriteRaw(TelnetComPort::Escaped(bytes)) : WriteRaw(bytes);
+}
+
+bool SerialDevice::WriteRaw(QByteArrayView bytes)
+{
+    std::unique_lock lock(writeMutex, std::defer_lock);
+    if (transport != Transport::Terminal)
+        lock.lock();
+    for (qsizetype at = 0; at < bytes.size();) {
+        const std::size_t left = static_cast<std::size_t>(bytes.size() - at);
+        // A connection the server closed must not end the program with SIGPIPE.
+        const ssize_t count = transport == Transport::Terminal
+                                  ? ::write(descriptor, bytes.data() + at, left)
+                                  : ::send(descriptor, bytes.data() + at, left, MSG_NOSIGNAL);
+        if (count > 0) {
+            at += count;
+            continue;
+        }
+        if (count < 0 && errno == EINTR)
+            continue;
+        // A network port does not block: wait until the connection takes more.
+        pollfd entry{descriptor, POLLOUT, 0};
+        if (count < 0 && errno == EAGAIN &&
+            ::poll(&entry, 1,
+                   static_cast<int>(std::chrono::milliseconds(kConnectTimeout).count())) > 0 &&
+            (entry.revents & POLLOUT) != 0)
+            continue;
+        const bool gone =
+            count < 0 && (IsHangUpError(errno) || errno == EPIPE || errno == ECONNRESET);
+        NoteError(gone ? kSerialErrorWrite | kSerialErrorHangUp : kSerialErrorWrite);
+        return false;
+    }
+    return true;
 }
 
 SerialErrorStatus SerialDevice::ClearError()

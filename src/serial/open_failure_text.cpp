@@ -1,5 +1,7 @@
 #include "serial/open_failure_text.h"
 
+#include "platform/serial_device.h"
+
 #include <QDir>
 
 #include <cstring>
@@ -73,6 +75,20 @@ QString OpenFailureExplanation(const SerialOpenFailure& failure, std::int32_t ba
                    ? QStringLiteral("The baud rate %1 is not valid: it must be above 0.")
                          .arg(baudRate)
                    : QStringLiteral("The device does not take the baud rate %1.").arg(baudRate);
+    case SerialOpenReason::BadNetworkName:
+        return failure.nameProblem;
+    case SerialOpenReason::HostNotFound:
+        return QStringLiteral("The host name could not be resolved.");
+    case SerialOpenReason::ConnectionRefused:
+        return QStringLiteral("The connection was refused: no server listens at that port.");
+    case SerialOpenReason::NoAnswer:
+        return QStringLiteral("The server did not answer within %1 seconds.")
+            .arg(SerialDevice::kConnectTimeout.count());
+    case SerialOpenReason::ConnectionClosed:
+        return QStringLiteral("The server closed the connection.");
+    case SerialOpenReason::LineSettingsRefused:
+        return QStringLiteral("The server does not take 8 data bits, no parity, one stop bit and "
+                              "no handshake.");
     case SerialOpenReason::NotATerminal:
     case SerialOpenReason::NoHardware:
     case SerialOpenReason::Failed:
@@ -98,6 +114,13 @@ QString OpenFailureBrief(const SerialOpenFailure& failure)
         return QStringLiteral("no hardware");
     case SerialOpenReason::BaudRateRefused:
         return QStringLiteral("baud rate refused");
+    // Only local devices are surveyed.
+    case SerialOpenReason::BadNetworkName:
+    case SerialOpenReason::HostNotFound:
+    case SerialOpenReason::ConnectionRefused:
+    case SerialOpenReason::NoAnswer:
+    case SerialOpenReason::ConnectionClosed:
+    case SerialOpenReason::LineSettingsRefused:
     case SerialOpenReason::Failed:
         break;
     }

@@ -4,7 +4,30 @@
 #include "serial/link_messages.h"
 #include "serial/open_failure_text.h"
 
+#include "platform/network_port_name.h"
 #include "platform/serial_error_mask.h"
+
+namespace {
+
+// Opens the local device name, purges both queues and applies settings.
+SerialOpenResult OpenLocalDevice(const QString& name, const LineSettings& settings)
+{
+    SerialOpenResult opened = SerialDevice::TryOpen(name);
+    if (!opened.device)
+        return opened;
+    opened.device->Purge();
+    // A port that refuses the settings would send with whatever the device had and never collect
+    // an answer; it counts as not opened instead.
+    if (static_cast<std::int32_t>(settings.baudRate) <= 0 ||
+        !opened.device->ApplyLineSettings(settings)) {
+        opened.device->Close();
+        opened.device.reset();
+        opened.failure.reason = SerialOpenReason::BaudRateRefused;
+    }
+    return opened;
+}
+
+} // namespace
 
 SerialLink::~SerialLink()
 {
@@ -14,19 +37,11 @@ SerialLink::~SerialLink()
 
 SerialOpenResult SerialLink::OpenPort(const QString& name, std::int32_t rate)
 {
-    SerialOpenResult opened = SerialDevice::TryOpen(name);
+    lineSettings.baudRate = static_cast<std::uint32_t>(rate);
+    SerialOpenResult opened = IsNetworkPortName(name) ? SerialDevice::Connect(name, lineSettings)
+                                                      : OpenLocalDevice(name, lineSettings);
     if (!opened.device)
         return opened;
-    opened.device->Purge();
-    lineSettings.baudRate = static_cast<std::uint32_t>(rate);
-    // A port that refuses the settings would send with whatever the device had and never collect
-    // an answer; it counts as not opened instead.
-    if (rate <= 0 || !opened.device->ApplyLineSettings(lineSettings)) {
-        opened.device->Close();
-        opened.device.reset();
-        opened.failure.reason = SerialOpenReason::BaudRateRefused;
-        return opened;
-    }
     owedAnswers = {};
     receiveThread.Start(opened.device.get());
     return opened;
@@ -76,16 +91,15 @@ std::int32_t SerialLink::WriteText(const QString& text)
 {
     if (!portHandle)
         return kNoPort;
-    std::int32_t status = 0;
-    for (const QChar unit : text) {
-        if (portHandle->WriteByte(static_cast<std::uint8_t>(unit.unicode() & 0xFF)))
-            continue;
-        // The receive thread clears errors too and may have taken this byte's bit already; the
-        // write bit is added so a failure is never reported as 0.
-        const SerialErrorStatus error = portHandle->ClearError();
-        status = error.ok || error.systemError == 0
-                     ? static_cast<std::int32_t>(error.errorMask | kSerialErrorWrite)
-                     : error.systemError;
-    }
-    return status;
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        bytes[i] = static_cast<char>(text.at(i).unicode() & 0xFF);
+    if (portHandle->Write(bytes))
+        return 0;
+    // The receive thread clears errors too and may have taken the write's bit already; the write
+    // bit is added so a failure is never reported as 0.
+    const SerialErrorStatus error = portHandle->ClearError();
+    return error.ok || error.systemError == 0
+               ? static_cast<std::int32_t>(error.errorMask | kSerialErrorWrite)
+               : error.systemError;
 }

@@ -43,10 +43,10 @@ struct SerialLink
     SerialLink(const SerialLink&) = delete;
     SerialLink& operator=(const SerialLink&) = delete;
 
-    // Opens the port exclusively, purges both queues, applies the line settings with baudRate,
-    // forgets the answers owed on the port before and starts the receive thread. Returns no device
-    // and the reason when the port cannot be opened or refuses the settings (the port is then
-    // closed again and no thread runs).
+    // Opens the port exclusively (a network port name: connects, see SerialDevice::Connect),
+    // purges both queues, applies the line settings with baudRate, forgets the answers owed on the
+    // port before and starts the receive thread. Returns no device and the reason when the port
+    // cannot be opened or refuses the settings (the port is then closed again and no thread runs).
     SerialOpenResult OpenPort(const QString& name, std::int32_t rate);
 
     // OpenPort with portName and baudRate, keeping the device as portHandle: connected becomes
@@ -64,9 +64,9 @@ struct SerialLink
     // close shows "Can't close COM Port." and keeps portHandle. connected is left to the caller.
     void ClosePort(LinkErrorReporter& reporter);
 
-    // Sends the low byte of every UTF-16 code unit of text, one write per byte, all of them even
-    // after a failure or beyond 255 units. Returns 0 when every byte was taken, kNoPort without a
-    // port, otherwise the error mask (or errno) of the last failed byte.
+    // Sends the low byte of every UTF-16 code unit of text in one write (more only when the port
+    // takes part of it), also beyond 255 units. Returns 0 when every byte was taken, kNoPort
+    // without a port, otherwise the error mask (or errno) of the failed write.
     std::int32_t WriteText(const QString& text);
 
     void StartReceiveThread() { receiveThread.Start(portHandle.get()); }

@@ -2,6 +2,7 @@
 #include "platform/serial_device.h"
 #include "support/pty_reader_fixture.h"
 #include "support/scripted_reader.h"
+#include "support/ser2net_server.h"
 #include "support/wait_until.h"
 
 #include <QDir>
@@ -227,6 +228,31 @@ TEST_F(CliTest, AnImageReadIntoAFileIsWrittenBackFromIt)
     QFile again("image.ini"); // the file is replaced, not rewritten: open it anew
     ASSERT_TRUE(again.open(QIODevice::ReadOnly));
     EXPECT_EQ(again.readAll(), saved) << "a read that failed part-way leaves the file as it was";
+}
+
+// Through ser2net, over telnet with the COM-PORT option and raw TCP, each command sends the same
+// bytes and prints the same lines as on the local port.
+TEST_F(CliTest, ReadWriteAndLockThroughSer2netSendAndPrintWhatTheLocalPortDoes)
+{
+    for (const QStringList& command : {QStringList{"read", "--out", "image.ini"},
+                                       {"write", "--from", "image.ini"},
+                                       {"lock", "all", "--yes"}}) {
+        std::pair<std::tuple<int, QString, QString>, QByteArray> local;
+        for (const QString scheme : {"", "rfc2217", "tcp"}) {
+            // Each run has a server of its own, which lets go of the device when it is killed.
+            Ser2netServer server(SlavePath(), scheme);
+            ASSERT_TRUE(scheme.isEmpty() || server.Start());
+            const QString port = scheme.isEmpty() ? SlavePath() : server.PortName();
+            SCOPED_TRACE((command.first() + " " + port).toStdString());
+            reader->Configure([](ReaderEmulator& r) { r = {}, r.SetTimeoutValue(kTorAnswer); });
+            reader->ClearReceivedBytes();
+            const auto result = Run(command + QStringList{"--port", port});
+            if (scheme.isEmpty())
+                local = {result, reader->ReceivedBytes()};
+            EXPECT_EQ(std::make_tuple(result, reader->ReceivedBytes(), std::get<0>(result)),
+                      std::make_tuple(local.first, local.second, 0));
+        }
+    }
 }
 
 // A stop signal during a slow write: the exchange in flight ends, nothing more is sent, the exit

@@ -9,6 +9,7 @@
 #include "support/port_holder_process.h"
 #include "support/pty_reader_fixture.h"
 #include "support/recording_link_error_reporter.h"
+#include "support/ser2net_server.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -55,6 +56,9 @@ TEST_F(SerialLinkTest, PortsThatCannotBeOpenedAreReportedWithTheReasonAndLeaveNo
     ASSERT_TRUE(otherProgram.IsHolding());
     const QByteArray waiting = "0123456789ABCDEF\rwaiting";
     ASSERT_TRUE(otherPort.Write(waiting));
+    RawPtyMaster silentDevice; // behind a raw server, where nothing answers telnet
+    Ser2netServer silentServer(silentDevice.SlavePath(), "tcp");
+    ASSERT_TRUE(silentServer.Start());
     // A port, and the second line of its message or how it begins (empty: no second line).
     const std::pair<QString, QString> cases[] = {
         {QStringLiteral("ttyOrvaneMissing7"), QStringLiteral("There is no such device")},
@@ -63,6 +67,13 @@ TEST_F(SerialLinkTest, PortsThatCannotBeOpenedAreReportedWithTheReasonAndLeaveNo
         {SlavePath(), QStringLiteral("Another program is using the device.")},
         {otherPort.SlavePath(), QStringLiteral("Another program is using the device: sh (%1).")
                                     .arg(otherProgram.ProcessId())},
+        {"telnet://127.0.0.1:2217", "The scheme 'telnet' is not known: use rfc2217:// or tcp://."},
+        {"rfc2217://127.0.0.1", "The port number is missing: add ':' and the port number after"},
+        {"tcp://:2217", "The host is missing before the port number."},
+        {"rfc2217://127.0.0.1:65536", "The port number '65536' is not a number from 1 to 65535."},
+        {"rfc2217://[::1]:" + QString::number(FreeLoopbackPort()), "The connection was refused"},
+        {"tcp://orvane-missing.invalid:2217", "The host name could not be resolved."},
+        {"rfc2217" + silentServer.PortName().mid(3), "The server did not answer within 3 seconds."},
     };
     for (const auto& [name, reason] : cases) {
         SCOPED_TRACE(name.toStdString());
@@ -114,6 +125,23 @@ TEST_F(SerialLinkTest, OpenDiscardsBytesThatWaitedBeforeItAndEachCodeUnitGoesOut
     EXPECT_EQ(link.WriteText(text), 0);
     ASSERT_TRUE(WaitUntil([&] { return reader->ReceivedBytes().size() >= wire.size(); }));
     EXPECT_EQ(reader->ReceivedBytes(), wire) << "nothing else was sent";
+}
+
+// ser2net gone while the link is open hangs the link up, as a pulled adapter does; once it serves
+// again, the watch's reopening connects at the rate asked for and the reader answers.
+TEST_F(SerialLinkTest, AServerThatGoesAwayHangsTheLinkUpAndTheLinkReopensOnceItIsBack)
+{
+    Ser2netServer server(SlavePath(), "rfc2217");
+    ASSERT_TRUE(server.Start());
+    link.portName = server.PortName();
+    link.baudRate = 9600; // ser2net's own is 115200
+    link.ConnectPort(reporter);
+    server.Stop();
+    ASSERT_TRUE(WaitUntil([&] { return link.receiveThread.DeviceHungUp(); }));
+    link.ClosePort(reporter);
+    ASSERT_TRUE(server.Start() && link.ReopenPort());
+    EXPECT_EQ(reader->ClientLineSpeed(), 9600u);
+    EXPECT_EQ(ExchangeOverLink(link, QStringLiteral("RD 2\r")), "1011121314151617\r\n");
 }
 
 TEST_F(SerialLinkTest, EveryOfferedRateIsPutIntoForceAndAClosedOrVanishedLinkSendsNothing)
