@@ -13,9 +13,10 @@ TEST(OpenFailureText, PermissionAdviceFollowsTheGroupMembership)
                                              "from your next login on; log in again."},
     };
     for (const auto& [membership, advice] : rows) {
-        SerialOpenFailure failure{.reason = SerialOpenReason::PermissionDenied,
-                                  .groupName = QStringLiteral("dialout"),
-                                  .membership = membership};
+        SerialOpenFailure failure;
+        failure.reason = SerialOpenReason::PermissionDenied;
+        failure.groupName = QStringLiteral("dialout");
+        failure.membership = membership;
         EXPECT_EQ(OpenFailureExplanation(failure, 9600), advice);
     }
 }
