@@ -1,6 +1,5 @@
 #include "transponder/carrier_id.h"
 
-#include "transponder/page_text_validation.h"
 #include "transponder/reader_protocol.h"
 
 #include <algorithm>

@@ -70,3 +70,13 @@ QString HexToAscii(const QString& text)
     }
     return ascii;
 }
+
+bool IsHexDigit(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
+}
+
+bool IsHexDigits(const QString& text, qsizetype length)
+{
+    return text.size() == length && std::all_of(text.cbegin(), text.cend(), IsHexDigit);
+}

@@ -35,3 +35,9 @@ QString AsciiToHex(const QString& text);
 // Any character gives a nibble (only the low 4 bits of its offset from '0' or from 'A' - 10
 // count), so this never fails; a 00 byte becomes U+0000 inside the result.
 QString HexToAscii(const QString& text);
+
+// True for "0".."9", "A".."F" and "a".."f".
+bool IsHexDigit(QChar c);
+
+// True when text is exactly length hexadecimal digits.
+bool IsHexDigits(const QString& text, qsizetype length);

@@ -39,16 +39,6 @@ bool HoldsUnsendableCharacter(const QString& text, DisplayFormat format)
            std::any_of(text.cbegin(), text.cend(), IsAboveByteCode);
 }
 
-bool IsHexDigit(QChar c)
-{
-    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
-}
-
-bool IsHexDigits(const QString& text, qsizetype length)
-{
-    return text.size() == length && std::all_of(text.cbegin(), text.cend(), IsHexDigit);
-}
-
 int CountPageTextFaults(QString& text, DisplayFormat format)
 {
     return CountFaults(text, format, PageTextLimit(format));

@@ -19,12 +19,6 @@ int CountCarrierIdFaults(QString& text, DisplayFormat format, int carrierIdLengt
 // True in ASCII when text holds a character above U+00FF, which cannot be one byte on the wire.
 bool HoldsUnsendableCharacter(const QString& text, DisplayFormat format);
 
-// True for "0".."9", "A".."F" and "a".."f".
-bool IsHexDigit(QChar c);
-
-// True when text is exactly length hexadecimal digits.
-bool IsHexDigits(const QString& text, qsizetype length);
-
 // The texts of the message boxes that report a page or carrier ID that cannot be written.
 
 // For the page named pageLabel ("P1".."P17") holding text: in ASCII, when text holds a character

@@ -2,9 +2,11 @@
 
 #include "resources/control_ids.h"
 #include "serial/link_messages.h"
+#include "support/ser2net_server.h"
 #include "support/wait_until.h"
 
 #include <QCoreApplication>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -18,13 +20,14 @@ protected:
     PtyServerOptions ServerOptions() const override { return {{}, 0, LinkPath()}; }
     QString LinkPath() const { return folder.filePath(QStringLiteral("reader")); }
 
-    // Expects the one box a hang-up shows, once every event posted until it came has run.
-    void ExpectOneDisconnectBox()
+    // Expects the one box a hang-up of port shows, once every event posted until it came has run.
+    void ExpectOneDisconnectBox(const QString& port)
     {
         EXPECT_TRUE(ProcessEventsUntil([&] { return !MessagesShown().isEmpty(); }));
         QCoreApplication::processEvents();
-        EXPECT_EQ(MessagesShown(), QStringList{LinkPath() + LinkMessages::kWasDisconnectedSuffix});
+        EXPECT_EQ(MessagesShown(), QStringList{port + LinkMessages::kWasDisconnectedSuffix});
     }
+    void ExpectOneDisconnectBox() { ExpectOneDisconnectBox(LinkPath()); }
 };
 
 // Pulled while a read waits for page 2, then back at its path, read again and pulled while idle:
@@ -67,6 +70,42 @@ TEST_F(DeviceHangUpTest, HangUpsDuringAReadAndIdleAreReportedOnceAndTheDeviceBac
     reader->Vanish();
     ExpectOneDisconnectBox();
     EXPECT_FALSE(window.serialLink.connected);
+}
+
+// The reader behind ser2net: the server killed while a read waits for page 2 ends the run with
+// one box; once it listens again the watch reconnects and a read is green.
+TEST_F(DeviceHangUpTest, AServerGoneDuringAReadIsReportedOnceAndReconnectedWhenBack)
+{
+    reader->Configure([](ReaderEmulator& emulator) { emulator.SetTimeoutValue(kTorAnswer); });
+    Ser2netServer server(LinkPath(), "rfc2217");
+    ASSERT_TRUE(server.Start());
+    WriteSettings("[Interface]\nPort=" + server.PortName().toUtf8() + "\nBaudrate=9600\n[Data]\n" +
+                  Select({1, 2, 3}));
+    COrvaneDlg& window = Open();
+    window.TimeoutUnit = kFirstTimeoutUnit;
+    ASSERT_TRUE(window.serialLink.connected);
+    {
+        ScriptedReader scripted(*reader, Answering({{"RD 2", QByteArray()}}));
+        std::thread kill([this, pid = server.ProcessId()] {
+            WaitUntil([this] { return reader->ReceivedBytes().contains("RD 2\r"); });
+            ::kill(static_cast<pid_t>(pid), SIGKILL);
+        });
+        Press(ControlId::kReadButton);
+        kill.join();
+    }
+    ExpectOneDisconnectBox(server.PortName());
+    EXPECT_FALSE(window.serialLink.connected);
+    EXPECT_EQ(Colours()[0], u'G');
+    EXPECT_NE(Colours()[2], u'G');
+
+    reader->Configure([](ReaderEmulator& emulator) { emulator.SetFaults({}); }); // not silent
+    server.Stop();
+    ASSERT_TRUE(server.Start());
+    ASSERT_TRUE(ProcessEventsUntil([&] { return window.serialLink.connected; }));
+    window.TimeoutUnit = kFirstTimeoutUnit;
+    Press(ControlId::kReadButton);
+    EXPECT_EQ(Colours().left(3), QStringLiteral("GGG"));
+    EXPECT_EQ(MessagesShown().size(), 1) << "none for the silent reconnection";
 }
 
 } // namespace

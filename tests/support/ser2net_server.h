@@ -18,6 +18,8 @@ public:
     // Starts ser2net (again on the same port) and waits until it listens.
     bool Start();
     void Stop() { process.kill(), process.waitForFinished(); }
+    // The server's process, for a thread that kills it while the GUI thread waits on the reader.
+    qint64 ProcessId() const { return process.processId(); }
 
     // The port name that reaches the device through the server, such as "tcp://127.0.0.1:40321".
     QString PortName() const { return scheme + "://127.0.0.1:" + QString::number(port); }
