@@ -17,7 +17,5 @@ void ColouredLabel::paintEvent(QPaintEvent*)
     const int horizontal = alignment() & Qt::AlignHCenter ? Qt::AlignHCenter
                            : alignment() & Qt::AlignRight ? Qt::AlignRight
                                                           : Qt::AlignLeft;
-    const int flags = wordWrap() ? horizontal | Qt::AlignTop | Qt::TextWordWrap
-                                 : horizontal | Qt::AlignVCenter | Qt::TextSingleLine;
-    painter.drawText(rect(), flags, text());
+    painter.drawText(rect(), horizontal | Qt::AlignTop | Qt::TextWordWrap, text());
 }

@@ -4,8 +4,7 @@
 #include <QLabel>
 
 // A label that paints its own background and text: the caption is drawn in the text colour on
-// the background, aligned as the label asks and word-wrapped unless it is a single vertically
-// centred line.
+// the background, aligned as the label asks and word-wrapped.
 class ColouredLabel final : public QLabel
 {
     Q_OBJECT

@@ -2,8 +2,8 @@
 
 #include "ui/coloured_label.h"
 #include "ui/dialog_units.h"
-#include "ui/multi_line_edit.h"
 #include "ui/enter_field.h"
+#include "ui/multi_line_edit.h"
 #include "ui/up_down_control.h"
 
 #include <QCheckBox>
@@ -50,29 +50,25 @@ QWidget* MakeEdit(const ControlSpec& entry, QWidget* parent)
         edit->setVerticalScrollBarPolicy(Has(entry, VerticalScroll) ? Qt::ScrollBarAlwaysOn
                                                                     : Qt::ScrollBarAlwaysOff);
         edit->setLineWrapMode(QPlainTextEdit::NoWrap);
-        edit->setReadOnly(Has(entry, ReadOnly));
         if (!Has(entry, Border))
             edit->setFrameShape(QFrame::NoFrame);
         return edit;
     }
-    SingleLineEdit* edit = entry.kind == ControlKind::EnterField ? new EnterField(parent)
-                                                                 : new SingleLineEdit(parent);
+    SingleLineEdit* edit =
+        entry.kind == ControlKind::EnterField ? new EnterField(parent) : new SingleLineEdit(parent);
     edit->setAlignment(HorizontalAlignment(entry) | Qt::AlignVCenter);
-    edit->setReadOnly(Has(entry, ReadOnly));
     edit->setFrame(Has(entry, Border));
     return edit;
 }
 
 QWidget* MakeStatic(const ControlSpec& entry, QWidget* parent)
 {
-    QLabel* label = entry.kind == ControlKind::ColouredLabel ? new ColouredLabel(parent)
-                                                             : new QLabel(parent);
+    QLabel* label =
+        entry.kind == ControlKind::ColouredLabel ? new ColouredLabel(parent) : new QLabel(parent);
     label->setText(entry.caption);
     label->setTextFormat(Qt::PlainText);
-    const bool singleLine = Has(entry, CentredOneLine);
-    label->setWordWrap(!singleLine);
-    label->setAlignment(HorizontalAlignment(entry) |
-                        (singleLine ? Qt::AlignVCenter : Qt::AlignTop));
+    label->setWordWrap(true);
+    label->setAlignment(HorizontalAlignment(entry) | Qt::AlignTop);
     return label;
 }
 
@@ -159,8 +155,6 @@ std::vector<QWidget*> BuildControls(const DialogLayout& layout, QWidget* client)
         QWidget* widget = MakeWidget(entry, client);
         widget->setObjectName(entry.name);
         widget->setGeometry(PixelRect(entry, widget));
-        widget->setEnabled(!Has(entry, Disabled));
-        widget->setVisible(!Has(entry, Hidden));
         const Qt::FocusPolicy policy = !TakesFocus(entry.kind) ? Qt::NoFocus
                                        : Has(entry, TabStop)   ? Qt::StrongFocus
                                                                : Qt::ClickFocus;
@@ -183,7 +177,7 @@ QFont DialogFont(const DialogLayout& layout)
              << QStringLiteral("DejaVu Sans Condensed");
     font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(static_cast<int>(
-        std::lround(layout.fontPointSize * kScreenDotsPerInch / kPointsPerInch)));
+    font.setPixelSize(
+        static_cast<int>(std::lround(layout.fontPointSize * kScreenDotsPerInch / kPointsPerInch)));
     return font;
 }

@@ -10,7 +10,7 @@ enum class ControlKind {
     PushButton,
     CheckBox, // a push-like box shows as a button that stays down
     Edit,
-    EnterField,  // an Edit that keeps Enter, Tab and Escape and owns its colour
+    EnterField, // an Edit that keeps Enter, Tab and Escape and owns its colour
     Label,
     ColouredLabel,
     Picture, // caption names the picture resource, e.g. ":/bitmaps/139.png"
@@ -23,18 +23,14 @@ enum class ControlKind {
 enum ControlOption : unsigned {
     TabStop = 1u << 0,
     Border = 1u << 1,
-    Disabled = 1u << 2,
-    Hidden = 1u << 3,
-    DefaultButton = 1u << 4, // push button: Enter presses it
-    LeftText = 1u << 5,      // push button, check box
-    PushLike = 1u << 6,      // check box
-    Centred = 1u << 7,       // edit, label
-    MultiLine = 1u << 8,     // edit
-    WantsReturn = 1u << 9,   // multi-line edit: Enter breaks the line
-    VerticalScroll = 1u << 10,
-    ReadOnly = 1u << 11,        // edit
-    CentredOneLine = 1u << 12,  // label: one vertically centred line
-    ArrowKeys = 1u << 13,       // up-down: Up and Down keys step too
+    DefaultButton = 1u << 2, // push button: Enter presses it
+    LeftText = 1u << 3,      // push button, check box
+    PushLike = 1u << 4,      // check box
+    Centred = 1u << 5,       // edit, label
+    MultiLine = 1u << 6,     // edit
+    WantsReturn = 1u << 7,   // multi-line edit: Enter breaks the line
+    VerticalScroll = 1u << 8,
+    ArrowKeys = 1u << 9, // up-down: Up and Down keys step too
 };
 
 // Push buttons with these names accept and reject the dialog.
