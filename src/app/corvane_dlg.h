@@ -114,6 +114,8 @@ protected:
     void DoDataExchange(CDataExchange& dx) override;
 
 private:
+    friend class OperationRun; // holds the queued calls below while an operation runs
+
     // Receives the queued calls that hand received lines and hang-ups to the GUI thread.
     QObject terminalWake;
     // Shows received lines at most about 20 times a second while they stream in.

@@ -82,7 +82,8 @@ TEST_F(TimeoutQueryTest, TakesOnlyItsOwnAnswerFromOneTo255)
 
 // A line the reader still owes for an earlier command (its wait and drain ran out) is passed over
 // by the exchanges after it, and TOR breaks the debt of a reader that never answered: each later
-// command gets its own answer. Commands: "TOR" asks the timeout, "RD n" reads, "late X" has the
+// command gets its own answer. Commands: "TOR" asks the timeout, "RD n" reads, "stop RD 1" reads
+// and stops at the first turn of its wait, "late X" has the
 // reader send X unasked before the next command goes out, "expire" waits until the owed answers
 // are no longer expected.
 TEST_F(TimeoutQueryTest, AnAnswerStillOwedIsNeverTakenForALaterCommand)
@@ -106,6 +107,10 @@ TEST_F(TimeoutQueryTest, AnAnswerStillOwedIsNeverTakenForALaterCommand)
         // A reader that never answers TOR still reads; late, unreadable TOR answers are no pages.
         {{"TOR", "RD 2"}, {"", "", p2}, {"1011121314151617"}, unit},
         {{"TOR", "RD 2"}, {"", "", garbled}, {""}, unit},
+        // A stopped read leaves its drain to the next command, which waits it out before it goes
+        // out; a late line in that time ends the drain.
+        {{"stop RD 1", "RD 2"}, {"", p1}, {"stopped", ""}, unit},
+        {{"stop RD 1", "late " + p1, "RD 2"}, {"", p2}, {"stopped", "1011121314151617"}, unit},
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -121,6 +126,12 @@ TEST_F(TimeoutQueryTest, AnAnswerStillOwedIsNeverTakenForALaterCommand)
                 TimeoutQuery(context, kReadFactor);
             } else if (step.startsWith("RD ")) {
                 kept.append(CommandExchange(context, ReadPageCommand(step.mid(3).toInt())).kept);
+            } else if (step.startsWith("stop RD ")) {
+                context.whileWaiting = [&] { context.stopped = true; };
+                const ExchangeResult stopped = CommandExchange(context, ReadPageCommand(1));
+                kept.append(stopped.end == ExchangeEnd::Stopped ? "stopped" : stopped.kept);
+                context.whileWaiting = {};
+                context.stopped = false;
             } else if (step.startsWith("late ")) {
                 ASSERT_TRUE(reader->SendRaw(step.mid(5)));
                 ASSERT_TRUE(WaitUntil([&] { return link.receiveThread.LineWaiting(); }));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/run_guard.h"
 #include "transponder/reader_operation.h"
 
 #include <QString>
@@ -7,11 +8,13 @@
 class COrvaneDlg;
 
 // One operation's hold on the reader link and the terminal, for the length of a scope. On entry
-// it clears the window's terminal text and sets the operation's busy flag (OperationScope), so received lines stay
-// out of the terminal; the run's records collect in a text of their own. On exit it clears the
-// busy flag and makes the records the terminal text. While the run lasts the terminal text stays
-// empty, so showing the members after each page does not lay out a growing terminal again; the
-// window is blocked until the end, so the terminal looks the same. GUI thread only.
+// it clears the window's terminal text and sets the operation's busy flag (OperationScope), so
+// received lines stay out of the terminal; the run's records collect in a text of their own. On
+// exit it clears the busy flag and makes the records the terminal text. While the run lasts the
+// terminal text stays empty, so showing the members after each page does not lay out a growing
+// terminal again; the window takes no input until the end (RunGuard), so the terminal looks the
+// same. While the run waits on the reader the window stays alive, and Escape stops the run: its
+// records then get "stopped" on top. GUI thread only.
 class OperationRun
 {
 public:
@@ -32,4 +35,5 @@ private:
     COrvaneDlg& dialog;
     QString records;
     OperationScope scope;
+    RunGuard guard; // ends before the busy flag clears
 };

@@ -11,6 +11,8 @@ void ReadCarrierIdPages(COrvaneDlg& dialog, ExchangeContext& context)
 {
     dialog.carrierIdField.SetBackgroundColor(kColourWhite, true);
     const CarrierIdReading reading = ReadCarrierIdRun(context, dialog.carrierIdLength);
+    if (context.stopped)
+        return;
     dialog.carrierIdField.SetBackgroundColor(reading.good ? kColourGreen : kColourRed, true);
     dialog.carrierIdText = PresentHex(reading.hex, dialog.displayFormat);
     dialog.UpdateData(false);

@@ -8,6 +8,8 @@ namespace {
 void ReadUidAnswer(COrvaneDlg& dialog, ExchangeContext& context)
 {
     const ReaderStep step = ReadUidRun(context);
+    if (context.stopped)
+        return;
     dialog.uidText = WithoutLineEnds(step.answer.kept);
     dialog.uidField.SetBackgroundColor(step.good ? kColourGreen : kColourRed, true);
     dialog.UpdateData(false);

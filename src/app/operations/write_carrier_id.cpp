@@ -63,7 +63,7 @@ void WriteCarrierIdPages(COrvaneDlg& dialog, ExchangeContext& context)
         WriteCarrierIdRun(context, HexFormOf(dialog.carrierIdText, dialog.displayFormat), length,
                           [&](const ReaderStep& check) { ShowCheckedPage(dialog, check); });
     // After a page 1 mismatch the field stays white: the carrier ID was not written at all.
-    if (writing.outcome != CarrierIdWriteOutcome::Page1Mismatch)
+    if (writing.outcome != CarrierIdWriteOutcome::Page1Mismatch && !context.stopped)
         dialog.carrierIdField.SetBackgroundColor(
             writing.outcome == CarrierIdWriteOutcome::Written ? kColourGreen : kColourRed, true);
 }
