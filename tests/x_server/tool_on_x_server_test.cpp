@@ -2,9 +2,12 @@
 // (xdotool) and read from the screen and the settings file it leaves.
 //   xvfb-run -a tool_on_x_server_test
 // With WINDOW_PICTURE=<file.png>, OperatorSessionOnScreen also saves the window's picture there.
+#include "app/corvane_dlg.h"
 #include "ui/cdialog_ex.h"
 #include "ui/dialog_ids.h"
+#include "ui/widget_text.h"
 #include "platform/profile_file.h"
+#include "reader-sim/pty_reader_server.h"
 #include "platform/serial_device.h"
 #include "resources/command_ids.h"
 #include "resources/control_ids.h"
@@ -13,6 +16,7 @@
 #include "transponder/page_row_table.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -188,6 +192,44 @@ TEST_F(ToolOnXServer, StopSignalsEndItLikeTheCloseBoxWithABoxOpen)
         EXPECT_TRUE(tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0);
         EXPECT_EQ(ProfileFile::ReadString(folder.filePath("Orvane.ini"), "Data", "Format"), "1");
         EXPECT_NE(SerialDevice::Open(port), nullptr);
+    }
+}
+
+// A silent reader: read pressed, then a second click on "read" and a key typed while the run
+// waits, then Escape. The run stops at its first wait with "stopped" on top of the terminal and
+// nothing more sent, the selected pages stay white, and neither the click nor the key is replayed.
+TEST_F(ToolOnXServer, EscapeStopsARunAndInputMadeDuringItIsDropped)
+{
+    PtyReaderServer silentReader;
+    ASSERT_TRUE(silentReader.Start());
+    silentReader.Configure([](ReaderEmulator& emulator) { emulator.SetFaults({.silent = true}); });
+    QFile file(folder.filePath(QStringLiteral("Orvane.ini")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Interface]\nPort=" + silentReader.SlavePath().toUtf8() +
+               "\nBaudrate=9600\n[Data]\nSelectP1=1\nSelectP2=1\n");
+    file.close();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    COrvaneDlg tool;
+    ASSERT_TRUE(tool.Create());
+    tool.GetSafeWidget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(tool.GetSafeWidget()));
+    const QString id = QString::number(tool.GetSafeWidget()->winId());
+    const QPoint read = Place(main, kReadButton);
+    QProcess input;
+    input.start("xdotool",
+                {"mousemove", "--window", id, QString::number(read.x()), QString::number(read.y()),
+                 "click", "1", "click", "1", "key", "x", "Escape"});
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return WidgetText(tool.GetDlgItem(kTerminalOutput)) == "stopped\r\n"; }, kWaitMs));
+    ASSERT_TRUE(input.state() == QProcess::NotRunning || input.waitForFinished(kWaitMs));
+    QCoreApplication::processEvents();
+    // Whatever the tool sent before reaches the reader ahead of this line.
+    ASSERT_EQ(tool.serialLink.WriteText("END\r"), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return silentReader.ReceivedBytes().endsWith("END\r"); }));
+    EXPECT_EQ(silentReader.ReceivedBytes(), "TOR\rEND\r");
+    for (int page : {0, 1}) {
+        EXPECT_EQ(WidgetText(tool.GetDlgItem(kPageRows[page].fieldId)), "");
+        EXPECT_EQ(tool.pageFields[page].BackgroundColor(), kColourWhite);
     }
 }
 
