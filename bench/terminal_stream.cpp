@@ -10,12 +10,12 @@
 // CPU is subtracted. Usage: bench_terminal_stream [stream seconds, default 10]
 
 #include "bench_setup.h"
-#include "app/corvane_dlg.h"
+#include "app/main_window.h"
 #include "app/terminal_pane.h"
 #include "ui/multi_line_edit.h"
-#include "ui/widget_text.h"
 #include "reader-sim/raw_pty_master.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -41,7 +41,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int kFull = TerminalPane::kMaxOutputLines;
+constexpr int kFull = kMaxOutputLines;
 constexpr int kBatchLines = 4;
 constexpr int kBatchRounds = 300;
 constexpr int kRebuildRounds = 10;
@@ -165,10 +165,8 @@ void MeasureBatch()
 {
     QWidget holder;
     holder.resize(300, 400);
-    TerminalPane pane;
     auto* field = new MultiLineEdit(true, &holder);
     field->setGeometry(0, 0, 200, 360);
-    pane.outputField.Attach(field, 1);
     auto* plain = new QPlainTextEdit(&holder);
     plain->setGeometry(0, 0, 200, 360);
     plain->setMaximumBlockCount(kFull);
@@ -178,12 +176,12 @@ void MeasureBatch()
     QStringList fill;
     for (int i = 0; i < kFull; ++i)
         fill.append(Line(i));
-    pane.ShowLinesOnTop(fill);
+    ShowLinesOnTop(*field, fill);
     for (const QString& line : fill)
         plain->appendPlainText(line.chopped(2));
     QCoreApplication::processEvents();
 
-    std::vector<double> paneSamples, plainSamples, rebuildSamples;
+    std::vector<double> paneSamples, plainSamples;
     int next = kFull;
     for (int round = 0; round < kBatchRounds; ++round) {
         QStringList batch;
@@ -193,7 +191,7 @@ void MeasureBatch()
         field->show();
         QCoreApplication::processEvents();
         double start = ThreadCpuSeconds();
-        pane.ShowLinesOnTop(batch);
+        ShowLinesOnTop(*field, batch);
         QCoreApplication::processEvents();
         paneSamples.push_back((ThreadCpuSeconds() - start) * 1e3);
 
@@ -206,23 +204,11 @@ void MeasureBatch()
         QCoreApplication::processEvents();
         plainSamples.push_back((ThreadCpuSeconds() - start) * 1e3);
     }
-    // The whole-text rebuild the pane did before, for reference.
-    plain->hide();
-    field->show();
-    for (int round = 0; round < kRebuildRounds; ++round) {
-        const double start = ThreadCpuSeconds();
-        QString text = WidgetText(field);
-        text = KeepFirstLines(Line(next++) + text, kFull);
-        SetWidgetText(field, text);
-        QCoreApplication::processEvents();
-        rebuildSamples.push_back((ThreadCpuSeconds() - start) * 1e3);
-    }
     std::printf("batch of %d lines into a full pane, GUI CPU per batch (target <= 1.5 ms):\n"
                 "  pane         median %7.3f ms  p99 %7.3f ms\n"
-                "  plain append median %7.3f ms  p99 %7.3f ms\n"
-                "  old rebuild  median %7.3f ms\n",
+                "  plain append median %7.3f ms  p99 %7.3f ms\n",
                 kBatchLines, Median(paneSamples), Percentile99(paneSamples), Median(plainSamples),
-                Percentile99(plainSamples), Median(rebuildSamples));
+                Percentile99(plainSamples));
 }
 
 // --- Through the window, fed by a bare pseudo-terminal. ---
@@ -300,11 +286,11 @@ void MeasureStreamFloor(std::chrono::seconds span)
 }
 
 // Floods the window with lines "ACK\r" and an end mark, and prints the CPU it took.
-bool MeasureFlood(COrvaneDlg& window, Feeder& feeder, int lines, const char* target)
+bool MeasureFlood(MainWindow& window, Feeder& feeder, int lines, const char* target)
 {
     std::printf("flood of %d lines \"ACK\\r\" (target <= %s s CPU, all threads):\n", lines, target);
     // An earlier flood's end mark must not be taken for this one's.
-    window.ClearTerminal();
+    window.Widgets().terminalClear->trigger();
     const std::map<QString, double> threadsBefore = ThreadCpu();
     const double start = ProcessCpuSeconds();
     feeder.Start([lines](Feeder& f) {
@@ -314,7 +300,7 @@ bool MeasureFlood(COrvaneDlg& window, Feeder& feeder, int lines, const char* tar
         f.Write(flood + "END\r");
     });
     const bool flooded = RunEventsUntil(
-        [&] { return window.terminal.outputText.startsWith(QStringLiteral("END\r\n")); });
+        [&] { return window.Widgets().terminalOutput->toPlainText().startsWith(u"END\n"); });
     feeder.Join();
     RunEventsFor(100ms);
     if (!flooded)
@@ -330,11 +316,12 @@ bool MeasureWindow(std::chrono::seconds streamSpan)
     Feeder feeder;
     if (!feeder.IsOpen() || !WriteSettings(feeder.SlavePath()))
         return false;
-    COrvaneDlg window;
-    if (!window.Create() || !window.serialLink.connected)
+    MainWindow window;
+    window.show();
+    if (!window.Link().connected)
         return false;
-    window.ToggleTerminal();
-    window.GetSafeWidget()->show();
+    window.Widgets().terminalShow->trigger();
+    
     RunEventsFor(200ms);
 
     // Idle, connected.
@@ -378,7 +365,7 @@ bool MeasureWindow(std::chrono::seconds streamSpan)
     std::printf("  window:                     %5.2f %% of a core\n",
                 100.0 * (ProcessCpuSeconds() - start - feeder.cpuSeconds) / wall);
     MeasureStreamFloor(streamSpan);
-    window.DestroyWindow();
+    window.close();
     return true;
 }
 

@@ -6,7 +6,7 @@
 // Two situations: one page against a silent reader with the timeout unit the window starts with,
 // and all 17 pages against a reader that answers every command after 500 ms.
 
-#include "app/corvane_dlg.h"
+#include "app/main_window.h"
 #include "bench_setup.h"
 #include "reader-sim/pty_reader_server.h"
 
@@ -146,18 +146,18 @@ bool Measure(const Situation& situation)
                    "\nBaudrate=115200\n[Data]\n" + situation.dataLines);
     settings.close();
 
-    COrvaneDlg window;
-    if (!window.Create() || !window.serialLink.connected)
+    MainWindow window;
+    window.show();
+    if (!window.Link().connected)
         return false;
-    Pinger pinger(static_cast<xcb_window_t>(window.GetSafeWidget()->winId()));
+    Pinger pinger(static_cast<xcb_window_t>(window.winId()));
     while (!pinger.Answered())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
     const auto start = Clock::now();
-    window.ReadPages();
+    QMetaObject::invokeMethod(&window, "ReadPages", Qt::DirectConnection);
     const auto end = Clock::now();
     std::printf("%-44s run %7.0f ms, longest stretch without a ping answered %6.0f ms\n",
                 situation.name, Millis(end - start).count(), pinger.LongestSilence(start, end));
-    window.DestroyWindow();
     return true;
 }
 

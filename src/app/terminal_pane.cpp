@@ -8,61 +8,15 @@
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
-
-} // namespace
-
-void TerminalPane::PutOnTop(const QString& record)
+// CR LF and a lone CR end a line of the output.
+QString AsLines(QString records)
 {
-    outputText = KeepFirstLines(record + outputText, kMaxOutputLines);
+    return records.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
-void TerminalPane::ShowLinesOnTop(const QStringList& oldestFirst)
-{
-    // Each line ends in LF, so lines older than the newest kMaxOutputLines would only be cut again.
-    const auto kept = oldestFirst.crbegin() + std::min<qsizetype>(oldestFirst.size(), kMaxOutputLines);
-    qsizetype size = 0;
-    for (auto line = oldestFirst.crbegin(); line != kept; ++line)
-        size += line->size();
-    QString newestFirst;
-    newestFirst.reserve(size);
-    for (auto line = oldestFirst.crbegin(); line != kept; ++line)
-        newestFirst += *line;
-
-    if (auto* edit = qobject_cast<QPlainTextEdit*>(outputField.GetSafeWidget())) {
-        QString shown = newestFirst;
-        shown.replace(kCrLf, QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        InsertAtTop(*edit, shown, kMaxOutputLines);
-    }
-    // In place: the text keeps its storage, with room in front for the next batch.
-    outputText.prepend(newestFirst);
-    outputText.truncate(FirstLinesLength(outputText, kMaxOutputLines));
-}
-
-QSize TerminalPane::ClientSize() const
-{
-    return QSize(shown ? kWideClientWidth : kNarrowClientWidth, kClientHeight);
-}
-
-QString KeepFirstLines(const QString& text, int maxLines)
-{
-    return text.left(FirstLinesLength(text, maxLines));
-}
-
-qsizetype FirstLinesLength(const QString& text, int maxLines)
-{
-    if (maxLines < 1)
-        return 0;
-    const qsizetype lineEnds = text.count(QLatin1Char('\n'));
-    if (lineEnds < maxLines)
-        return text.size();
-    // Walk back from the end to the maxLines-th line end, so a cut costs what it drops.
-    qsizetype position = text.size();
-    for (qsizetype skip = lineEnds - maxLines + 1; skip > 0; --skip)
-        position = text.lastIndexOf(QLatin1Char('\n'), position - 1);
-    return position + 1;
-}
-
+// Inserts text (lines separated by LF) at the start of edit's document in one edit that leaves no
+// undo history, then drops what follows its maxLines-th line end.
 void InsertAtTop(QPlainTextEdit& edit, const QString& text, int maxLines)
 {
     QTextDocument& document = *edit.document();
@@ -87,4 +41,25 @@ void InsertAtTop(QPlainTextEdit& edit, const QString& text, int maxLines)
     // The caret stays at the top as a fresh text would put it, so the newest line stays in view.
     if (caretAtTop)
         edit.setTextCursor(QTextCursor(&document));
+}
+
+} // namespace
+
+void ShowRecords(QPlainTextEdit& output, const QString& records)
+{
+    output.setPlainText(AsLines(records));
+}
+
+void ShowLinesOnTop(QPlainTextEdit& output, const QStringList& oldestFirst)
+{
+    // Each line ends in LF, so lines older than the newest kMaxOutputLines would only be cut again.
+    const auto kept = oldestFirst.crbegin() + std::min<qsizetype>(oldestFirst.size(), kMaxOutputLines);
+    qsizetype size = 0;
+    for (auto line = oldestFirst.crbegin(); line != kept; ++line)
+        size += line->size();
+    QString newestFirst;
+    newestFirst.reserve(size);
+    for (auto line = oldestFirst.crbegin(); line != kept; ++line)
+        newestFirst += *line;
+    InsertAtTop(output, AsLines(newestFirst), kMaxOutputLines);
 }

@@ -4,7 +4,7 @@
 
 namespace {
 
-using namespace ControlId;
+using namespace ControlName;
 using RunGuardTest = WindowFixture;
 
 // While an operation waits on a reader that answers late, the event loop turns (a call queued
@@ -13,11 +13,11 @@ using RunGuardTest = WindowFixture;
 // wait: nothing more is sent, "stopped" goes on top of the terminal, the fields stay white.
 TEST_F(RunGuardTest, NoOperationRunsInsideAnotherAndEscapeStopsTheRun)
 {
-    const int operations[] = {kReadButton,          kWriteButton,          kLockButton,
-                              kReadCarrierIdButton, kWriteCarrierIdButton, kReadUidButton};
+    const QString operations[] = {kReadButton,          kWriteButton,          kLockButton,
+                                  kReadCarrierIdButton, kWriteCarrierIdButton, kReadUidButton};
     const QString white = "WWWWWWWWWWWWWWWWW WW";
     // clang-format off
-    const struct { int button; bool escape; QByteArray sent; QString colours; } rows[] = {
+    const struct { QString button; bool escape; QByteArray sent; QString colours; } rows[] = {
         {kReadButton, false, "TOR\rRD 2\r", "WGWWWWWWWWWWWWWWW WW"},
         {kWriteButton, false, "TOR\rWD 2 0001020304050607\r", "WGWWWWWWWWWWWWWWW WW"},
         {kLockButton, false, "TOR\rLD 2\r", "WGWWWWWWWWWWWWWWW WW"},
@@ -30,7 +30,7 @@ TEST_F(RunGuardTest, NoOperationRunsInsideAnotherAndEscapeStopsTheRun)
     };
     // clang-format on
     for (const auto& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.button << (row.escape ? " escape" : ""));
+        SCOPED_TRACE((row.button + (row.escape ? " escape" : "")).toStdString());
         reader->Configure([](ReaderEmulator& emulator) {
             emulator = {};
             emulator.SetFaults({.answerDelay = std::chrono::milliseconds(100)});
@@ -38,19 +38,18 @@ TEST_F(RunGuardTest, NoOperationRunsInsideAnotherAndEscapeStopsTheRun)
         OpenOnReader(Select({2}) + "P2=0001020304050607\r\nCarrierIDLength=12\r\n");
         bool turnedDuringRun = false;
         QMetaObject::invokeMethod(
-            dialog->GetSafeWidget(),
-            [&] { turnedDuringRun = dialog->serialLink.receiveThread.IsBusy(); },
+            dialog.get(), [&] { turnedDuringRun = dialog->Link().receiveThread.IsBusy(); },
             Qt::QueuedConnection);
-        QWidget* window = dialog->GetSafeWidget();
-        for (int operation : operations) {
-            QWidget* button = window->childAt(dialog->GetDlgItem(operation)->geometry().center());
+        for (const QString& operation : operations) {
+            const QWidget* control = Control(operation);
+            QWidget* button = dialog->childAt(control->mapTo(dialog.get(), QPoint(2, 2)));
             for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
                 QCoreApplication::postEvent(
                     button, new QMouseEvent(type, QPointF(2, 2), button->mapToGlobal(QPointF(2, 2)),
                                             Qt::LeftButton, {}, {}));
         }
         if (row.escape)
-            QCoreApplication::postEvent(window,
+            QCoreApplication::postEvent(dialog.get(),
                                         new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
         Press(row.button);
         QCoreApplication::processEvents();

@@ -1,26 +1,43 @@
 #include "app/operations/operation_run.h"
 
-#include "app/corvane_dlg.h"
+#include "app/main_window.h"
+#include "app/terminal_pane.h"
 #include "transponder/reader_protocol.h"
+#include "ui/multi_line_edit.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 
-OperationRun::OperationRun(COrvaneDlg& dialog, ReaderOperation operation)
-    : dialog(dialog), scope(dialog.serialLink, operation, records, dialog.TimeoutUnit),
+namespace {
+
+// The operations that change the transponder leave an empty terminal even without a port; the
+// reading ones leave it as it was.
+bool ClearsTerminalWithoutPort(ReaderOperation operation)
+{
+    return operation == ReaderOperation::WritePages || operation == ReaderOperation::LockPages ||
+           operation == ReaderOperation::WriteCarrierId;
+}
+
+} // namespace
+
+OperationRun::OperationRun(MainWindow& window, ReaderOperation operation)
+    : window(window), connected(window.Link().connected),
+      clearsTerminal(connected || ClearsTerminalWithoutPort(operation)),
+      scope(window.Link(), operation, records, window.Model().timeoutUnit),
       guard(
-          *dialog.GetSafeWidget(), dialog.terminalWake,
-          [&dialog] {
-              dialog.terminalRefresh.Request();
-              dialog.OnDeviceHangUp();
+          window, window.terminalWake,
+          [&window] {
+              window.terminalRefresh.Request();
+              window.OnDeviceHangUp();
           },
           [this] { scope.Exchanges().stopped = true; })
 {
-    dialog.terminal.outputText.clear();
+    if (clearsTerminal)
+        window.Widgets().terminalOutput->clear();
     // Fields change colour without painting at once; a wait on the reader longer than a frame
     // paints all of them in one pass, so a fast reader costs no painting per page.
-    scope.Exchanges().showProgress = [&dialog] {
-        QCoreApplication::sendPostedEvents(dialog.GetSafeWidget(), QEvent::UpdateRequest);
+    scope.Exchanges().showProgress = [&window] {
+        QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
     };
     scope.Exchanges().whileWaiting = [this] { guard.Turn(); };
 }
@@ -31,10 +48,6 @@ OperationRun::~OperationRun()
         PutRecordOnTop(records, kStoppedRecord);
     // The busy flag clears right after this body and the guard's last turn, which shows no
     // received lines.
-    dialog.terminal.outputText = records;
-}
-
-bool OperationRun::Connected() const
-{
-    return dialog.serialLink.connected;
+    if (clearsTerminal)
+        ShowRecords(*window.Widgets().terminalOutput, records);
 }
