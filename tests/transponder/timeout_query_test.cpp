@@ -82,10 +82,9 @@ TEST_F(TimeoutQueryTest, TakesOnlyItsOwnAnswerFromOneTo255)
 
 // A line the reader still owes for an earlier command (its wait and drain ran out) is passed over
 // by the exchanges after it, and TOR breaks the debt of a reader that never answered: each later
-// command gets its own answer. Commands: "TOR" asks the timeout, "RD n" reads, "stop RD 1" reads
-// and stops at the first turn of its wait, "late X" has the
-// reader send X unasked before the next command goes out, "expire" waits until the owed answers
-// are no longer expected.
+// command gets its own answer. Commands: "TOR" asks the timeout, "RD n" reads, "stop RD n" reads
+// and stops at the first turn of its wait, "late X" has the reader send X unasked before the next
+// command goes out, "expire" waits until the owed answers are no longer expected.
 TEST_F(TimeoutQueryTest, AnAnswerStillOwedIsNeverTakenForALaterCommand)
 {
     const int unit = 50;
@@ -124,13 +123,12 @@ TEST_F(TimeoutQueryTest, AnAnswerStillOwedIsNeverTakenForALaterCommand)
         for (const QByteArray& step : row.steps) {
             if (step == "TOR") {
                 TimeoutQuery(context, kReadFactor);
-            } else if (step.startsWith("RD ")) {
-                kept.append(CommandExchange(context, ReadPageCommand(step.mid(3).toInt())).kept);
-            } else if (step.startsWith("stop RD ")) {
-                context.whileWaiting = [&] { context.stopped = true; };
-                const ExchangeResult stopped = CommandExchange(context, ReadPageCommand(1));
-                kept.append(stopped.end == ExchangeEnd::Stopped ? "stopped" : stopped.kept);
-                context.whileWaiting = {};
+            } else if (step.contains("RD ")) {
+                const bool stop = step.startsWith("stop ");
+                context.whileWaiting = [this, stop] { context.stopped = stop; };
+                const ExchangeResult read =
+                    CommandExchange(context, ReadPageCommand(step.back() - '0'));
+                kept.append(read.end == ExchangeEnd::Stopped ? "stopped" : read.kept);
                 context.stopped = false;
             } else if (step.startsWith("late ")) {
                 ASSERT_TRUE(reader->SendRaw(step.mid(5)));
