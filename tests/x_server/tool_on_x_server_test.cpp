@@ -6,7 +6,6 @@
 #include "ui/colours.h"
 #include "ui/enter_field.h"
 #include "ui/multi_line_edit.h"
-#include "ui/template_dialog.h"
 #include "platform/profile_file.h"
 #include "reader-sim/pty_reader_server.h"
 #include "platform/serial_device.h"
@@ -214,16 +213,15 @@ TEST_F(ToolOnXServer, EscapeStopsARunAndInputMadeDuringItIsDropped)
     input.start("xdotool",
                 {"mousemove", "--window", id, QString::number(read.x()), QString::number(read.y()),
                  "click", "1", "click", "1", "key", "x", "Escape"});
-    const MainWindowWidgets& widgets = tool.Widgets();
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return widgets.terminalOutput->toPlainText() == "stopped\n"; }, kWaitMs));
+        [&] { return tool.Widgets().terminalOutput->toPlainText() == "stopped\n"; }, kWaitMs));
     // Whatever the tool sent before reaches the reader ahead of this line.
     ASSERT_EQ(tool.Link().WriteText("END\r"), 0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return silentReader.ReceivedBytes().endsWith("END\r"); }));
     EXPECT_EQ(silentReader.ReceivedBytes(), "TOR\rEND\r");
     // P2, the page that has the focus, shows no "x" and stays white.
-    EXPECT_EQ(widgets.pageFields[1]->text(), "");
-    EXPECT_EQ(widgets.pageFields[1]->BackgroundColor(), kColourWhite);
+    EXPECT_EQ(tool.Widgets().pageFields[1]->text(), "");
+    EXPECT_EQ(tool.Widgets().pageFields[1]->BackgroundColor(), kColourWhite);
 }
 
 } // namespace
