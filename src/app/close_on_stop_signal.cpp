@@ -9,6 +9,10 @@ CloseOnStopSignal::CloseOnStopSignal(QDialog& mainWindow)
     : window(mainWindow), windowLoopLevel(QThread::currentThread()->loopLevel() + 1)
 {
     connect(&pipe, &StopSignalPipe::StopRequested, this, &CloseOnStopSignal::Advance);
+    // A timer rather than a queued call, so that an operation's run holds it until it ends.
+    retry.setSingleShot(true);
+    retry.setInterval(0);
+    connect(&retry, &QTimer::timeout, this, &CloseOnStopSignal::Advance);
 }
 
 void CloseOnStopSignal::Advance()
@@ -25,5 +29,5 @@ void CloseOnStopSignal::Advance()
     }
     // A box was closed, is closing or the window's run has not started yet: try again once the
     // event loop of whatever comes next runs (another box the handler opens is closed in turn).
-    QTimer::singleShot(0, this, &CloseOnStopSignal::Advance);
+    retry.start();
 }

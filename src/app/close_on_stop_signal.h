@@ -3,6 +3,7 @@
 #include "platform/stop_signal_pipe.h"
 
 #include <QObject>
+#include <QTimer>
 
 class QDialog;
 
@@ -23,4 +24,5 @@ private:
     // The event loop depth of the window's modal run; a deeper loop belongs to a box above it.
     int windowLoopLevel;
     StopSignalPipe pipe;
+    QTimer retry;
 };

@@ -83,6 +83,8 @@ private slots:
     void ReadUid();
 
 private:
+    friend class OperationRun; // holds the queued calls below while an operation runs
+
     void ConnectHandlers();
     void LoadSettings();
     void SaveSettings();

@@ -9,6 +9,7 @@ QLatin1StringView FailureOf(const ExchangeResult& answer)
 {
     switch (answer.end) {
     case ExchangeEnd::NotSent:
+    case ExchangeEnd::Stopped: // the command line stops between commands, never inside an exchange
         return CliResult::kNotSent;
     case ExchangeEnd::NoAnswer:
         return CliResult::kNoAnswer;

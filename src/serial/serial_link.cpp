@@ -43,6 +43,7 @@ SerialOpenResult SerialLink::OpenPort(const QString& name, std::int32_t rate)
     if (!opened.device)
         return opened;
     owedAnswers = {};
+    unfinishedDrain.reset();
     receiveThread.Start(opened.device.get());
     return opened;
 }

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class LinkErrorReporter;
 
@@ -20,6 +21,16 @@ struct OwedAnswers
     int timeoutAnswers = 0;
     int otherAnswers = 0;
     std::chrono::steady_clock::time_point expectedUntil{};
+};
+
+// An exchange stopped while it waited: the reader may still send that command's answer until
+// `until`. The link's next command waits that out first, discarding the line as the drain after
+// a wait that ran out does, so that the late answer is never taken for its own.
+struct UnfinishedDrain
+{
+    std::chrono::steady_clock::time_point until{};
+    std::chrono::milliseconds wait{}; // the stopped command's wait
+    bool timeoutQuery = false;        // the stopped command was TOR
 };
 
 // The tool's one connection to the reader: the port, its line settings and the receive thread.
@@ -37,6 +48,7 @@ struct SerialLink
     ReceiveThread receiveThread;
     DeviceIdentity openedIdentity; // of the device ConnectPort opened last
     OwedAnswers owedAnswers;       // kept by the exchanges; a port that opens owes nothing
+    std::optional<UnfinishedDrain> unfinishedDrain; // likewise
 
     SerialLink() = default;
     ~SerialLink();

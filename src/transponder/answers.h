@@ -5,9 +5,9 @@
 #include <chrono>
 #include <optional>
 
-// How an exchange ended: with an answer line, with none within the wait, or before the command
-// went out.
-enum class ExchangeEnd { Answered, NoAnswer, NotSent };
+// How an exchange ended: with an answer line, with none within the wait, before the command went
+// out, or stopped by the operator (while it waited, or before its command went out).
+enum class ExchangeEnd { Answered, NoAnswer, NotSent, Stopped };
 
 // What one exchange hands back: the kept part of the answer and how long the answer was before it
 // was cut (a read run stops after an answer shorter than a page).

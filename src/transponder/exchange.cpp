@@ -41,42 +41,55 @@ ReaderCommand ReadUidCommand()
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 constexpr std::chrono::milliseconds kDisplayFrame{16};
 
 // Waits for the answer line; shows the run's progress once the wait outlasts a display frame.
 std::optional<CompletedLine> AwaitAnswer(ExchangeContext& context, const ReaderCommand& command,
                                          std::chrono::milliseconds wait)
 {
-    const auto start = std::chrono::steady_clock::now();
+    const auto start = Clock::now();
     if (!context.showProgress || wait <= kDisplayFrame)
-        return AwaitAnswerLine(context.link, command, start + wait);
+        return AwaitAnswerLine(context, command, start + wait);
     if (std::optional<CompletedLine> line =
-            AwaitAnswerLine(context.link, command, start + kDisplayFrame))
+            AwaitAnswerLine(context, command, start + kDisplayFrame))
         return line;
+    if (context.stopped)
+        return std::nullopt;
     context.showProgress();
-    return AwaitAnswerLine(context.link, command, start + wait);
+    return AwaitAnswerLine(context, command, start + wait);
+}
+
+ExchangeResult Unsent(const ReaderCommand& command, ExchangeEnd end)
+{
+    ExchangeResult result = KeepAnswer(QString(), command.keptChars);
+    result.end = end;
+    return result;
 }
 
 } // namespace
 
 ExchangeResult CommandExchange(ExchangeContext& context, const ReaderCommand& command)
 {
+    if (!FinishUnfinishedDrain(context))
+        return Unsent(command, ExchangeEnd::Stopped);
     DiscardEarlierLines(context.link);
-    if (context.link.WriteText(command.line) != 0) {
-        ExchangeResult result = KeepAnswer(QString(), command.keptChars);
-        result.end = ExchangeEnd::NotSent;
-        return result;
-    }
+    if (context.link.WriteText(command.line) != 0)
+        return Unsent(command, ExchangeEnd::NotSent);
     if (!command.echo.isEmpty())
         PutRecordOnTop(context.terminalText, command.echo);
     const std::chrono::milliseconds wait = AnswerWait(context.timeoutUnit, command.waitFactor);
+    const auto start = Clock::now();
     const std::optional<CompletedLine> line = AwaitAnswer(context, command, wait);
-    if (!line && !DrainLateLine(context.link, command, wait))
-        OweAnswer(context.link, command, wait);
+    const bool stoppedWaiting = !line && context.stopped;
+    if (!line)
+        DrainOrOwe(context, command, start, wait);
     ExchangeResult result =
         KeepAnswer(line ? AnswerTextOf(line->bytes) : QString(), command.keptChars);
     result.cut = line && line->cut;
-    result.end = line ? ExchangeEnd::Answered : ExchangeEnd::NoAnswer;
+    result.end = line ? ExchangeEnd::Answered
+                      : (stoppedWaiting ? ExchangeEnd::Stopped : ExchangeEnd::NoAnswer);
     result.wait = wait;
     return result;
 }
@@ -88,12 +101,11 @@ void PutRecordOnTop(QString& terminalText, const QString& record)
 
 void PutAnswerRecord(ExchangeContext& context, const ExchangeResult& result)
 {
-    PutRecordOnTop(context.terminalText, AnswerRecord(result.kept));
+    if (result.end != ExchangeEnd::Stopped)
+        PutRecordOnTop(context.terminalText, AnswerRecord(result.kept));
 }
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 std::chrono::milliseconds Until(Clock::time_point deadline)
 {
@@ -164,24 +176,63 @@ bool IsOwedAnswer(SerialLink& link, const ReaderCommand& command, const Complete
     return false;
 }
 
-std::optional<CompletedLine> AwaitAnswerLine(SerialLink& link, const ReaderCommand& command,
+std::optional<CompletedLine> AwaitAnswerLine(ExchangeContext& context, const ReaderCommand& command,
                                              Clock::time_point deadline)
 {
+    ReceiveThread& receiver = context.link.receiveThread;
     for (;;) {
-        std::optional<CompletedLine> line = link.receiveThread.AwaitLine(Until(deadline));
-        if (!line || !IsOwedAnswer(link, command, *line))
+        const std::chrono::milliseconds left = Until(deadline);
+        std::optional<CompletedLine> line =
+            receiver.AwaitLine(context.whileWaiting ? std::min(left, kDisplayFrame) : left);
+        if (line && IsOwedAnswer(context.link, command, *line)) {
+            // What came right behind a late answer, in the same burst, is the late reader's too
+            // (a line it sends after each answer); which answer is still owed is not known, so
+            // nothing is paid off for it.
+            while (receiver.LineWaiting())
+                receiver.AwaitLine(std::chrono::milliseconds::zero());
+            continue;
+        }
+        if (line || Clock::now() >= deadline)
             return line;
-        // What came right behind a late answer, in the same burst, is the late reader's too
-        // (a line it sends after each answer); which answer is still owed is not known, so
-        // nothing is paid off for it.
-        while (link.receiveThread.LineWaiting())
-            link.receiveThread.AwaitLine(std::chrono::milliseconds::zero());
+        if (context.whileWaiting)
+            context.whileWaiting();
+        if (context.stopped)
+            return std::nullopt;
     }
 }
 
-bool DrainLateLine(SerialLink& link, const ReaderCommand& command, std::chrono::milliseconds wait)
+bool DrainLateLine(ExchangeContext& context, const ReaderCommand& command,
+                   std::chrono::milliseconds wait)
 {
-    return AwaitAnswerLine(link, command, Clock::now() + wait).has_value();
+    return AwaitAnswerLine(context, command, Clock::now() + wait).has_value();
+}
+
+void DrainOrOwe(ExchangeContext& context, const ReaderCommand& command, Clock::time_point start,
+                std::chrono::milliseconds wait, bool answered)
+{
+    const bool lateLine = !context.stopped && DrainLateLine(context, command, wait);
+    if (context.stopped && !lateLine)
+        context.link.unfinishedDrain = UnfinishedDrain{start + 2 * wait, wait, command.asksTimeout};
+    else if (!lateLine && !answered)
+        OweAnswer(context.link, command, wait);
+}
+
+bool FinishUnfinishedDrain(ExchangeContext& context)
+{
+    const std::optional<UnfinishedDrain> drain = context.link.unfinishedDrain;
+    if (!drain || context.stopped)
+        return !context.stopped;
+    // Whatever line comes now is the stopped command's late answer, or one owed before it.
+    ReaderCommand command = drain->timeoutQuery ? TimeoutQueryCommand() : ReaderCommand{};
+    if (!drain->timeoutQuery)
+        command.isGoodAnswer = [](const ExchangeResult&) { return true; };
+    const bool lateLine = AwaitAnswerLine(context, command, drain->until).has_value();
+    if (!lateLine && context.stopped)
+        return false;
+    context.link.unfinishedDrain.reset();
+    if (!lateLine)
+        OweAnswer(context.link, command, drain->wait);
+    return !context.stopped;
 }
 
 void OweAnswer(SerialLink& link, const ReaderCommand& command, std::chrono::milliseconds wait)

@@ -21,6 +21,12 @@ struct ExchangeContext
     // Called once in an exchange whose answer has not come within a display frame, so that the
     // window paints what changed while it waits; empty: nothing to show.
     std::function<void()> showProgress = {};
+    // Called again and again while an exchange waits on the reader, at most a display frame
+    // apart, so that the window stays alive; it may stop the run. Empty: the waits block.
+    std::function<void()> whileWaiting = {};
+    // Set to stop the run: the wait in flight ends and no command goes out any more; the answer a
+    // stopped exchange may still get is drained before the link's next command (UnfinishedDrain).
+    bool stopped = false;
 };
 
 // One reader command as an exchange needs it: the line to send, the record that echoes it in the
@@ -69,13 +75,21 @@ struct ReaderStep
 // (all when none), the whole answer and its uncut length, and how the exchange ended. A command
 // that could not be sent returns an empty answer at once, without echo. After a timeout the
 // exchange drains the late answer (DrainLateLine, one more wait at most) before it returns an empty
-// answer, so the next command, in this operation or the next, never takes it.
+// answer, so the next command, in this operation or the next, never takes it. Once the context is
+// stopped it ends at once (ExchangeEnd::Stopped): a command not sent yet is not sent, and a wait in
+// flight leaves the rest of its drain to the link's next command.
 ExchangeResult CommandExchange(ExchangeContext& context, const ReaderCommand& command);
+
+// Right before a command goes out: waits out what is left of the drain of a stopped exchange
+// (UnfinishedDrain), discarding the line that comes in that time, or owing the answer when none
+// came. Returns false, with the drain still left, when the context is stopped.
+bool FinishUnfinishedDrain(ExchangeContext& context);
 
 // Puts record (ending in CR LF) on top of the terminal text, which reads newest first.
 void PutRecordOnTop(QString& terminalText, const QString& record);
 
-// Puts the answer record of result (its kept part and CR LF) on top of the terminal text.
+// Puts the answer record of result (its kept part and CR LF) on top of the terminal text; a stopped
+// exchange has none.
 void PutAnswerRecord(ExchangeContext& context, const ExchangeResult& result);
 
 // Right before a command is sent: forgets the bytes and lines the reader sent so far and resets
@@ -85,8 +99,9 @@ void DiscardEarlierLines(SerialLink& link);
 
 // The answer to command, sent last: waits until deadline for a completed line and passes over the
 // late answers (IsOwedAnswer), with the lines that came in the same burst right behind one.
-// Returns nothing when no other line came in time.
-std::optional<CompletedLine> AwaitAnswerLine(SerialLink& link, const ReaderCommand& command,
+// Calls context.whileWaiting as it waits. Returns nothing when no other line came in time or the
+// context was stopped meanwhile.
+std::optional<CompletedLine> AwaitAnswerLine(ExchangeContext& context, const ReaderCommand& command,
                                              std::chrono::steady_clock::time_point deadline);
 
 // Whether line, which came while command awaits its answer, is a late answer to an earlier
@@ -101,7 +116,15 @@ bool IsOwedAnswer(SerialLink& link, const ReaderCommand& command, const Complete
 // Waits at most `wait` more and discards the first line that completes in that time (owed lines
 // passed over), so a late answer is never taken for the answer of the next command. Returns
 // whether a late line came.
-bool DrainLateLine(SerialLink& link, const ReaderCommand& command, std::chrono::milliseconds wait);
+bool DrainLateLine(ExchangeContext& context, const ReaderCommand& command,
+                   std::chrono::milliseconds wait);
+
+// After command's wait, begun at start, gave no answer (answered: no line at all came): drains
+// the late line and, when none came and !answered, owes the answer (OweAnswer). When the context is
+// stopped during the drain, the rest of it is left to the link's next command (UnfinishedDrain).
+void DrainOrOwe(ExchangeContext& context, const ReaderCommand& command,
+                std::chrono::steady_clock::time_point start, std::chrono::milliseconds wait,
+                bool answered = false);
 
 // After command's wait and drain (of `wait` each) both passed without a line: the reader owes its
 // answer, which the link expects for kOwedAnswerWaits more waits.

@@ -18,14 +18,14 @@ ReaderStep Exchange(ExchangeContext& context, int page, const ReaderCommand& com
                     CommandExchange(context, command), false};
     step.good = command.isGoodAnswer(step.answer);
     PutAnswerRecord(context, step.answer);
-    if (hooks.finished)
+    if (hooks.finished && step.answer.end != ExchangeEnd::Stopped)
         hooks.finished(step);
     return step;
 }
 
-bool StopRequested(const PageRunHooks& hooks)
+bool StopRequested(const ExchangeContext& context, const PageRunHooks& hooks)
 {
-    return hooks.stopRequested && hooks.stopRequested();
+    return context.stopped || (hooks.stopRequested && hooks.stopRequested());
 }
 
 } // namespace
@@ -38,7 +38,7 @@ std::vector<ReaderStep> ReadPageRun(ExchangeContext& context, const PageSelectio
     for (int page = 1; page <= kPageCount; ++page) {
         if (!selected[page - 1])
             continue;
-        if (!ReadRunContinues(lastAnswerLength) || StopRequested(hooks))
+        if (!ReadRunContinues(lastAnswerLength) || StopRequested(context, hooks))
             break;
         steps.push_back(Exchange(context, page, ReadPageCommand(page), hooks));
         lastAnswerLength = steps.back().answer.answerLength;
@@ -55,7 +55,7 @@ std::vector<ReaderStep> WritePageRun(ExchangeContext& context,
         const std::optional<QString> hex = dataFor(page);
         if (!hex)
             continue;
-        if (StopRequested(hooks))
+        if (StopRequested(context, hooks))
             break;
         steps.push_back(Exchange(context, page, WritePageCommand(page, *hex), hooks));
     }
@@ -69,7 +69,7 @@ std::vector<ReaderStep> LockPageRun(ExchangeContext& context, const PageSelectio
     for (int page = 1; page <= kPageCount && (steps.empty() || steps.back().good); ++page) {
         if (!selected[page - 1])
             continue;
-        if (StopRequested(hooks))
+        if (StopRequested(context, hooks))
             break;
         steps.push_back(Exchange(context, page, LockPageCommand(page), hooks));
     }
@@ -103,7 +103,7 @@ bool WriteAndCheckPage(ExchangeContext& context, int page, const QString& pageHe
     check.good = check.good && check.answer.kept == pageHex;
     PutAnswerRecord(context, check.answer);
     writing.steps.push_back(check);
-    if (checked)
+    if (checked && check.answer.end != ExchangeEnd::Stopped)
         checked(check);
     return check.good;
 }

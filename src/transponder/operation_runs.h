@@ -16,8 +16,9 @@
 // caller runs the TimeoutQuery with its operation's factor first.
 
 // What a caller shows while a run goes on: starting(page) right before the page's command goes
-// out, finished(step) after its answer was judged and recorded. stopRequested is asked before each
-// page's command; when it says true, the run ends there, as after a failed page. Any may be empty.
+// out, finished(step) after its answer was judged and recorded (not for an exchange that was
+// stopped). stopRequested is asked before each page's command; when it says true, or the context is
+// stopped, the run ends there, as after a failed page. Any may be empty.
 struct PageRunHooks
 {
     std::function<void(int page)> starting;

@@ -24,18 +24,19 @@ namespace {
 std::optional<int> AskTimeout(ExchangeContext& context, const ReaderCommand& query,
                               std::chrono::milliseconds wait)
 {
+    if (!FinishUnfinishedDrain(context))
+        return std::nullopt;
     DiscardEarlierLines(context.link);
     if (context.link.WriteText(query.line) != 0)
         return std::nullopt;
-    const std::optional<CompletedLine> line =
-        AwaitAnswerLine(context.link, query, std::chrono::steady_clock::now() + wait);
+    const auto start = std::chrono::steady_clock::now();
+    const std::optional<CompletedLine> line = AwaitAnswerLine(context, query, start + wait);
     if (const std::optional<int> value =
             TimeoutAnswerValue(line ? AnswerTextOf(line->bytes) : QString()))
         return value;
     // A line that is no TOR answer may have been the reader's own bad answer: nothing is owed
     // when no other line follows it.
-    if (!DrainLateLine(context.link, query, wait) && !line)
-        OweAnswer(context.link, query, wait);
+    DrainOrOwe(context, query, start, wait, line.has_value());
     return std::nullopt;
 }
 
@@ -46,7 +47,7 @@ void TimeoutQuery(ExchangeContext& context, int factor)
     const ReaderCommand query = TimeoutQueryCommand();
     const std::chrono::milliseconds wait = AnswerWait(context.timeoutUnit, query.waitFactor);
     std::optional<int> value = AskTimeout(context, query, wait);
-    if (!value)
+    if (!value && !context.stopped)
         value = AskTimeout(context, query, wait);
     if (value)
         context.timeoutUnit = *value * factor;

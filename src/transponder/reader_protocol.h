@@ -24,6 +24,8 @@ inline constexpr char kReadPageEchoFormat[] = "RD %i // Read page %i\r\n";
 inline constexpr char kWritePageEchoSuffixFormat[] = "// Write page %i\r\n";
 inline constexpr char kLockPageEchoFormat[] = "LD %i // Lock page %i\r\n";
 inline constexpr QLatin1StringView kReadUidEcho{"RUID // Read UID\r\n"};
+// On top of the records of a run the operator stopped.
+inline constexpr QLatin1StringView kStoppedRecord{"stopped\r\n"};
 
 // Answers.
 inline constexpr QLatin1StringView kAcknowledge{"ACK"};

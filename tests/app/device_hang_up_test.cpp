@@ -49,6 +49,7 @@ TEST_F(DeviceHangUpTest, HangUpsDuringAReadAndIdleAreReportedOnceAndTheDeviceBac
         Press(ControlName::kReadButton);
         unplug.join();
     }
+    EXPECT_EQ(MessagesShown(), QStringList()); // the hang-up is handled once the read is over
     ExpectOneDisconnectBox();
     EXPECT_FALSE(window.Link().connected);
     EXPECT_EQ(Colours()[0], u'G');

@@ -82,9 +82,9 @@ TEST_F(TimeoutQueryTest, TakesOnlyItsOwnAnswerFromOneTo255)
 
 // A line the reader still owes for an earlier command (its wait and drain ran out) is passed over
 // by the exchanges after it, and TOR breaks the debt of a reader that never answered: each later
-// command gets its own answer. Commands: "TOR" asks the timeout, "RD n" reads, "late X" has the
-// reader send X unasked before the next command goes out, "expire" waits until the owed answers
-// are no longer expected.
+// command gets its own answer. Commands: "TOR" asks the timeout, "RD n" reads, "stop RD n" reads
+// and stops at the first turn of its wait, "late X" has the reader send X unasked before the next
+// command goes out, "expire" waits until the owed answers are no longer expected.
 TEST_F(TimeoutQueryTest, AnAnswerStillOwedIsNeverTakenForALaterCommand)
 {
     const int unit = 50;
@@ -106,6 +106,10 @@ TEST_F(TimeoutQueryTest, AnAnswerStillOwedIsNeverTakenForALaterCommand)
         // A reader that never answers TOR still reads; late, unreadable TOR answers are no pages.
         {{"TOR", "RD 2"}, {"", "", p2}, {"1011121314151617"}, unit},
         {{"TOR", "RD 2"}, {"", "", garbled}, {""}, unit},
+        // A stopped read leaves its drain to the next command, which waits it out before it goes
+        // out; a late line in that time ends the drain.
+        {{"stop RD 1", "RD 2"}, {"", p1}, {"stopped", ""}, unit},
+        {{"stop RD 1", "late " + p1, "RD 2"}, {"", p2}, {"stopped", "1011121314151617"}, unit},
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -119,8 +123,13 @@ TEST_F(TimeoutQueryTest, AnAnswerStillOwedIsNeverTakenForALaterCommand)
         for (const QByteArray& step : row.steps) {
             if (step == "TOR") {
                 TimeoutQuery(context, kReadFactor);
-            } else if (step.startsWith("RD ")) {
-                kept.append(CommandExchange(context, ReadPageCommand(step.mid(3).toInt())).kept);
+            } else if (step.contains("RD ")) {
+                const bool stop = step.startsWith("stop ");
+                context.whileWaiting = [this, stop] { context.stopped = stop; };
+                const ExchangeResult read =
+                    CommandExchange(context, ReadPageCommand(step.back() - '0'));
+                kept.append(read.end == ExchangeEnd::Stopped ? "stopped" : read.kept);
+                context.stopped = false;
             } else if (step.startsWith("late ")) {
                 ASSERT_TRUE(reader->SendRaw(step.mid(5)));
                 ASSERT_TRUE(WaitUntil([&] { return link.receiveThread.LineWaiting(); }));

@@ -2,13 +2,18 @@
 // (xdotool) and read from the screen and the settings file it leaves.
 //   xvfb-run -a tool_on_x_server_test
 // With WINDOW_PICTURE=<file.png>, OperatorSessionOnScreen also saves the window's picture there.
-#include "ui/template_dialog.h"
+#include "app/main_window.h"
+#include "ui/colours.h"
+#include "ui/enter_field.h"
+#include "ui/multi_line_edit.h"
 #include "platform/profile_file.h"
+#include "reader-sim/pty_reader_server.h"
 #include "platform/serial_device.h"
 #include "resources/control_names.h"
 #include "resources/dialog_layouts.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -182,6 +187,41 @@ TEST_F(ToolOnXServer, StopSignalsEndItLikeTheCloseBoxWithABoxOpen)
         EXPECT_EQ(ProfileFile::ReadString(folder.filePath("Orvane.ini"), "Data", "Format"), "1");
         EXPECT_NE(SerialDevice::Open(port), nullptr);
     }
+}
+
+// A silent reader: read pressed, then a second click on "read" and a key typed while the run
+// waits, then Escape. The run stops at its first wait with "stopped" on top of the terminal and
+// nothing more sent, the selected pages stay white, and neither the click nor the key is replayed.
+TEST_F(ToolOnXServer, EscapeStopsARunAndInputMadeDuringItIsDropped)
+{
+    PtyReaderServer silentReader;
+    ASSERT_TRUE(silentReader.Start());
+    silentReader.Configure([](ReaderEmulator& emulator) { emulator.SetFaults({.silent = true}); });
+    QFile file(folder.filePath(QStringLiteral("Orvane.ini")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Interface]\nPort=" + silentReader.SlavePath().toUtf8() +
+               "\nBaudrate=9600\n[Data]\nSelectP1=1\nSelectP2=1\n");
+    file.close();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    MainWindow tool;
+    tool.show();
+    tool.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&tool));
+    const QString id = QString::number(tool.winId());
+    const QPoint read = Place(main, kReadButton);
+    QProcess input;
+    input.start("xdotool",
+                {"mousemove", "--window", id, QString::number(read.x()), QString::number(read.y()),
+                 "click", "1", "click", "1", "key", "x", "Escape"});
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return tool.Widgets().terminalOutput->toPlainText() == "stopped\n"; }, kWaitMs));
+    // Whatever the tool sent before reaches the reader ahead of this line.
+    ASSERT_EQ(tool.Link().WriteText("END\r"), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return silentReader.ReceivedBytes().endsWith("END\r"); }));
+    EXPECT_EQ(silentReader.ReceivedBytes(), "TOR\rEND\r");
+    // P2, the page that has the focus, shows no "x" and stays white.
+    EXPECT_EQ(tool.Widgets().pageFields[1]->text(), "");
+    EXPECT_EQ(tool.Widgets().pageFields[1]->BackgroundColor(), kColourWhite);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/terminal_pane.h"
+#include "transponder/reader_protocol.h"
 #include "ui/multi_line_edit.h"
 
 #include <QCoreApplication>
@@ -22,7 +23,14 @@ bool ClearsTerminalWithoutPort(ReaderOperation operation)
 OperationRun::OperationRun(MainWindow& window, ReaderOperation operation)
     : window(window), connected(window.Link().connected),
       clearsTerminal(connected || ClearsTerminalWithoutPort(operation)),
-      scope(window.Link(), operation, records, window.Model().timeoutUnit)
+      scope(window.Link(), operation, records, window.Model().timeoutUnit),
+      guard(
+          window, window.terminalWake,
+          [&window] {
+              window.terminalRefresh.Request();
+              window.OnDeviceHangUp();
+          },
+          [this] { scope.Exchanges().stopped = true; })
 {
     if (clearsTerminal)
         window.Widgets().terminalOutput->clear();
@@ -31,11 +39,15 @@ OperationRun::OperationRun(MainWindow& window, ReaderOperation operation)
     scope.Exchanges().showProgress = [&window] {
         QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
     };
+    scope.Exchanges().whileWaiting = [this] { guard.Turn(); };
 }
 
 OperationRun::~OperationRun()
 {
-    // The busy flag clears right after this body; the GUI thread runs nothing in between.
+    if (scope.Exchanges().stopped)
+        PutRecordOnTop(records, kStoppedRecord);
+    // The busy flag clears right after this body and the guard's last turn, which shows no
+    // received lines.
     if (clearsTerminal)
         ShowRecords(*window.Widgets().terminalOutput, records);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/run_guard.h"
 #include "transponder/reader_operation.h"
 
 #include <QString>
@@ -10,7 +11,8 @@ class MainWindow;
 // operation's busy flag (OperationScope), so received lines stay out of the terminal while the
 // run's records collect in a text of their own; with a port open it clears the terminal output on
 // entry and shows the records there on exit (the writing operations do so without a port too).
-// GUI thread only.
+// While the run waits on the reader the window stays alive but takes no input (RunGuard), and
+// Escape stops the run: its records then get "stopped" on top. GUI thread only.
 class OperationRun
 {
 public:
@@ -33,4 +35,5 @@ private:
     const bool clearsTerminal;
     QString records;
     OperationScope scope;
+    RunGuard guard; // ends before the busy flag clears
 };

@@ -18,10 +18,13 @@ void MainWindow::ReadCarrierId()
             widgets.carrierIdField->SetBackgroundColor(kColourWhite);
             const CarrierIdReading reading =
                 ReadCarrierIdRun(run.Exchanges(), model.carrierIdLength);
-            widgets.carrierIdField->SetBackgroundColor(reading.good ? kColourGreen : kColourRed);
-            model.carrierIdText = PresentHex(reading.hex, model.displayFormat);
-            ShowFields();
-            widgets.carrierIdField->setFocus();
+            if (!run.Exchanges().stopped) {
+                widgets.carrierIdField->SetBackgroundColor(reading.good ? kColourGreen
+                                                                        : kColourRed);
+                model.carrierIdText = PresentHex(reading.hex, model.displayFormat);
+                ShowFields();
+                widgets.carrierIdField->setFocus();
+            }
         }
     }
     if (serialLink.connected)

@@ -14,10 +14,12 @@ void MainWindow::ReadUid()
             run.QueryTimeout();
             // The UID is shown exactly as the reader sent it, whatever the display format.
             const ReaderStep step = ReadUidRun(run.Exchanges());
-            model.uidText = WithoutLineEnds(step.answer.kept);
-            widgets.uidField->SetBackgroundColor(step.good ? kColourGreen : kColourRed);
-            ShowFields();
-            widgets.uidField->setFocus();
+            if (!run.Exchanges().stopped) {
+                model.uidText = WithoutLineEnds(step.answer.kept);
+                widgets.uidField->SetBackgroundColor(step.good ? kColourGreen : kColourRed);
+                ShowFields();
+                widgets.uidField->setFocus();
+            }
         }
     }
     if (serialLink.connected)

@@ -55,7 +55,7 @@ void WriteCarrierIdPages(MainWindow& window, ExchangeContext& context)
         WriteCarrierIdRun(context, HexFormOf(model.carrierIdText, model.displayFormat), length,
                           [&](const ReaderStep& check) { ShowCheckedPage(window, check); });
     // After a page 1 mismatch the field stays white: the carrier ID was not written at all.
-    if (writing.outcome != CarrierIdWriteOutcome::Page1Mismatch)
+    if (writing.outcome != CarrierIdWriteOutcome::Page1Mismatch && !context.stopped)
         window.Widgets().carrierIdField->SetBackgroundColor(
             writing.outcome == CarrierIdWriteOutcome::Written ? kColourGreen : kColourRed);
 }
