@@ -64,9 +64,9 @@ static_assert(TerminalLineQueue::kKeptLines >= TerminalPane::kMaxOutputLines);
 
 void COrvaneDlg::ShowReceivedLines()
 {
-    const QStringList lines = serialLink.receiveThread.TakeTerminalLines();
+    const TerminalLines lines = serialLink.receiveThread.TakeTerminalLines();
     // An operation that started after these lines arrived owns the terminal and clears it anyway.
-    if (lines.isEmpty() || serialLink.receiveThread.IsBusy())
+    if (lines.ends.empty() || serialLink.receiveThread.IsBusy())
         return;
     if (!terminal.outputField.IsAttached())
         return;

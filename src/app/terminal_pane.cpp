@@ -1,39 +1,27 @@
 #include "app/terminal_pane.h"
 
-#include <QPlainTextEdit>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
+#include "ui/terminal_output.h"
+
 #include <algorithm>
-
-namespace {
-
-const QString kCrLf = QStringLiteral("\r\n");
-
-} // namespace
 
 void TerminalPane::PutOnTop(const QString& record)
 {
     outputText = KeepFirstLines(record + outputText, kMaxOutputLines);
 }
 
-void TerminalPane::ShowLinesOnTop(const QStringList& oldestFirst)
+void TerminalPane::ShowLinesOnTop(const TerminalLines& oldestFirst)
 {
     // Each line ends in LF, so lines older than the newest kMaxOutputLines would only be cut again.
-    const auto kept = oldestFirst.crbegin() + std::min<qsizetype>(oldestFirst.size(), kMaxOutputLines);
-    qsizetype size = 0;
-    for (auto line = oldestFirst.crbegin(); line != kept; ++line)
-        size += line->size();
+    const std::vector<qsizetype>& ends = oldestFirst.ends;
+    const qsizetype oldestKept = std::max<qsizetype>(0, std::ssize(ends) - kMaxOutputLines);
     QString newestFirst;
-    newestFirst.reserve(size);
-    for (auto line = oldestFirst.crbegin(); line != kept; ++line)
-        newestFirst += *line;
-
-    if (auto* edit = qobject_cast<QPlainTextEdit*>(outputField.GetSafeWidget())) {
-        QString shown = newestFirst;
-        shown.replace(kCrLf, QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        InsertAtTop(*edit, shown, kMaxOutputLines);
+    newestFirst.reserve(oldestFirst.bytes.size() - (oldestKept > 0 ? ends[oldestKept - 1] : 0));
+    for (qsizetype i = std::ssize(ends) - 1; i >= oldestKept; --i) {
+        const qsizetype start = i > 0 ? ends[i - 1] : 0;
+        newestFirst += QLatin1StringView(oldestFirst.bytes.constData() + start, ends[i] - start);
     }
+    if (auto* output = qobject_cast<TerminalOutput*>(outputField.GetSafeWidget()))
+        output->PutOnTop(newestFirst, kMaxOutputLines);
     // In place: the text keeps its storage, with room in front for the next batch.
     outputText.prepend(newestFirst);
     outputText.truncate(FirstLinesLength(outputText, kMaxOutputLines));
@@ -61,30 +49,4 @@ qsizetype FirstLinesLength(const QString& text, int maxLines)
     for (qsizetype skip = lineEnds - maxLines + 1; skip > 0; --skip)
         position = text.lastIndexOf(QLatin1Char('\n'), position - 1);
     return position + 1;
-}
-
-void InsertAtTop(QPlainTextEdit& edit, const QString& text, int maxLines)
-{
-    QTextDocument& document = *edit.document();
-    if (document.isUndoRedoEnabled())
-        document.setUndoRedoEnabled(false);
-    const bool caretAtTop = edit.textCursor().position() == 0 && !edit.textCursor().hasSelection();
-
-    // Two edits, not one block: a single change spanning top and end would lay out every line.
-    QTextCursor cursor(&document);
-    // Text that fills the field alone replaces everything, which saves cutting the old lines.
-    if (text.count(QLatin1Char('\n')) >= maxLines)
-        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    cursor.beginEditBlock();
-    cursor.insertText(text);
-    cursor.endEditBlock();
-    if (document.blockCount() > maxLines) {
-        cursor.setPosition(document.findBlockByNumber(maxLines).position());
-        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-        if (cursor.hasSelection())
-            cursor.removeSelectedText();
-    }
-    // The caret stays at the top as a fresh text would put it, so the newest line stays in view.
-    if (caretAtTop)
-        edit.setTextCursor(QTextCursor(&document));
 }

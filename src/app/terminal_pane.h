@@ -1,14 +1,12 @@
 #pragma once
 
+#include "serial/terminal_line_queue.h"
 #include "ui/cedit.h"
 #include "ui/enter_field.h"
 
 #include <QSize>
 #include <QString>
-#include <QStringList>
 #include <cstdint>
-
-class QPlainTextEdit;
 
 // The main window's terminal column: the send field and the text it sends, the output and its text,
 // and whether the column is shown. GUI thread only.
@@ -33,12 +31,11 @@ struct TerminalPane
 
     // Puts record in front of outputText, then drops lines beyond the bound.
     void PutOnTop(const QString& record);
-    // Puts lines (oldest first, each ending CR LF) on top of the output field, newest first, in one
-    // edit that leaves no undo history, and in front of outputText; then drops lines beyond the
-    // bound from the end of both. The work grows with the lines, not with the output already
-    // shown, so outputText keeps following the field without reading it back. Needs outputField
-    // attached.
-    void ShowLinesOnTop(const QStringList& oldestFirst);
+    // Puts received lines (oldest first, each ending CR LF) on top of the output field, newest
+    // first, and in front of outputText; then drops lines beyond the bound from the end of both.
+    // The work grows with the lines, not with the output already shown, so outputText keeps
+    // following the field without reading it back. Needs outputField attached.
+    void ShowLinesOnTop(const TerminalLines& oldestFirst);
 
     // The client size (below the menu bar) that shows the column when shown, hides it else.
     QSize ClientSize() const;
@@ -49,7 +46,3 @@ struct TerminalPane
 QString KeepFirstLines(const QString& text, int maxLines);
 // The length of what KeepFirstLines keeps.
 qsizetype FirstLinesLength(const QString& text, int maxLines);
-
-// Inserts text (lines separated by LF) at the start of edit's document in one edit that leaves no
-// undo history, then drops what follows its maxLines-th line end.
-void InsertAtTop(QPlainTextEdit& edit, const QString& text, int maxLines);

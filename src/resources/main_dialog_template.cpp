@@ -109,8 +109,8 @@ DialogTemplate MainDialogTemplate()
     c.push_back(Control(kSendField, ControlKind::Edit, QString(), {441, 20, 97, 12}, kField));
     c.push_back(Control(kSendButton, ControlKind::PushButton, QStringLiteral("Send"),
                         {541, 20, 35, 11}, WS_TABSTOP));
-    c.push_back(Control(kTerminalOutput, ControlKind::Edit, QString(), {441, 34, 135, 225},
-                        kField | ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL));
+    c.push_back(Control(kTerminalOutput, ControlKind::TerminalOutput, QString(),
+                        {441, 34, 135, 225}, kField | WS_VSCROLL));
     c.push_back(Label(kCarrierIdLabel, QStringLiteral("carrier ID"), {274, 80, 64, 11}));
     c.push_back(Control(kReadUidButton, ControlKind::AutoCheckBox, QStringLiteral("  read UID"),
                         {274, 99, 157, 12}, kPushLikeBox));

@@ -4,6 +4,7 @@
 #include "ui/dialog_units.h"
 #include "ui/multi_line_edit.h"
 #include "ui/single_line_edit.h"
+#include "ui/terminal_output.h"
 #include "ui/up_down_control.h"
 
 #include <QCheckBox>
@@ -68,6 +69,16 @@ QWidget* MakeEdit(const DialogControlSpec& entry, QWidget* parent)
     return edit;
 }
 
+QWidget* MakeTerminalOutput(const DialogControlSpec& entry, QWidget* parent)
+{
+    auto* output = new TerminalOutput(parent);
+    output->setVerticalScrollBarPolicy(Has(entry, WS_VSCROLL) ? Qt::ScrollBarAlwaysOn
+                                                              : Qt::ScrollBarAlwaysOff);
+    if (!Has(entry, WS_BORDER))
+        output->setFrameShape(QFrame::NoFrame);
+    return output;
+}
+
 QWidget* MakeStatic(const DialogControlSpec& entry, QWidget* parent)
 {
     auto* label = new QLabel(entry.caption, parent);
@@ -126,6 +137,8 @@ QWidget* MakeWidget(const DialogControlSpec& entry, QWidget* parent)
         return MakeComboBox(parent);
     case ControlKind::GroupBox:
         return MakeGroupBox(entry, parent);
+    case ControlKind::TerminalOutput:
+        return MakeTerminalOutput(entry, parent);
     }
     return new QWidget(parent);
 }

@@ -19,6 +19,7 @@ enum class ControlKind {
     UpDown,
     ComboBox, // drop-down, editable
     GroupBox,
+    TerminalOutput, // read-only lines that grow at the top (ui/terminal_output.h)
 };
 
 // One control of a template. Controls without an id of their own use IDC_STATIC.

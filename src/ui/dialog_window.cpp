@@ -3,6 +3,7 @@
 #include "ui/cdialog_ex.h"
 #include "ui/dialog_ids.h"
 #include "ui/multi_line_edit.h"
+#include "ui/terminal_output.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -88,7 +89,8 @@ bool DialogWindow::HandleDialogKey(QWidget* target, const QKeyEvent& key)
     switch (key.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter: {
-        if (auto* multi = qobject_cast<MultiLineEdit*>(target); multi && multi->WantsReturn())
+        if (auto* multi = qobject_cast<MultiLineEdit*>(target);
+            (multi && multi->WantsReturn()) || qobject_cast<TerminalOutput*>(target))
             return false;
         auto* button = qobject_cast<QPushButton*>(target);
         if (button != nullptr && !button->isCheckable()) {

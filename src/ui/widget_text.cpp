@@ -2,6 +2,7 @@
 
 #include "ui/multi_line_edit.h"
 #include "ui/single_line_edit.h"
+#include "ui/terminal_output.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -19,6 +20,8 @@ QString WidgetText(const QWidget* widget)
 {
     if (auto* multi = qobject_cast<const MultiLineEdit*>(widget))
         return multi->toPlainText().replace(kLf, kCrLf);
+    if (auto* output = qobject_cast<const TerminalOutput*>(widget))
+        return output->Text();
     if (auto* edit = qobject_cast<const QLineEdit*>(widget))
         return edit->text();
     if (auto* combo = qobject_cast<const QComboBox*>(widget))
@@ -38,6 +41,8 @@ void SetWidgetText(QWidget* widget, const QString& text)
         QString lines = text;
         lines.replace(kCrLf, kLf).replace(QLatin1Char('\r'), QLatin1Char('\n'));
         multi->SetTextInFull(lines);
+    } else if (auto* output = qobject_cast<TerminalOutput*>(widget)) {
+        output->SetText(text);
     } else if (auto* single = qobject_cast<SingleLineEdit*>(widget)) {
         single->SetTextInFull(text);
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {

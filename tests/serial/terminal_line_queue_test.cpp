@@ -1,5 +1,7 @@
 #include "serial/terminal_line_queue.h"
 
+#include "support/line_texts.h"
+
 #include <gtest/gtest.h>
 
 TEST(TerminalLineQueue, WakesOnceForABatchAndCallsTheWakeOutsideItsLock)
@@ -10,10 +12,10 @@ TEST(TerminalLineQueue, WakesOnceForABatchAndCallsTheWakeOutsideItsLock)
     queue.Push("one");
     queue.Push("two");
     EXPECT_EQ(wakes, 1);
-    EXPECT_EQ(queue.TakeAll(), (QStringList{"one", "two"}));
+    EXPECT_EQ(LineTexts(queue.TakeAll()), (QStringList{"one", "two"}));
     // Taking from inside the wake would deadlock if the queue held its lock while calling it.
     QStringList taken;
-    queue.SetWakeCallback([&] { taken += queue.TakeAll(); });
+    queue.SetWakeCallback([&] { taken += LineTexts(queue.TakeAll()); });
     for (const char* line : {"a", "b", "c"})
         queue.Push(line);
     EXPECT_EQ(taken, (QStringList{"a", "b", "c"}));
@@ -23,7 +25,7 @@ TEST(TerminalLineQueue, WakesOnceForABatchAndCallsTheWakeOutsideItsLock)
     const qsizetype pushed = 2 * TerminalLineQueue::kKeptLines + 5;
     for (qsizetype i = 0; i < pushed; ++i)
         queue.Push(QByteArray::number(i));
-    const QStringList kept = queue.TakeAll();
+    const QStringList kept = LineTexts(queue.TakeAll());
     ASSERT_GE(kept.size(), TerminalLineQueue::kKeptLines);
     ASSERT_LE(kept.size(), 2 * TerminalLineQueue::kKeptLines);
     for (qsizetype i = 0; i < kept.size(); ++i)
