@@ -7,11 +7,11 @@
 // A new kind of fault is one more row in kFaultKinds.
 
 #include "bench_setup.h"
-#include "app/corvane_dlg.h"
+#include "app/main_window.h"
 #include "ui/colours.h"
-#include "ui/dialog_ids.h"
+#include "ui/enter_field.h"
 #include "ui/message_boxes.h"
-#include "ui/widget_text.h"
+#include <QAbstractButton>
 #include "reader-sim/pty_reader_server.h"
 #include "transponder/page_row_table.h"
 
@@ -93,11 +93,7 @@ constexpr const char* kUnplugName = "reader unplugged";
 class CountingPresenter final : public MessagePresenter
 {
 public:
-    int Present(const MessageBoxRequest&) override
-    {
-        ++shown;
-        return IDOK;
-    }
+    void Present(const MessageBoxRequest&) override { ++shown; }
     long shown = 0;
 };
 
@@ -148,7 +144,7 @@ public:
     bool Start();
     bool RunOnce();
     void Report(std::chrono::seconds planned, unsigned seed, long rssStart) const;
-    void Finish() { window->DestroyWindow(); }
+    void Finish() { window.reset(); }
     long WrongGreens() const { return wrongGreens; }
 
 private:
@@ -160,7 +156,7 @@ private:
     QString linkPath;
     Random random;
     std::unique_ptr<PtyReaderServer> reader;
-    std::unique_ptr<COrvaneDlg> window;
+    std::unique_ptr<MainWindow> window;
     long runs = 0;
     long faultsInjected = 0;
     long wrongGreens = 0;
@@ -192,8 +188,9 @@ bool Campaign::Start()
         text += "SelectP" + QByteArray::number(page) + "=1\r\n";
     settings.write(text);
     settings.close();
-    window = std::make_unique<COrvaneDlg>();
-    return window->Create() && window->serialLink.connected;
+    window = std::make_unique<MainWindow>();
+    window->show();
+    return window->Link().connected;
 }
 
 void Campaign::PrepareReader(const ReaderFaults& faults, std::array<bool, kPages> locks)
@@ -211,10 +208,10 @@ void Campaign::PrepareReader(const ReaderFaults& faults, std::array<bool, kPages
 bool Campaign::UnplugAndReplug()
 {
     reader->Vanish();
-    if (!ProcessEventsUntil([&] { return !window->serialLink.connected; }, kReconnectBound))
+    if (!ProcessEventsUntil([&] { return !window->Link().connected; }, kReconnectBound))
         return false;
     return PlugReader() &&
-           ProcessEventsUntil([&] { return window->serialLink.connected; }, kReconnectBound);
+           ProcessEventsUntil([&] { return window->Link().connected; }, kReconnectBound);
 }
 
 long Campaign::CountWrongGreens()
@@ -225,10 +222,10 @@ long Campaign::CountWrongGreens()
         for (int page = 1; page <= kPages; ++page)
             content[std::size_t(page - 1)] = Hex(emulator.PageContent(page));
     });
-    const auto& fields = window->pageFields;
+    const auto& fields = window->Widgets().pageFields;
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        const QString shown = WidgetText(window->GetDlgItem(kPageRows[i].fieldId));
-        if (fields[i].BackgroundColor() == kColourGreen && shown != content[i] && found++ == 0)
+        const QString shown = fields[i]->text();
+        if (fields[i]->BackgroundColor() == kColourGreen && shown != content[i] && found++ == 0)
             std::fprintf(stderr, "run %ld: wrong green on page %zu: shown \"%s\", reader %s\n",
                          runs + 1, i + 1, qPrintable(shown), qPrintable(content[i]));
     }
@@ -261,12 +258,12 @@ bool Campaign::RunOnce()
 
     const bool write = std::uniform_int_distribution<int>(0, 1)(random) == 1;
     if (write) {
-        for (PageRow& row : window->pageRows.rows)
+        for (PageRow& row : window->Model().pageRows.rows)
             row.text = Hex(RandomPage(random));
-        window->UpdateData(false);
+        window->ShowFields();
     }
     const auto start = Clock::now();
-    write ? window->WritePages() : window->ReadPages();
+    (write ? window->Widgets().writeButton : window->Widgets().readButton)->click();
     const double elapsed = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     if (elapsed > longestMs) {
         longestMs = elapsed;

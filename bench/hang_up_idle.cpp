@@ -4,8 +4,7 @@
 // without the window.
 
 #include "bench_setup.h"
-#include "app/corvane_dlg.h"
-#include "ui/dialog_ids.h"
+#include "app/main_window.h"
 #include "ui/message_boxes.h"
 #include "reader-sim/pty_reader_server.h"
 #include "serial/serial_link.h"
@@ -30,7 +29,7 @@ constexpr std::chrono::seconds kMeasured{5};
 class SilentPresenter final : public MessagePresenter
 {
 public:
-    int Present(const MessageBoxRequest&) override { return IDOK; }
+    void Present(const MessageBoxRequest&) override {}
 };
 
 double ProcessCpuMs()
@@ -78,15 +77,16 @@ bool MeasureWindow(const QString& linkPath)
         return false;
     settings.write("[Interface]\r\nPort=" + linkPath.toUtf8() + "\r\nBaudrate=115200\r\n");
     settings.close();
-    COrvaneDlg window;
-    if (!window.Create() || !window.serialLink.connected)
+    MainWindow window;
+    window.show();
+    if (!window.Link().connected)
         return false;
     std::printf("window, port open, idle:          %6.2f ms CPU per s\n", CpuWhileEventLoopRuns());
     reader.Vanish();
-    if (!WaitForEvents([&] { return !window.serialLink.connected; }))
+    if (!WaitForEvents([&] { return !window.Link().connected; }))
         return false;
     std::printf("window after the reader hung up:  %6.2f ms CPU per s\n", CpuWhileEventLoopRuns());
-    window.DestroyWindow();
+    window.close();
     return true;
 }
 

@@ -5,7 +5,11 @@
 // loopback, over telnet with the COM-PORT option, against the read on the local pseudo-terminal.
 // The reader answers at once and paced at 115200 and 9600 baud.
 
-#include "app/corvane_dlg.h"
+#include "app/main_window.h"
+#include "ui/colours.h"
+#include "ui/enter_field.h"
+
+#include <QAbstractButton>
 #include "bench_setup.h"
 #include "reader-sim/pty_reader_server.h"
 #include "support/ser2net_server.h"
@@ -96,13 +100,13 @@ double MeasureFloorRound(const QString& devicePath, bool byteWise)
 }
 
 // One read of all pages through the window; negative when a page was not read.
-double MeasureWindowRound(COrvaneDlg& window)
+double MeasureWindowRound(MainWindow& window)
 {
     const auto start = Clock::now();
-    window.ReadPages();
+    window.Widgets().readButton->click();
     const double elapsed = Millis(Clock::now() - start).count();
-    for (const EnterField& field : window.pageFields) {
-        if (field.BackgroundColor() != kColourGreen)
+    for (const EnterField* field : window.Widgets().pageFields) {
+        if (field->BackgroundColor() != kColourGreen)
             return -1;
     }
     return elapsed;
@@ -110,14 +114,14 @@ double MeasureWindowRound(COrvaneDlg& window)
 
 // The same TOR and 17 RD through the exchanges alone, without the window's fields and terminal:
 // how much of a read is the exchange; negative when a page was not read.
-double MeasureExchangeRound(COrvaneDlg& window)
+double MeasureExchangeRound(MainWindow& window)
 {
     QString records;
     bool allRead = true;
     const auto start = Clock::now();
     {
-        OperationScope scope(window.serialLink, ReaderOperation::ReadPages, records,
-                             window.TimeoutUnit);
+        OperationScope scope(window.Link(), ReaderOperation::ReadPages, records,
+                             window.Model().timeoutUnit);
         scope.QueryTimeout();
         ExchangeContext& context = scope.Exchanges();
         for (int page = 1; page <= kPages; ++page) {
@@ -132,10 +136,10 @@ double MeasureExchangeRound(COrvaneDlg& window)
 
 // One exchange outside the measure, so that no measured round waits for the emulated reader to
 // notice that the port was opened again.
-void WakeReader(COrvaneDlg& window)
+void WakeReader(MainWindow& window)
 {
     QString records;
-    OperationScope(window.serialLink, ReaderOperation::ReadPages, records, window.TimeoutUnit)
+    OperationScope(window.Link(), ReaderOperation::ReadPages, records, window.Model().timeoutUnit)
         .QueryTimeout();
 }
 
@@ -157,8 +161,9 @@ bool RunScenario(const Scenario& scenario)
     settings.write(text);
     settings.close();
 
-    COrvaneDlg window;
-    if (!window.Create() || !window.serialLink.connected)
+    MainWindow window;
+    window.show();
+    if (!window.Link().connected)
         return false;
     std::vector<double> floorSamples;
     std::vector<double> byteWiseSamples;
@@ -166,10 +171,10 @@ bool RunScenario(const Scenario& scenario)
     std::vector<double> exchangeSamples;
     for (int round = 0; round < scenario.rounds + kWarmUpRounds; ++round) {
         // The window holds the port exclusively; it lets go while the floor loop has it.
-        window.serialLink.ClosePort(window);
+        window.Link().ClosePort(window);
         const double floor = MeasureFloorRound(reader.SlavePath(), false);
         const double byteWise = MeasureFloorRound(reader.SlavePath(), true);
-        window.serialLink.ConnectPort(window);
+        window.Link().ConnectPort(window);
         WakeReader(window);
         const double through = MeasureWindowRound(window);
         const double exchanges = MeasureExchangeRound(window);
@@ -186,15 +191,15 @@ bool RunScenario(const Scenario& scenario)
     }
     // The same read through ser2net, which opens the device only now that the floor loop is done.
     Ser2netServer server(reader.SlavePath(), QStringLiteral("rfc2217"));
-    window.serialLink.ClosePort(window);
-    window.serialLink.portName = server.PortName();
+    window.Link().ClosePort(window);
+    window.Link().portName = server.PortName();
     if (!server.Start())
         return false;
-    window.serialLink.ConnectPort(window);
+    window.Link().ConnectPort(window);
     std::vector<double> networkSamples;
     for (int round = 0; round < scenario.rounds + kWarmUpRounds; ++round) {
         WakeReader(window);
-        const double through = window.serialLink.connected ? MeasureWindowRound(window) : -1;
+        const double through = window.Link().connected ? MeasureWindowRound(window) : -1;
         if (through < 0) {
             std::fprintf(stderr, "%s: round %d through ser2net failed\n", scenario.name, round);
             return false;
@@ -202,7 +207,7 @@ bool RunScenario(const Scenario& scenario)
         if (round >= kWarmUpRounds)
             networkSamples.push_back(through);
     }
-    window.DestroyWindow();
+    window.close();
     const double networkMedian = Median(networkSamples);
     const double floorMedian = Median(floorSamples);
     const double windowMedian = Median(windowSamples);

@@ -9,8 +9,8 @@
 //   bench_reader_campaign [runs] [seed] [slow-share] [orvane-cli runs, as many as runs unless given]
 #include "bench_setup.h"
 #include "app/reader_campaign.h"
-#include "app/corvane_app.h"
-#include "app/corvane_dlg.h"
+#include "app/application.h"
+#include "app/main_window.h"
 #include "cli/cli_run.h"
 #include "reader-sim/pty_reader_server.h"
 #include "transponder/reader_operation.h"
@@ -113,7 +113,7 @@ int main(int argc, char** argv)
 {
     UseOffscreenPlatformUnlessAsked();
     QApplication application(argc, argv);
-    COrvaneApp::InitInstance();
+    Application::Name();
     const int runs = argc > 1 ? std::atoi(argv[1]) : kDefaultRuns;
     const auto seed = argc > 2 ? static_cast<std::uint32_t>(std::atoll(argv[2])) : kDefaultSeed;
     const double slowShare = argc > 3 ? std::atof(argv[3]) : 0;
@@ -133,8 +133,8 @@ int main(int argc, char** argv)
         return 2;
     settings.close();
 
-    COrvaneDlg window;
-    window.Create();
+    MainWindow window;
+    window.show();
     QElapsedTimer clock;
     clock.start();
     const CampaignResult result = RunReaderCampaign(window, reader, seed, runs, slowShare);
@@ -145,7 +145,7 @@ int main(int argc, char** argv)
                 "%.1f s (%.1f runs/s)\n",
                 seed, slowShare, result.runs, result.greenPages,
                 static_cast<long long>(result.violations.size()), seconds, result.runs / seconds);
-    window.DestroyWindow();
+    window.close();
     if (slowShare <= 0)
         return result.violations.isEmpty() ? 0 : 1;
 

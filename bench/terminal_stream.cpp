@@ -10,11 +10,12 @@
 // CPU is subtracted. Usage: bench_terminal_stream [stream seconds, default 10]
 
 #include "bench_setup.h"
-#include "app/corvane_dlg.h"
+#include "app/main_window.h"
 #include "app/terminal_pane.h"
 #include "ui/terminal_output.h"
 #include "reader-sim/raw_pty_master.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -40,7 +41,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr int kFull = TerminalPane::kMaxOutputLines;
+constexpr int kFull = kMaxOutputLines;
 constexpr int kBatchLines = 4;
 constexpr int kBatchRounds = 300;
 constexpr int kFloodLines = 100000;
@@ -174,17 +175,15 @@ void MeasureBatch()
 {
     QWidget holder;
     holder.resize(300, 400);
-    TerminalPane pane;
     auto* field = new TerminalOutput(&holder);
     field->setGeometry(0, 0, 200, 360);
-    pane.outputField.Attach(field, 1);
     auto* plain = new QPlainTextEdit(&holder);
     plain->setGeometry(0, 0, 200, 360);
     plain->setMaximumBlockCount(kFull);
     plain->setUndoRedoEnabled(false);
     holder.show();
 
-    pane.ShowLinesOnTop(Received(0, kFull));
+    ShowLinesOnTop(*field, Received(0, kFull));
     for (int i = 0; i < kFull; ++i)
         plain->appendPlainText(Line(i).chopped(2));
     QCoreApplication::processEvents();
@@ -198,7 +197,7 @@ void MeasureBatch()
         field->show();
         QCoreApplication::processEvents();
         double start = ThreadCpuSeconds();
-        pane.ShowLinesOnTop(batch);
+        ShowLinesOnTop(*field, batch);
         QCoreApplication::processEvents();
         paneSamples.push_back((ThreadCpuSeconds() - start) * 1e3);
 
@@ -294,11 +293,11 @@ void MeasureStreamFloor(std::chrono::seconds span)
 }
 
 // Floods the window with lines "ACK\r" and an end mark, and prints the CPU it took.
-bool MeasureFlood(COrvaneDlg& window, Feeder& feeder, int lines, const char* target)
+bool MeasureFlood(MainWindow& window, Feeder& feeder, int lines, const char* target)
 {
     std::printf("flood of %d lines \"ACK\\r\" (target <= %s s CPU, all threads):\n", lines, target);
     // An earlier flood's end mark must not be taken for this one's.
-    window.ClearTerminal();
+    window.Widgets().terminalClear->trigger();
     const std::map<QString, double> threadsBefore = ThreadCpu();
     const double start = ProcessCpuSeconds();
     feeder.Start([lines](Feeder& f) {
@@ -308,7 +307,7 @@ bool MeasureFlood(COrvaneDlg& window, Feeder& feeder, int lines, const char* tar
         f.Write(flood + "END\r");
     });
     const bool flooded = RunEventsUntil(
-        [&] { return window.terminal.outputText.startsWith(QStringLiteral("END\r\n")); });
+        [&] { return window.Widgets().terminalOutput->Text().startsWith(u"END\r\n"); });
     feeder.Join();
     RunEventsFor(100ms);
     if (!flooded)
@@ -324,11 +323,12 @@ bool MeasureWindow(std::chrono::seconds streamSpan)
     Feeder feeder;
     if (!feeder.IsOpen() || !WriteSettings(feeder.SlavePath()))
         return false;
-    COrvaneDlg window;
-    if (!window.Create() || !window.serialLink.connected)
+    MainWindow window;
+    window.show();
+    if (!window.Link().connected)
         return false;
-    window.ToggleTerminal();
-    window.GetSafeWidget()->show();
+    window.Widgets().terminalShow->trigger();
+    
     RunEventsFor(200ms);
 
     // Idle, connected.
@@ -372,7 +372,7 @@ bool MeasureWindow(std::chrono::seconds streamSpan)
     std::printf("  window:                     %5.2f %% of a core\n",
                 100.0 * (ProcessCpuSeconds() - start - feeder.cpuSeconds) / wall);
     MeasureStreamFloor(streamSpan);
-    window.DestroyWindow();
+    window.close();
     return true;
 }
 

@@ -1,4 +1,4 @@
-#include "app/corvane_app.h"
+#include "app/application.h"
 #include "command_line.h"
 
 #include <QApplication>
@@ -10,5 +10,5 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     if (const std::optional<int> exitCode = RefuseLeftoverArguments(argc, argv))
         return *exitCode;
-    return COrvaneApp().Run();
+    return Application().Run();
 }

@@ -1,13 +1,11 @@
 #include "app/close_on_stop_signal.h"
 
-#include "ui/cdialog_ex.h"
-
 #include <QApplication>
 #include <QDialog>
 #include <QThread>
 #include <QTimer>
 
-CloseOnStopSignal::CloseOnStopSignal(CDialogEx& mainWindow)
+CloseOnStopSignal::CloseOnStopSignal(QDialog& mainWindow)
     : window(mainWindow), windowLoopLevel(QThread::currentThread()->loopLevel() + 1)
 {
     connect(&pipe, &StopSignalPipe::StopRequested, this, &CloseOnStopSignal::Advance);
@@ -16,14 +14,13 @@ CloseOnStopSignal::CloseOnStopSignal(CDialogEx& mainWindow)
 void CloseOnStopSignal::Advance()
 {
     QWidget* const top = QApplication::activeModalWidget();
-    QWidget* const mainWidget = window.GetSafeWidget();
-    if (top != nullptr && top != mainWidget) {
+    if (top != nullptr && top != &window) {
         if (auto* box = qobject_cast<QDialog*>(top))
             box->reject();
         else
             top->close();
     } else if (top != nullptr && QThread::currentThread()->loopLevel() == windowLoopLevel) {
-        window.RequestClose();
+        window.close();
         return;
     }
     // A box was closed, is closing or the window's run has not started yet: try again once the

@@ -4,7 +4,7 @@
 
 #include <QObject>
 
-class CDialogEx;
+class QDialog;
 
 // Ends the main window's run on SIGTERM, SIGHUP or SIGINT as its title-bar close box does. The
 // close runs from the window's own event loop: an operation in progress finishes first, and each
@@ -14,12 +14,12 @@ class CloseOnStopSignal final : public QObject
 {
     Q_OBJECT
 public:
-    explicit CloseOnStopSignal(CDialogEx& window);
+    explicit CloseOnStopSignal(QDialog& window);
 
 private:
     void Advance();
 
-    CDialogEx& window;
+    QDialog& window;
     // The event loop depth of the window's modal run; a deeper loop belongs to a box above it.
     int windowLoopLevel;
     StopSignalPipe pipe;

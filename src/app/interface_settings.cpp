@@ -1,17 +1,15 @@
 // The main window's Interface > Settings handler.
-#include "app/corvane_dlg.h"
+#include "app/main_window.h"
 
-#include "ui/dialog_ids.h"
+#include "app/interface_dialog.h"
 #include "platform/number_parsing.h"
-#include "app/cinterface_dlg.h"
 
-void COrvaneDlg::OnInterfaceSettings()
+void MainWindow::OnInterfaceSettings()
 {
-    CInterfaceDlg dialog(GetSafeWidget());
     // A field that fails the take-over keeps the focus and its text; the port can still be
-    // changed, but the members must not be shown over the typed text at the end. The fields cannot
+    // changed, but the model must not be shown over the typed text at the end. The fields cannot
     // change while the dialog is up, so a failed take-over is not repeated after it.
-    const bool fieldsTaken = UpdateData(true);
+    const bool fieldsTaken = TakeFields();
 
     // The operator chooses the port from here on.
     replugWatch.Stop();
@@ -21,21 +19,20 @@ void COrvaneDlg::OnInterfaceSettings()
         if (serialLink.portHandle->IsOpen())
             serialLink.StartReceiveThread();
         if (fieldsTaken)
-            UpdateData(false);
+            ShowFields();
         return;
     }
     serialLink.connected = false;
 
-    dialog.portText = serialLink.portName;
-    dialog.baudRateText = QString::number(serialLink.baudRate);
-    const int result = dialog.DoModal();
-    const bool fieldsTakenAfter = fieldsTaken && UpdateData(true);
-    if (result == IDOK) {
-        serialLink.portName = dialog.portText;
-        serialLink.baudRate = ParseLeadingInt32(dialog.baudRateText);
+    InterfaceDialog dialog(this, serialLink.portName, QString::number(serialLink.baudRate));
+    const int result = dialog.exec();
+    const bool fieldsTakenAfter = fieldsTaken && TakeFields();
+    if (result == QDialog::Accepted) {
+        serialLink.portName = dialog.PortText();
+        serialLink.baudRate = ParseLeadingInt32(dialog.BaudRateText());
     }
     serialLink.ConnectPort(*this);
 
     if (fieldsTakenAfter)
-        UpdateData(false);
+        ShowFields();
 }

@@ -1,74 +1,72 @@
 // The main window's terminal handlers.
-#include "app/corvane_dlg.h"
-#include "ui/dialog_window.h"
-#include "ui/menu_flags.h"
-#include "resources/command_ids.h"
+#include "app/main_window.h"
+
+#include "app/terminal_pane.h"
 #include "serial/terminal_line_queue.h"
 #include "transponder/reader_protocol.h"
+#include "ui/enter_field.h"
+#include "ui/terminal_output.h"
 
-void COrvaneDlg::SendCommandLine()
+#include <QAction>
+
+void MainWindow::SendCommandLine()
 {
     // A length message raised while taking over does not stop the send: the send text is taken
     // over before any limited field.
-    UpdateData(true);
+    TakeFields();
     if (serialLink.connected)
-        serialLink.WriteText(terminal.sendText + kCommandEnd);
-    UpdateData(false);
+        serialLink.WriteText(model.sendText + kCommandEnd);
+    ShowFields();
 }
 
-void COrvaneDlg::OnSendFieldEnter()
+void MainWindow::OnSendFieldEnter()
 {
-    terminal.sendField.SetSel(0, -1);
-    terminal.sendField.ScrollCaret();
+    widgets.sendField->selectAll();
     SendCommandLine();
-    // Showing the members again may have moved the selection; the command stays selected so the
+    // Showing the model again may have moved the selection; the command stays selected so the
     // next key replaces it and the next Enter sends it again.
-    terminal.sendField.SetSel(0, -1);
+    widgets.sendField->selectAll();
 }
 
-void COrvaneDlg::ToggleTerminal()
+void MainWindow::ToggleTerminal()
 {
-    terminal.shown = !terminal.shown;
-    if (CMenu* menu = GetMenu())
-        menu->CheckMenuItem(CommandId::kTerminalShow,
-                            terminal.shown ? MF_CHECKED : MF_UNCHECKED);
+    model.terminalShown = !model.terminalShown;
+    widgets.terminalShow->setCheckable(true);
+    widgets.terminalShow->setChecked(model.terminalShown);
     FitWindowToTerminal();
 }
 
-void COrvaneDlg::ClearTerminal()
+void MainWindow::ClearTerminal()
 {
-    UpdateData(true);
-    terminal.outputText.clear();
-    UpdateData(false);
+    TakeFields();
+    widgets.terminalOutput->Clear();
+    ShowFields();
 }
 
-void COrvaneDlg::FitWindowToTerminal()
+void MainWindow::FitWindowToTerminal()
 {
-    DialogWindow* window = GetSafeWidget();
-    if (window == nullptr)
-        return;
-    const QSize client = terminal.ClientSize();
-    const QSize windowSize(client.width(), client.height() + window->MenuBarHeight());
-    if (!window->isVisible()) {
+    const QSize client(model.terminalShown ? kWideClientWidth : kNarrowClientWidth,
+                       kTerminalClientHeight);
+    const QSize windowSize(client.width(), client.height() + MenuBarHeight());
+    if (!isVisible()) {
         // Not placed yet: a position now would pin the window where the desktop has not put it.
-        window->resize(windowSize);
+        resize(windowSize);
         return;
     }
-    const QRect frame = GetWindowRect();
-    const QSize frameMargins = frame.size() - window->size();
-    MoveWindow(QRect(frame.topLeft(), windowSize + frameMargins), true);
+    const QRect frame = frameGeometry();
+    move(frame.topLeft());
+    resize(windowSize);
+    repaint();
 }
 
 // The queue may drop lines of a batch that the pane would still show.
-static_assert(TerminalLineQueue::kKeptLines >= TerminalPane::kMaxOutputLines);
+static_assert(TerminalLineQueue::kKeptLines >= kMaxOutputLines);
 
-void COrvaneDlg::ShowReceivedLines()
+void MainWindow::ShowReceivedLines()
 {
     const TerminalLines lines = serialLink.receiveThread.TakeTerminalLines();
     // An operation that started after these lines arrived owns the terminal and clears it anyway.
     if (lines.ends.empty() || serialLink.receiveThread.IsBusy())
         return;
-    if (!terminal.outputField.IsAttached())
-        return;
-    terminal.ShowLinesOnTop(lines);
+    ShowLinesOnTop(*widgets.terminalOutput, lines);
 }

@@ -1,14 +1,9 @@
 #pragma once
 
-// Identifiers of the tool's resources: dialog templates, the menu, strings, pictures and the icon.
+// Identifiers of the tool's resources: pictures and the icon.
 namespace ResourceId {
 
-inline constexpr int kAboutDialog = 100;
-inline constexpr int kAboutMenuEntryString = 101;
-inline constexpr int kMainDialog = 102;
 inline constexpr int kMainIcon = 127;
-inline constexpr int kMainMenu = 129;
-inline constexpr int kInterfaceDialog = 130;
 
 inline constexpr int kAboutPicture = 132;
 inline constexpr int kBackdropPicture = 139;

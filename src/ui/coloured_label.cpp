@@ -1,41 +1,23 @@
 #include "ui/coloured_label.h"
 
-#include <QEvent>
-#include <QLabel>
 #include <QPainter>
 
-void ColouredLabel::SetBackgroundColor(const QColor& colour, bool redraw)
+void ColouredLabel::SetColours(const QColor& text, const QColor& backgroundColour)
 {
-    background = colour;
-    QWidget* label = GetSafeWidget();
-    if (redraw && label != nullptr)
-        label->repaint();
+    textColour = text;
+    background = backgroundColour;
+    update();
 }
 
-bool ColouredLabel::OnWidgetEvent(QEvent* event)
+void ColouredLabel::paintEvent(QPaintEvent*)
 {
-    if (event->type() != QEvent::Paint)
-        return CStatic::OnWidgetEvent(event);
-    Paint();
-    return true;
-}
-
-void ColouredLabel::Paint()
-{
-    QWidget* widget = GetSafeWidget();
-    QPainter painter(widget);
-    const QRect client = widget->rect();
-    painter.fillRect(client, background);
-    painter.setPen(textColor);
-
-    int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-        const Qt::Alignment alignment = label->alignment();
-        const int horizontal = alignment & Qt::AlignHCenter ? Qt::AlignHCenter
-                               : alignment & Qt::AlignRight ? Qt::AlignRight
-                                                            : Qt::AlignLeft;
-        flags = label->wordWrap() ? horizontal | Qt::AlignTop | Qt::TextWordWrap
-                                  : horizontal | Qt::AlignVCenter | Qt::TextSingleLine;
-    }
-    painter.drawText(client, flags, GetWindowText());
+    QPainter painter(this);
+    painter.fillRect(rect(), background);
+    painter.setPen(textColour);
+    const int horizontal = alignment() & Qt::AlignHCenter ? Qt::AlignHCenter
+                           : alignment() & Qt::AlignRight ? Qt::AlignRight
+                                                          : Qt::AlignLeft;
+    const int flags = wordWrap() ? horizontal | Qt::AlignTop | Qt::TextWordWrap
+                                 : horizontal | Qt::AlignVCenter | Qt::TextSingleLine;
+    painter.drawText(rect(), flags, text());
 }

@@ -1,26 +1,23 @@
 #pragma once
 
-#include "ui/cstatic.h"
-
 #include <QColor>
+#include <QLabel>
 
 // A label that paints its own background and text: the caption is drawn in the text colour on
 // the background, aligned as the label asks and word-wrapped unless it is a single vertically
 // centred line.
-class ColouredLabel final : public CStatic
+class ColouredLabel final : public QLabel
 {
+    Q_OBJECT
 public:
-    QColor textColor{0, 0, 0};
+    explicit ColouredLabel(QWidget* parent = nullptr) : QLabel(parent) {}
 
-    // Sets the background colour; with redraw the label is repainted before the call returns,
-    // without it the label keeps its look until its next repaint.
-    void SetBackgroundColor(const QColor& colour, bool redraw = true);
+    void SetColours(const QColor& text, const QColor& background);
 
 protected:
-    bool OnWidgetEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    void Paint();
-
+    QColor textColour{0, 0, 0};
     QColor background{240, 240, 240};
 };

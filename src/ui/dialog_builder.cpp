@@ -1,9 +1,8 @@
 #include "ui/dialog_builder.h"
 
-#include "ui/control_styles.h"
+#include "ui/coloured_label.h"
 #include "ui/dialog_units.h"
-#include "ui/multi_line_edit.h"
-#include "ui/single_line_edit.h"
+#include "ui/enter_field.h"
 #include "ui/terminal_output.h"
 #include "ui/up_down_control.h"
 
@@ -20,77 +19,64 @@ namespace {
 constexpr double kScreenDotsPerInch = 96.0;
 constexpr double kPointsPerInch = 72.0;
 
-bool Has(const DialogControlSpec& entry, std::uint32_t bits)
+bool Has(const ControlSpec& entry, unsigned options)
 {
-    return (entry.style & bits) == bits;
+    return (entry.options & options) == options;
 }
 
-Qt::Alignment HorizontalAlignment(const DialogControlSpec& entry)
+Qt::Alignment HorizontalAlignment(const ControlSpec& entry)
 {
-    // Edits and statics share the bit values for centred and right-aligned text.
-    if (Has(entry, SS_CENTER))
-        return Qt::AlignHCenter;
-    if (Has(entry, SS_RIGHT))
-        return Qt::AlignRight;
-    return Qt::AlignLeft;
+    return Has(entry, Centred) ? Qt::AlignHCenter : Qt::AlignLeft;
 }
 
-QWidget* MakeButton(const DialogControlSpec& entry, QWidget* parent)
+QWidget* MakeButton(const ControlSpec& entry, QWidget* parent)
 {
-    const bool checkBox = entry.kind == ControlKind::AutoCheckBox;
-    if (checkBox && !Has(entry, BS_PUSHLIKE))
+    const bool checkBox = entry.kind == ControlKind::CheckBox;
+    if (checkBox && !Has(entry, PushLike))
         return new QCheckBox(entry.caption, parent);
     auto* button = new QPushButton(entry.caption, parent);
     button->setAutoDefault(false);
-    button->setDefault(Has(entry, BS_DEFPUSHBUTTON));
+    button->setDefault(Has(entry, DefaultButton));
     button->setCheckable(checkBox);
-    if (Has(entry, BS_LEFT))
+    if (Has(entry, LeftText))
         button->setStyleSheet(QStringLiteral("text-align: left;"));
     return button;
 }
 
-QWidget* MakeEdit(const DialogControlSpec& entry, QWidget* parent)
+QWidget* MakeEdit(const ControlSpec& entry, QWidget* parent)
 {
-    if (Has(entry, ES_MULTILINE)) {
-        auto* edit = new MultiLineEdit(Has(entry, ES_WANTRETURN), parent);
-        edit->setVerticalScrollBarPolicy(Has(entry, WS_VSCROLL) ? Qt::ScrollBarAlwaysOn
-                                                                : Qt::ScrollBarAlwaysOff);
-        edit->setLineWrapMode(Has(entry, ES_AUTOHSCROLL) ? QPlainTextEdit::NoWrap
-                                                         : QPlainTextEdit::WidgetWidth);
-        edit->setReadOnly(Has(entry, ES_READONLY));
-        if (!Has(entry, WS_BORDER))
-            edit->setFrameShape(QFrame::NoFrame);
-        return edit;
-    }
-    auto* edit = new SingleLineEdit(parent);
+    SingleLineEdit* edit = entry.kind == ControlKind::EnterField ? new EnterField(parent)
+                                                                 : new SingleLineEdit(parent);
     edit->setAlignment(HorizontalAlignment(entry) | Qt::AlignVCenter);
-    edit->setReadOnly(Has(entry, ES_READONLY));
-    edit->setFrame(Has(entry, WS_BORDER));
+    edit->setReadOnly(Has(entry, ReadOnly));
+    edit->setFrame(Has(entry, Border));
     return edit;
 }
 
-QWidget* MakeTerminalOutput(const DialogControlSpec& entry, QWidget* parent)
+QWidget* MakeTerminalOutput(const ControlSpec& entry, QWidget* parent)
 {
     auto* output = new TerminalOutput(parent);
-    output->setVerticalScrollBarPolicy(Has(entry, WS_VSCROLL) ? Qt::ScrollBarAlwaysOn
-                                                              : Qt::ScrollBarAlwaysOff);
-    if (!Has(entry, WS_BORDER))
+    output->setVerticalScrollBarPolicy(Has(entry, VerticalScroll) ? Qt::ScrollBarAlwaysOn
+                                                                  : Qt::ScrollBarAlwaysOff);
+    if (!Has(entry, Border))
         output->setFrameShape(QFrame::NoFrame);
     return output;
 }
 
-QWidget* MakeStatic(const DialogControlSpec& entry, QWidget* parent)
+QWidget* MakeStatic(const ControlSpec& entry, QWidget* parent)
 {
-    auto* label = new QLabel(entry.caption, parent);
+    QLabel* label = entry.kind == ControlKind::ColouredLabel ? new ColouredLabel(parent)
+                                                             : new QLabel(parent);
+    label->setText(entry.caption);
     label->setTextFormat(Qt::PlainText);
-    const bool singleLine = Has(entry, SS_CENTERIMAGE);
+    const bool singleLine = Has(entry, CentredOneLine);
     label->setWordWrap(!singleLine);
     label->setAlignment(HorizontalAlignment(entry) |
                         (singleLine ? Qt::AlignVCenter : Qt::AlignTop));
     return label;
 }
 
-QWidget* MakePicture(const DialogControlSpec& entry, QWidget* parent)
+QWidget* MakePicture(const ControlSpec& entry, QWidget* parent)
 {
     auto* picture = new QLabel(parent);
     const QPixmap pixmap(entry.caption);
@@ -111,7 +97,7 @@ QWidget* MakeComboBox(QWidget* parent)
 
 // A group box only frames the controls it surrounds, which may come before it in the template:
 // it lies beneath them and lets every pointer event through to them.
-QWidget* MakeGroupBox(const DialogControlSpec& entry, QWidget* parent)
+QWidget* MakeGroupBox(const ControlSpec& entry, QWidget* parent)
 {
     auto* box = new QGroupBox(entry.caption, parent);
     box->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -119,20 +105,22 @@ QWidget* MakeGroupBox(const DialogControlSpec& entry, QWidget* parent)
     return box;
 }
 
-QWidget* MakeWidget(const DialogControlSpec& entry, QWidget* parent)
+QWidget* MakeWidget(const ControlSpec& entry, QWidget* parent)
 {
     switch (entry.kind) {
     case ControlKind::PushButton:
-    case ControlKind::AutoCheckBox:
+    case ControlKind::CheckBox:
         return MakeButton(entry, parent);
     case ControlKind::Edit:
+    case ControlKind::EnterField:
         return MakeEdit(entry, parent);
-    case ControlKind::StaticText:
+    case ControlKind::Label:
+    case ControlKind::ColouredLabel:
         return MakeStatic(entry, parent);
     case ControlKind::Picture:
         return MakePicture(entry, parent);
     case ControlKind::UpDown:
-        return new UpDownControl(Has(entry, UDS_ARROWKEYS), parent);
+        return new UpDownControl(Has(entry, ArrowKeys), parent);
     case ControlKind::ComboBox:
         return MakeComboBox(parent);
     case ControlKind::GroupBox:
@@ -145,13 +133,13 @@ QWidget* MakeWidget(const DialogControlSpec& entry, QWidget* parent)
 
 bool TakesFocus(ControlKind kind)
 {
-    return kind != ControlKind::StaticText && kind != ControlKind::Picture &&
-           kind != ControlKind::GroupBox;
+    return kind != ControlKind::Label && kind != ControlKind::ColouredLabel &&
+           kind != ControlKind::Picture && kind != ControlKind::GroupBox;
 }
 
-QRect PixelRect(const DialogControlSpec& entry, const QWidget* widget)
+QRect PixelRect(const ControlSpec& entry, const QWidget* widget)
 {
-    QRect rect = DialogUnitsToPixels(entry.rectInDialogUnits);
+    QRect rect = DialogUnitsToPixels(entry.rect);
     if (entry.kind == ControlKind::Picture) {
         const auto* picture = static_cast<const QLabel*>(widget);
         if (!picture->pixmap().isNull())
@@ -165,38 +153,39 @@ QRect PixelRect(const DialogControlSpec& entry, const QWidget* widget)
 
 } // namespace
 
-std::vector<BuiltControl> BuildDialogControls(const DialogTemplate& dialogTemplate, QWidget* client)
+std::vector<QWidget*> BuildControls(const DialogLayout& layout, QWidget* client)
 {
-    std::vector<BuiltControl> built;
-    built.reserve(dialogTemplate.controls.size());
-    for (const DialogControlSpec& entry : dialogTemplate.controls) {
+    std::vector<QWidget*> built;
+    built.reserve(layout.controls.size());
+    for (const ControlSpec& entry : layout.controls) {
         QWidget* widget = MakeWidget(entry, client);
+        widget->setObjectName(entry.name);
         widget->setGeometry(PixelRect(entry, widget));
-        widget->setEnabled(!Has(entry, WS_DISABLED));
-        widget->setVisible(!entry.hidden);
-        const Qt::FocusPolicy policy = !TakesFocus(entry.kind)  ? Qt::NoFocus
-                                       : Has(entry, WS_TABSTOP) ? Qt::StrongFocus
-                                                                : Qt::ClickFocus;
+        widget->setEnabled(!Has(entry, Disabled));
+        widget->setVisible(!Has(entry, Hidden));
+        const Qt::FocusPolicy policy = !TakesFocus(entry.kind) ? Qt::NoFocus
+                                       : Has(entry, TabStop)   ? Qt::StrongFocus
+                                                               : Qt::ClickFocus;
         widget->setFocusPolicy(policy);
         if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit())
             combo->lineEdit()->setFocusPolicy(policy);
-        built.push_back({&entry, widget});
+        built.push_back(widget);
     }
     return built;
 }
 
-QFont DialogFont(const DialogTemplate& dialogTemplate)
+QFont DialogFont(const DialogLayout& layout)
 {
     QFont font;
     QStringList families;
-    if (!dialogTemplate.fontName.isEmpty())
-        families << dialogTemplate.fontName;
+    if (!layout.fontName.isEmpty())
+        families << layout.fontName;
     // At the templates' pixel size the captions fit their rectangles only in a narrow face.
     families << QStringLiteral("Nimbus Sans Narrow") << QStringLiteral("Liberation Sans Narrow")
              << QStringLiteral("DejaVu Sans Condensed");
     font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(static_cast<int>(
-        std::lround(dialogTemplate.fontPointSize * kScreenDotsPerInch / kPointsPerInch)));
+        std::lround(layout.fontPointSize * kScreenDotsPerInch / kPointsPerInch)));
     return font;
 }

@@ -1,24 +1,17 @@
 #pragma once
 
-#include "ui/dialog_template.h"
+#include "ui/dialog_layout.h"
 
 #include <QFont>
 #include <vector>
 
 class QWidget;
 
-// A control the builder made from one template entry.
-struct BuiltControl
-{
-    const DialogControlSpec* entry = nullptr;
-    QWidget* widget = nullptr;
-};
+// Creates the layout's controls as children of `client`, in layout order (which makes Qt's focus
+// chain the layout's tab order), at their pixel rectangles, each named as its spec says. A picture
+// whose resource loads takes the picture's own size at its top-left corner. Returns the controls
+// in layout order.
+std::vector<QWidget*> BuildControls(const DialogLayout& layout, QWidget* client);
 
-// Creates the template's controls as children of `client`, in template order (which makes Qt's
-// focus chain the template's tab order), at their pixel rectangles. A picture whose resource loads
-// takes the picture's own size at its top-left corner. Returns the controls in template order.
-std::vector<BuiltControl> BuildDialogControls(const DialogTemplate& dialogTemplate,
-                                              QWidget* client);
-
-// The font the template names at its point size, with narrow sans families as fallbacks.
-QFont DialogFont(const DialogTemplate& dialogTemplate);
+// The font the layout names at its point size, with narrow sans families as fallbacks.
+QFont DialogFont(const DialogLayout& layout);

@@ -1,12 +1,20 @@
 #include "ui/message_boxes.h"
 
-#include "ui/qt_message_presenter.h"
-
 #include <QApplication>
-#include <QWidget>
 #include <atomic>
 
 namespace {
+
+class QtMessagePresenter final : public MessagePresenter
+{
+public:
+    void Present(const MessageBoxRequest& request) override
+    {
+        QMessageBox box(request.icon, request.title, request.text, QMessageBox::Ok,
+                        request.owner);
+        box.exec();
+    }
+};
 
 QtMessagePresenter& QtPresenter()
 {
@@ -22,6 +30,12 @@ std::atomic<MessagePresenter*>& PresenterSlot()
     return slot;
 }
 
+MessagePresenter& CurrentMessagePresenter()
+{
+    MessagePresenter* presenter = PresenterSlot().load();
+    return presenter != nullptr ? *presenter : QtPresenter();
+}
+
 } // namespace
 
 MessagePresenter* SetMessagePresenter(MessagePresenter* presenter)
@@ -30,19 +44,12 @@ MessagePresenter* SetMessagePresenter(MessagePresenter* presenter)
     return previous != nullptr ? previous : &QtPresenter();
 }
 
-MessagePresenter& CurrentMessagePresenter()
+void ShowMessage(const QString& text, QMessageBox::Icon icon)
 {
-    MessagePresenter* presenter = PresenterSlot().load();
-    return presenter != nullptr ? *presenter : QtPresenter();
+    ShowMessage(QApplication::activeWindow(), text, QCoreApplication::applicationName(), icon);
 }
 
-int AfxMessageBox(const QString& text, unsigned type)
+void ShowMessage(QWidget* owner, const QString& text, const QString& title, QMessageBox::Icon icon)
 {
-    return CurrentMessagePresenter().Present(
-        {QApplication::activeWindow(), text, QCoreApplication::applicationName(), type});
-}
-
-int MessageBox(QWidget* owner, const QString& text, const QString& title, unsigned type)
-{
-    return CurrentMessagePresenter().Present({owner, text, title, type});
+    CurrentMessagePresenter().Present({owner, text, title, icon});
 }

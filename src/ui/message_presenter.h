@@ -1,16 +1,15 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 
-class QWidget;
-
-// What a message box shows: owner window (may be null), text, title and MB_ icon bits.
+// What a message box shows: owner window (may be null), text, title and icon.
 struct MessageBoxRequest
 {
     QWidget* owner = nullptr;
     QString text;
     QString title;
-    unsigned type = 0;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
 };
 
 // Shows message boxes. The process has one current presenter (see message_boxes.h); tests install a
@@ -19,6 +18,6 @@ class MessagePresenter
 {
 public:
     virtual ~MessagePresenter() = default;
-    // Shows the box and returns the id of the button that closed it (IDOK for a box with OK only).
-    virtual int Present(const MessageBoxRequest& request) = 0;
+    // Shows the box until the operator closes it.
+    virtual void Present(const MessageBoxRequest& request) = 0;
 };

@@ -5,7 +5,7 @@
 // A single-line edit whose length limit works like a dialog edit's: the operator cannot type the
 // text beyond the limit, yet a longer text put in by the program is shown in full and can only
 // shrink until it fits.
-class SingleLineEdit final : public QLineEdit
+class SingleLineEdit : public QLineEdit
 {
     Q_OBJECT
 public:

@@ -75,7 +75,7 @@ void TerminalOutput::PutOnTop(QStringView newestFirst, int maxLines)
     qsizetype added = std::ssize(rows);
     // New text that fills the view alone leaves none of the old rows.
     if (!open && std::ssize(rows) == maxLines)
-        Clear();
+        ForgetRows();
     if (open) {
         const QStringView partial = newestFirst.sliced(rows.back().start, rows.back().length);
         rows.pop_back();
@@ -99,9 +99,14 @@ void TerminalOutput::PutOnTop(QStringView newestFirst, int maxLines)
     viewport()->update();
 }
 
+void TerminalOutput::Clear()
+{
+    SetText({});
+}
+
 void TerminalOutput::SetText(QStringView text)
 {
-    Clear();
+    ForgetRows();
     PutOnTop(text, INT_MAX);
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
@@ -191,7 +196,7 @@ void TerminalOutput::Compact()
     firstRow = 0;
 }
 
-void TerminalOutput::Clear()
+void TerminalOutput::ForgetRows()
 {
     serialBase += std::ssize(rowEnds);
     chars.clear();

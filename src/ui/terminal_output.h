@@ -25,6 +25,7 @@ public:
     void PutOnTop(QStringView newestFirst, int maxLines);
     // Replaces the text in full and shows its top; the selection goes.
     void SetText(QStringView text);
+    void Clear();
     // The text shown, newest line first, each line break as CR LF.
     QString Text() const;
     // The text of the selection, rows joined by LF; empty without a selection.
@@ -59,7 +60,7 @@ private:
     void AppendRow(QStringView row);
     void DropBeyondCap(int maxLines);
     void Compact();
-    void Clear();
+    void ForgetRows();
 
     int RowHeight() const;
     int VisibleRows() const;

@@ -1,11 +1,7 @@
 #include "app/window_fixture.h"
 
-#include "app/cinterface_dlg.h"
-#include "ui/dialog_window.h"
-#include "ui/widget_text.h"
+#include "app/interface_dialog.h"
 #include "platform/serial_device.h"
-#include "resources/command_ids.h"
-#include "resources/interface_dialog_ids.h"
 #include "support/link_exchange.h"
 
 #include <QApplication>
@@ -14,39 +10,39 @@
 
 namespace {
 
-using namespace InterfaceDialogId;
+using namespace ControlName;
 
 class InterfaceSettingsTest : public WindowFixture
 {
 protected:
     // Runs Interface > Settings. If the dialog comes up, notes what it shows, types `port` and
     // `baud` (unless null) into its combo boxes and presses `button`. Returns whether it came up.
-    bool RunSettings(const QString& port = {}, const QString& baud = {}, int button = IDOK)
+    bool RunSettings(const QString& port = {}, const QString& baud = {},
+                     const QString& button = kOkButtonName)
     {
-        Choose(CommandId::kInterfaceSettings, [&] {
-            auto* window = qobject_cast<DialogWindow*>(QApplication::activeModalWidget());
-            auto& settings = dynamic_cast<CInterfaceDlg&>(window->Owner());
-            const auto text = [&](int id) { return WidgetText(settings.GetDlgItem(id)); };
+        Choose(kInterfaceSettings, [&] {
+            auto* window = qobject_cast<InterfaceDialog*>(QApplication::activeModalWidget());
+            const auto text = [&](const QString& name) { return WidgetText(window->Find<QWidget>(name)); };
             shownPortAndBaud = {text(kPortCombo), text(kBaudRateCombo)};
-            portClosedMeanwhile = !dialog->serialLink.connected && !dialog->serialLink.portHandle;
+            portClosedMeanwhile = !dialog->Link().connected && !dialog->Link().portHandle;
             for (const auto& [id, typed] :
                  {std::pair(kPortCombo, port), std::pair(kBaudRateCombo, baud)})
                 if (!typed.isNull()) {
-                    PressIn(window, settings.GetDlgItem(id));
+                    PressIn(window, window->Find<QWidget>(id));
                     QTest::keyClick(window->focusWidget(), Qt::Key_A, Qt::ControlModifier);
                     QTest::keyClicks(window->focusWidget(), typed);
                 }
             typedBaud = text(kBaudRateCombo);
-            PressIn(window, settings.GetDlgItem(button));
+            PressIn(window, window->Find<QWidget>(button));
             if (window->isVisible()) // the press missed the button; PressIn has said so
-                settings.EndDialog(IDCANCEL);
+                window->reject();
         });
         QCoreApplication::processEvents(); // lets the poll for a modal end when none came up
         return !shownPortAndBaud.isEmpty();
     }
 
     // The reader's answer to RUID through the window's link: "E0040150\r\n" when it works.
-    QByteArray Uid() { return ExchangeOverLink(dialog->serialLink, QStringLiteral("RUID\r")); }
+    QByteArray Uid() { return ExchangeOverLink(dialog->Link(), QStringLiteral("RUID\r")); }
 
     QStringList shownPortAndBaud;
     QString typedBaud;
@@ -66,8 +62,8 @@ TEST_F(InterfaceSettingsTest, OkConnectsToTheTypedPortAtTheBaudTextsLeadingNumbe
 
     EXPECT_EQ(shownPortAndBaud, (QStringList{SlavePath(), "115200"}));
     EXPECT_TRUE(portClosedMeanwhile);
-    EXPECT_EQ(dialog->serialLink.portName, other.SlavePath());
-    EXPECT_EQ(dialog->serialLink.baudRate, 9600);
+    EXPECT_EQ(dialog->Link().portName, other.SlavePath());
+    EXPECT_EQ(dialog->Link().baudRate, 9600);
     EXPECT_EQ(Uid(), "E0040150\r\n");
     EXPECT_EQ(other.ReceivedBytes(), QByteArray("RUID\r"));
     EXPECT_TRUE(reader->ReceivedBytes().isEmpty());
@@ -78,14 +74,14 @@ TEST_F(InterfaceSettingsTest, OkConnectsToTheTypedPortAtTheBaudTextsLeadingNumbe
 TEST_F(InterfaceSettingsTest, FailedCloseSkipsTheDialogAndKeepsTheOldPortWorking)
 {
     OpenOnReader();
-    const SerialDevice* before = dialog->serialLink.portHandle.get();
-    dialog->serialLink.portHandle->FailNextClose();
+    const SerialDevice* before = dialog->Link().portHandle.get();
+    dialog->Link().portHandle->FailNextClose();
 
     EXPECT_FALSE(RunSettings());
 
     ASSERT_EQ(MessagesShown(), QStringList{"Can't close COM Port."});
-    EXPECT_EQ(dialog->serialLink.connected, 1);
-    EXPECT_EQ(dialog->serialLink.portHandle.get(), before);
+    EXPECT_EQ(dialog->Link().connected, 1);
+    EXPECT_EQ(dialog->Link().portHandle.get(), before);
     EXPECT_EQ(Uid(), "E0040150\r\n");
 }
 
@@ -95,11 +91,11 @@ TEST_F(InterfaceSettingsTest, FieldThatFailsTheTakeOverStillLetsThePortChangeAnd
     OpenOnReader("P1=0123456789ABCDEF0\n");
     Type(PageField(2), QStringLiteral("1122"));
 
-    ASSERT_TRUE(RunSettings({}, QStringLiteral("1"), IDCANCEL));
+    ASSERT_TRUE(RunSettings({}, QStringLiteral("1"), kCancelButtonName));
 
     EXPECT_EQ(typedBaud, QStringLiteral("1")) << "no completion to 110";
     EXPECT_EQ(presenter.shown.size(), 1u) << "the length message, once";
-    EXPECT_EQ(dialog->serialLink.connected, 1);
+    EXPECT_EQ(dialog->Link().connected, 1);
     EXPECT_EQ(Text(PageField(2)), QStringLiteral("1122"));
     EXPECT_EQ(Text(PageField(1)), QStringLiteral("0123456789ABCDEF0"));
 }

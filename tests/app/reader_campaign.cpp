@@ -2,11 +2,11 @@
 
 #include "app/stray_line_after_each_box.h"
 
-#include "app/corvane_dlg.h"
-#include "ui/dialog_window.h"
-#include "ui/widget_text.h"
+#include "app/main_window.h"
+#include "ui/colours.h"
+#include "ui/enter_field.h"
 #include "reader-sim/pty_reader_server.h"
-#include "resources/control_ids.h"
+#include "resources/control_names.h"
 #include "transponder/page_row_table.h"
 #include "transponder/reader_operation.h"
 #include "transponder/reader_protocol.h"
@@ -18,7 +18,8 @@
 namespace {
 
 enum Operation { kRead, kWrite, kLock };
-const int kButtons[] = {ControlId::kReadButton, ControlId::kWriteButton, ControlId::kLockButton};
+const QString kButtons[] = {ControlName::kReadButton, ControlName::kWriteButton,
+                            ControlName::kLockButton};
 // %1 is the page number.
 const char* const kCommands[] = {"RD %1\r", "WD %1 ", "LD %1\r"};
 const QByteArray kVerbs[] = {"RD", "WD", "LD"};
@@ -31,7 +32,7 @@ const int kWaitFactors[] = {kReadPageWaitFactor, kWritePageWaitFactor, kLockPage
 // The runs of one campaign: the window it clicks, the reader it shuffles, its random choices.
 struct Campaign
 {
-    COrvaneDlg& window;
+    MainWindow& window;
     PtyReaderServer& reader;
     std::mt19937_64 random;
     double slowShare;
@@ -43,15 +44,16 @@ struct Campaign
         const Operation operation = Pick(kRead, kRead, kWrite, kWrite, kLock);
         if (slowShare > 0 && Chance(slowShare))
             reader.Configure([&](ReaderEmulator& emulator) { SlowDown(emulator, operation); });
-        for (PageRow& row : window.pageRows.rows) {
+        for (PageRow& row : window.Model().pageRows.rows) {
             row.selected = Chance(0.3) ? 1 : 0;
             if (operation == kWrite)
                 row.text = RandomHex(Chance(0.1) ? 15 : 16);
         }
-        window.UpdateData(false);
+        window.ShowFields();
         // Clicks where the operator would: on the widget found at the button's centre.
-        QWidget* client = window.GetSafeWidget()->ClientArea();
-        const QPoint centre = window.GetDlgItem(kButtons[operation])->geometry().center();
+        QWidget* client = window.ClientArea();
+        const QPoint centre =
+            window.findChild<QWidget*>(kButtons[operation])->geometry().center();
         QWidget* found = client->childAt(centre);
         QTest::mouseClick(found, Qt::LeftButton, {}, found->mapFrom(client, centre));
         ++result.runs;
@@ -59,7 +61,7 @@ struct Campaign
         const QByteArray sent = reader.ReceivedBytes();
         for (int page = 1; page <= kPageCount; ++page)
             if (sent.contains(QString(kCommands[operation]).arg(page).toLatin1()) &&
-                window.pageFields[page - 1].BackgroundColor() == kColourGreen)
+                window.Widgets().pageFields[page - 1]->BackgroundColor() == kColourGreen)
                 CheckGreenPage(operation == kLock, page, result);
     }
 
@@ -102,7 +104,7 @@ struct Campaign
         ReaderFaults faults = emulator.Faults();
         const bool tor = Chance(0.3);
         const int wait =
-            tor ? kTimeoutQueryWaitFactor * window.TimeoutUnit
+            tor ? kTimeoutQueryWaitFactor * window.Model().timeoutUnit
                 : kWaitFactors[operation] * emulator.TimeoutValue() * kTimeoutFactors[operation];
         faults.answerDelay = std::chrono::milliseconds(Between(wait / 2, wait * 3 / 2));
         if (tor)
@@ -115,7 +117,7 @@ struct Campaign
     void CheckGreenPage(bool lockRun, int page, CampaignResult& result)
     {
         ++result.greenPages;
-        const QString shown = WidgetText(window.GetDlgItem(kPageRows[page - 1].fieldId));
+        const QString shown = window.Widgets().pageFields[page - 1]->text();
         ReaderEmulator::Page held{};
         bool locked = false;
         reader.Configure([&](const ReaderEmulator& emulator) {
@@ -134,7 +136,7 @@ struct Campaign
 
 } // namespace
 
-CampaignResult RunReaderCampaign(COrvaneDlg& window, PtyReaderServer& reader, std::uint32_t seed,
+CampaignResult RunReaderCampaign(MainWindow& window, PtyReaderServer& reader, std::uint32_t seed,
                                  int runs, double slowShare)
 {
     StrayLineAfterEachBox boxes(window, reader);

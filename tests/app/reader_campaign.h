@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <cstdint>
 
-class COrvaneDlg;
+class MainWindow;
 class PtyReaderServer;
 
 // What a campaign saw: how many runs it made, how many fields it found green (each one checked
@@ -23,5 +23,5 @@ struct CampaignResult
 // the content read, the content written, or a lock. The window must be open on reader in HEX.
 // slowShare of the runs (none by default) get a reader that answers late: one command (TOR, the
 // run's page command, or every command) after 0.5 to 1.5 times its wait.
-CampaignResult RunReaderCampaign(COrvaneDlg& window, PtyReaderServer& reader, std::uint32_t seed,
+CampaignResult RunReaderCampaign(MainWindow& window, PtyReaderServer& reader, std::uint32_t seed,
                                  int runs, double slowShare = 0);

@@ -10,7 +10,7 @@ using ReaderCampaignTest = WindowFixture;
 // A short share of the campaign; bench/reader_campaign runs it longer.
 TEST_F(ReaderCampaignTest, GreenPagesHoldWhatTheFaultyReaderHolds)
 {
-    COrvaneDlg& window = OpenOnReader();
+    MainWindow& window = OpenOnReader();
     // Short waits: a silent page costs two of them, and an answer that misses its wait under load
     // only turns its page red.
     reader->Configure([](ReaderEmulator& emulator) { emulator.SetTimeoutValue(5); });

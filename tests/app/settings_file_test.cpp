@@ -1,7 +1,6 @@
 #include "app/window_fixture.h"
 
-#include "resources/command_ids.h"
-#include "resources/control_ids.h"
+#include "resources/control_names.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,36 +19,36 @@ TEST_F(SettingsFileTest, WithoutAnOpenPortNoOperationSendsOrShowsABox)
     const QString red = QStringLiteral("RRRRRRRRRRRRRRRRR RR");
     const struct
     {
-        int button;
+        QString button;
         QString colours;
         QString length; // the carrier ID length field afterwards
     } rows[] = {
-        {ControlId::kReadButton, red, "40"},
-        {ControlId::kWriteButton, "WWWWWWWWWWWWWWWWW RR", "40"},
-        {ControlId::kLockButton, red, "40"},
-        {ControlId::kReadCarrierIdButton, red, "40"},
-        {ControlId::kWriteCarrierIdButton, "WWRRRRRRRRRRRRRRR WR", "16"},
-        {ControlId::kReadUidButton, red, "40"},
-        {ControlId::kSendButton, red, "40"},
+        {ControlName::kReadButton, red, "40"},
+        {ControlName::kWriteButton, "WWWWWWWWWWWWWWWWW RR", "40"},
+        {ControlName::kLockButton, red, "40"},
+        {ControlName::kReadCarrierIdButton, red, "40"},
+        {ControlName::kWriteCarrierIdButton, "WWRRRRRRRRRRRRRRR WR", "16"},
+        {ControlName::kReadUidButton, red, "40"},
+        {ControlName::kSendButton, red, "40"},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.button);
+        SCOPED_TRACE(row.button.toStdString());
         // A rate of 0 keeps the emulated reader's port closed.
         WriteSettings("[Interface]\nPort=" + SlavePath().toUtf8() +
                       "\nBaudrate=0\n[Data]\nSelectAll=1\nCarrierIDLength=40\n" + Select({2}) +
                       "P2=0011223344556677\nCarrierID=0A\n[Terminal]\nSend=RUID\n");
-        COrvaneDlg& window = Open();
+        MainWindow& window = Open();
         ASSERT_EQ(MessagesShown().size(), 1);
         presenter.shown.clear();
-        Choose(CommandId::kTerminalShow);
+        Choose(ControlName::kTerminalShow);
         Paint(red);
         Press(row.button);
         EXPECT_EQ(Colours(), row.colours);
-        EXPECT_EQ(Text(ControlId::kCarrierIdLengthField), row.length);
+        EXPECT_EQ(Text(ControlName::kCarrierIdLengthField), row.length);
         EXPECT_EQ(Text(PageField(2)), QStringLiteral("0011223344556677"));
-        EXPECT_EQ(Text(ControlId::kTerminalOutput), QString());
+        EXPECT_EQ(Text(ControlName::kTerminalOutput), QString());
         EXPECT_TRUE(MessagesShown().isEmpty());
-        EXPECT_FALSE(window.serialLink.receiveThread.IsBusy());
+        EXPECT_FALSE(window.Link().receiveThread.IsBusy());
         QCoreApplication::processEvents();
         EXPECT_EQ(reader->ReceivedBytes(), QByteArray());
         Close();
@@ -58,10 +57,10 @@ TEST_F(SettingsFileTest, WithoutAnOpenPortNoOperationSendsOrShowsABox)
 
 TEST_F(SettingsFileTest, NoFileStartsWithDefaultsAndReportsTheMissingPortOnce)
 {
-    COrvaneDlg& window = Open();
+    MainWindow& window = Open();
     EXPECT_EQ(MessagesShown(), QStringList{" could not be opened!\nNo port is set: choose the "
                                            "reader's port under Interface > Settings."});
-    EXPECT_EQ(window.TimeoutUnit, 160);
+    EXPECT_EQ(window.Model().timeoutUnit, 160);
     Close();
     EXPECT_EQ(presenter.shown.size(), 1u);
 }
@@ -85,13 +84,13 @@ TEST_F(SettingsFileTest, EveryKeyIsWrittenBackAsReadInADeepFolder)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
     file.close();
 
-    COrvaneDlg& window = Open();
+    MainWindow& window = Open();
     EXPECT_TRUE(presenter.shown.empty());
-    EXPECT_EQ(window.serialLink.connected, 1);
-    EXPECT_EQ(window.pageRows.rows[2].selected, 1);
-    EXPECT_EQ(window.pageRows.rows[3].selected, 0);
+    EXPECT_EQ(window.Link().connected, 1);
+    EXPECT_EQ(window.Model().pageRows.rows[2].selected, 1);
+    EXPECT_EQ(window.Model().pageRows.rows[3].selected, 0);
     EXPECT_EQ(Text(PageField(17)), QStringLiteral("Page 17"));
-    EXPECT_EQ(Text(ControlId::kSendField), QStringLiteral("RD 3"));
+    EXPECT_EQ(Text(ControlName::kSendField), QStringLiteral("RD 3"));
     ASSERT_TRUE(file.remove()); // so that only a written file can match
     Close();
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -100,15 +99,15 @@ TEST_F(SettingsFileTest, EveryKeyIsWrittenBackAsReadInADeepFolder)
 
 TEST_F(SettingsFileTest, FlagsAndNumbersAreReadAsTheRuntimeReadsThemAndWrittenBackNormalised)
 {
-    const auto baud = [](const COrvaneDlg& w) { return std::int64_t{w.serialLink.baudRate}; };
-    const auto length = [](const COrvaneDlg& w) { return std::int64_t{w.carrierIdLength}; };
-    const auto p3 = [](const COrvaneDlg& w) { return std::int64_t{w.pageRows.rows[2].selected}; };
-    const auto format = [](const COrvaneDlg& w) { return std::int64_t(w.displayFormat); };
+    const auto baud = [](MainWindow& w) { return std::int64_t{w.Link().baudRate}; };
+    const auto length = [](MainWindow& w) { return std::int64_t{w.Model().carrierIdLength}; };
+    const auto p3 = [](MainWindow& w) { return std::int64_t{w.Model().pageRows.rows[2].selected}; };
+    const auto format = [](MainWindow& w) { return std::int64_t(w.Model().displayFormat); };
     // The runtime holds the number that is written back.
     const struct
     {
         const char* lines;
-        std::function<std::int64_t(const COrvaneDlg&)> member;
+        std::function<std::int64_t(MainWindow&)> member;
         QByteArray writtenBack;
     } cases[] = {
         {"[Interface]\nBaudrate=  -12x", baud, "Baudrate=-12"},
@@ -136,11 +135,11 @@ TEST_F(SettingsFileTest, HandWrittenDefaultsCommentsUnknownKeysAndGarbageSurvive
         "P17Default=8899AABBCCDDEEFF\nSelectAll=1\n");
     WriteSettings(handWritten);
     for (int run = 0; run < 2; ++run) {
-        COrvaneDlg& window = Open();
-        EXPECT_EQ(window.pageRows.rows[0].defaultText, QStringLiteral("0011223344556677"));
-        EXPECT_EQ(window.pageRows.rows[16].defaultText, QStringLiteral("8899AABBCCDDEEFF"));
-        EXPECT_EQ(window.pageRows.allSelected, 1);
-        EXPECT_TRUE(window.serialLink.portName.isEmpty());
+        MainWindow& window = Open();
+        EXPECT_EQ(window.Model().pageRows.rows[0].defaultText, QStringLiteral("0011223344556677"));
+        EXPECT_EQ(window.Model().pageRows.rows[16].defaultText, QStringLiteral("8899AABBCCDDEEFF"));
+        EXPECT_EQ(window.Model().pageRows.allSelected, 1);
+        EXPECT_TRUE(window.Link().portName.isEmpty());
         Close();
     }
     const QByteArray text = SettingsText();
@@ -152,7 +151,7 @@ TEST_F(SettingsFileTest, UnwritableSettingsStartWithDefaultsAndFailSilently)
 {
     // A folder in the file's place can be neither read nor replaced, even with full rights.
     ASSERT_TRUE(QDir().mkdir(SettingsPath()));
-    EXPECT_TRUE(Open().serialLink.portName.isEmpty());
+    EXPECT_TRUE(Open().Link().portName.isEmpty());
     Close();
     EXPECT_EQ(presenter.shown.size(), 1u) << "only the port's";
     EXPECT_TRUE(QFileInfo(SettingsPath()).isDir());

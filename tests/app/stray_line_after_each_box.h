@@ -1,7 +1,6 @@
 #pragma once
 
-#include "app/corvane_dlg.h"
-#include "ui/dialog_ids.h"
+#include "app/main_window.h"
 #include "ui/message_boxes.h"
 #include "reader-sim/pty_reader_server.h"
 #include "support/wait_until.h"
@@ -11,21 +10,20 @@
 class StrayLineAfterEachBox final : public MessagePresenter
 {
 public:
-    StrayLineAfterEachBox(COrvaneDlg& window, PtyReaderServer& reader)
+    StrayLineAfterEachBox(MainWindow& window, PtyReaderServer& reader)
         : window(window), reader(reader), previous(SetMessagePresenter(this)) {}
     ~StrayLineAfterEachBox() override { SetMessagePresenter(previous); }
 
-    int Present(const MessageBoxRequest&) override
+    void Present(const MessageBoxRequest&) override
     {
         // Forgets what came before the box first, so that the line event is set by this line alone.
-        window.serialLink.receiveThread.DiscardReceived(window.serialLink.portHandle.get());
+        window.Link().receiveThread.DiscardReceived(window.Link().portHandle.get());
         if (reader.SendRaw("ACK\r"))
-            WaitUntil([&] { return window.serialLink.receiveThread.LineWaiting(); });
-        return IDOK;
+            WaitUntil([&] { return window.Link().receiveThread.LineWaiting(); });
     }
 
 private:
-    COrvaneDlg& window;
+    MainWindow& window;
     PtyReaderServer& reader;
     MessagePresenter* previous;
 };

@@ -1,7 +1,6 @@
 #include "app/window_fixture.h"
 
-#include "resources/command_ids.h"
-#include "resources/control_ids.h"
+#include "resources/control_names.h"
 #include "support/wait_until.h"
 
 #include <QApplication>
@@ -11,33 +10,33 @@
 
 namespace {
 
-using namespace ControlId;
+using namespace ControlName;
 using TerminalTest = WindowFixture;
 
 // The button and Enter send the text as typed and one CR; Enter leaves the text selected.
 TEST_F(TerminalTest, SendWritesTheTextAndOneCarriageReturnByButtonOrEnter)
 {
-    COrvaneDlg& window = OpenOnReader();
-    Choose(CommandId::kTerminalShow);
-    EXPECT_TRUE(window.GetMenu()->FindCommand(CommandId::kTerminalShow)->isChecked());
+    MainWindow& window = OpenOnReader();
+    Choose(ControlName::kTerminalShow);
+    EXPECT_TRUE(window.Widgets().terminalShow->isChecked());
     Type(kSendField, QStringLiteral(" TOR "));
     Press(kSendButton);
-    QTest::keyClick(window.GetDlgItem(kSendField), Qt::Key_Return);
+    QTest::keyClick(Control(kSendField), Qt::Key_Return);
     EXPECT_TRUE(ProcessEventsUntil([&] { return reader->ReceivedBytes().size() >= 12; }));
     EXPECT_EQ(reader->ReceivedBytes(), QByteArray(" TOR \r TOR \r"));
-    EXPECT_EQ(window.terminal.sendText, QStringLiteral(" TOR "));
-    EXPECT_FALSE(window.EndResult().has_value());
-    EXPECT_EQ(qobject_cast<QLineEdit*>(window.GetDlgItem(kSendField))->selectedText(), " TOR ");
+    EXPECT_EQ(window.Model().sendText, QStringLiteral(" TOR "));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(qobject_cast<QLineEdit*>(Control(kSendField))->selectedText(), " TOR ");
 }
 
 // Terminal > Show ticks its entry and widens the window to the column; again, the reverse.
 TEST_F(TerminalTest, ShowTogglesItsCheckMarkAndTheWindowWidth)
 {
-    COrvaneDlg& window = OpenOnReader();
+    MainWindow& window = OpenOnReader();
     for (const auto& [shown, width] : {std::pair{true, 874}, std::pair{false, 660}}) {
-        Choose(CommandId::kTerminalShow);
-        EXPECT_EQ(window.GetMenu()->FindCommand(CommandId::kTerminalShow)->isChecked(), shown);
-        EXPECT_EQ(window.GetSafeWidget()->width(), width);
+        Choose(ControlName::kTerminalShow);
+        EXPECT_EQ(window.Widgets().terminalShow->isChecked(), shown);
+        EXPECT_EQ(window.width(), width);
     }
 }
 
@@ -45,24 +44,23 @@ TEST_F(TerminalTest, ShowTogglesItsCheckMarkAndTheWindowWidth)
 // which keep it.
 TEST_F(TerminalTest, TabMovesAlongTheTabStopsAndStaysInTheEnterFields)
 {
-    COrvaneDlg& window = OpenOnReader();
-    QList<int> order = {kWriteButton, kReadButton, kLockButton, kAllBox};
-    QList<int> keepTab = {kCarrierIdField, kSendField, kUidField};
-    for (const PageRowConstants& row : kPageRows)
-        order.append(row.checkBoxId);
-    for (const PageRowConstants& row : kPageRows)
-        order.append(row.fieldId);
-    for (const PageRowConstants& row : kPageRows)
-        keepTab.append(row.fieldId);
+    MainWindow& window = OpenOnReader();
+    QStringList order = {kWriteButton, kReadButton, kLockButton, kAllBox};
+    QStringList keepTab = {kCarrierIdField, kSendField, kUidField};
+    for (int page = 1; page <= kPageCount; ++page)
+        order.append(PageBox(page));
+    for (int page = 1; page <= kPageCount; ++page)
+        order.append(PageField(page));
+    keepTab += order.mid(4 + kPageCount);
     order += {kDefaultContentButton, kCarrierIdLengthField, kReadCarrierIdButton,
               kWriteCarrierIdButton, kCarrierIdField, kSendField, kSendButton, kTerminalOutput,
               kReadUidButton, kUidField, kHexBox, kAsciiBox};
     for (qsizetype i = 0; i < order.size(); ++i) {
-        SCOPED_TRACE(order[i]);
-        window.GetDlgItem(order[i])->setFocus();
+        SCOPED_TRACE(order[i].toStdString());
+        Control(order[i])->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        const int next = keepTab.contains(order[i]) ? order[i] : order[(i + 1) % order.size()];
-        EXPECT_EQ(QApplication::focusWidget(), window.GetDlgItem(next));
+        const QString next = keepTab.contains(order[i]) ? order[i] : order[(i + 1) % order.size()];
+        EXPECT_EQ(QApplication::focusWidget(), Control(next));
     }
 }
 
@@ -70,9 +68,9 @@ TEST_F(TerminalTest, TabMovesAlongTheTabStopsAndStaysInTheEnterFields)
 // flood.
 TEST_F(TerminalTest, AnswersAppearNewestFirstCompleteAndInOrder)
 {
-    COrvaneDlg& window = OpenOnReader();
+    OpenOnReader();
     ASSERT_TRUE(reader->SendRaw("ACK\r"));
-    ASSERT_TRUE(ProcessEventsUntil([&] { return !window.terminal.outputText.isEmpty(); }));
+    ASSERT_TRUE(ProcessEventsUntil([&] { return !Text(kTerminalOutput).isEmpty(); }));
     QByteArray flood;
     QString newestFirst = QStringLiteral("ACK\r\n");
     for (int i = 0; i < 3000; ++i) {
@@ -86,8 +84,8 @@ TEST_F(TerminalTest, AnswersAppearNewestFirstCompleteAndInOrder)
 
 TEST_F(TerminalTest, LinesQueuedBeforeAnOperationStartedAreDroppedLaterOnesShown)
 {
-    COrvaneDlg& window = OpenOnReader();
-    ReceiveThread& thread = window.serialLink.receiveThread;
+    MainWindow& window = OpenOnReader();
+    ReceiveThread& thread = window.Link().receiveThread;
     {
         ASSERT_TRUE(reader->SendRaw("stale\r"));
         // The line is handed to the terminal before it is announced to the exchanges.
@@ -95,11 +93,11 @@ TEST_F(TerminalTest, LinesQueuedBeforeAnOperationStartedAreDroppedLaterOnesShown
         // An operation started before the queued call ran.
         const ReceiveThread::BusyScope busy(thread, ReceiveThread::Busy::Read);
         QCoreApplication::processEvents();
-        EXPECT_TRUE(window.terminal.outputText.isEmpty());
+        EXPECT_TRUE(Text(kTerminalOutput).isEmpty());
     }
     ASSERT_TRUE(reader->SendRaw("fresh\r"));
-    EXPECT_TRUE(ProcessEventsUntil([&] { return window.terminal.outputText == "fresh\r\n"; }))
-        << window.terminal.outputText.toStdString();
+    EXPECT_TRUE(ProcessEventsUntil([&] { return Text(kTerminalOutput) == "fresh\r\n"; }))
+        << Text(kTerminalOutput).toStdString();
 }
 
 } // namespace

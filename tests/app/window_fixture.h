@@ -1,15 +1,20 @@
 #pragma once
 
-#include "app/corvane_dlg.h"
-#include "ui/widget_text.h"
-#include "resources/control_ids.h"
+#include "app/main_window.h"
+#include "resources/control_names.h"
 #include "support/pty_reader_fixture.h"
 #include "support/recording_message_presenter.h"
 #include "support/scripted_reader.h"
 #include "transponder/page_row_table.h"
+#include "ui/colours.h"
+#include "ui/enter_field.h"
+#include "ui/terminal_output.h"
 
 #include <QDir>
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,14 +32,27 @@ struct OperationRow
     QString paint = {};                            // field colours before the press
     QByteArray sent = {};                          // what the reader received, in full
     QString colours = {};                          // field colours afterwards
-    std::map<int, QString> texts = {};             // control id: text shown (terminal: CR LF)
+    std::map<QString, QString> texts = {};         // control name: text shown (terminal: CR LF)
     QStringList messages = {};                     // message boxes shown
 };
 
-// The control id of page n's field.
-inline int PageField(int page)
+using ControlName::PageField;
+
+// What a control shows as text: an edit's contents (line breaks of the terminal output as CR LF), a
+// button's or label's caption, a combo box's edit text.
+inline QString WidgetText(const QWidget* widget)
 {
-    return kPageRows[page - 1].fieldId;
+    if (auto* output = qobject_cast<const TerminalOutput*>(widget))
+        return output->Text();
+    if (auto* edit = qobject_cast<const QLineEdit*>(widget))
+        return edit->text();
+    if (auto* combo = qobject_cast<const QComboBox*>(widget))
+        return combo->currentText();
+    if (auto* button = qobject_cast<const QAbstractButton*>(widget))
+        return button->text();
+    if (auto* label = qobject_cast<const QLabel*>(widget))
+        return label->text();
+    return {};
 }
 
 // The real main window, created without a modal loop in a temporary current directory, with the
@@ -86,39 +104,37 @@ protected:
     }
 
     // Creates and shows the window on whatever settings file there is.
-    COrvaneDlg& Open()
+    MainWindow& Open()
     {
-        dialog = std::make_unique<COrvaneDlg>();
-        EXPECT_TRUE(dialog->Create());
-        dialog->GetSafeWidget()->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog->GetSafeWidget()));
+        dialog = std::make_unique<MainWindow>();
+        dialog->show();
+        dialog->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
         return *dialog;
     }
 
     // Opens the window on the emulated reader with these "Data" lines (CR LF ended) and forgets
     // the bytes sent so far.
-    COrvaneDlg& OpenOnReader(const QByteArray& dataLines = {})
+    MainWindow& OpenOnReader(const QByteArray& dataLines = {})
     {
         reader->Configure([](ReaderEmulator& emulator) { emulator.SetTimeoutValue(kTorAnswer); });
         WriteReaderSettings("[Data]\r\n" + dataLines);
-        COrvaneDlg& window = Open();
-        window.TimeoutUnit = kFirstTimeoutUnit;
-        EXPECT_EQ(window.serialLink.connected, 1);
+        MainWindow& window = Open();
+        window.Model().timeoutUnit = kFirstTimeoutUnit;
+        EXPECT_EQ(window.Link().connected, 1);
         reader->ClearReceivedBytes();
         return window;
     }
 
     // Ends the run as the window's destruction does (the settings file is written).
-    void Close()
-    {
-        dialog->DestroyWindow();
-        dialog.reset();
-    }
+    void Close() { dialog.reset(); }
+
+    QWidget* Control(const QString& name) const { return dialog->findChild<QWidget*>(name); }
 
     // A left click at `where` (fractions of the control's size) on the widget found there.
-    void Press(int controlId, QPointF where = {0.5, 0.5}) const
+    void Press(const QString& name, QPointF where = {0.5, 0.5}) const
     {
-        PressIn(dialog->GetSafeWidget(), dialog->GetDlgItem(controlId), where);
+        PressIn(dialog.get(), Control(name), where);
     }
 
     // The same press on a control of another window, such as a dialog the window opened.
@@ -134,10 +150,10 @@ protected:
 
     // Chooses a menu entry through the menu bar; inModal runs once the entry's modal dialog (if
     // any) is up.
-    void Choose(int commandId, const std::function<void()>& inModal = {}) const
+    void Choose(const QString& name, const std::function<void()>& inModal = {}) const
     {
-        QAction* entry = dialog->GetMenu()->FindCommand(commandId);
-        auto* bar = dialog->GetSafeWidget()->findChild<QMenuBar*>();
+        auto* entry = dialog->findChild<QAction*>(name);
+        auto* bar = dialog->findChild<QMenuBar*>();
         auto* menu = qobject_cast<QMenu*>(entry->associatedObjects().value(0));
         const QPoint title = bar->actionGeometry(menu->menuAction()).center();
         QTest::mouseClick(bar, Qt::LeftButton, {}, title);
@@ -155,16 +171,16 @@ protected:
     }
 
     // Selects the field's text with a click and the keyboard, then types `keys` over it.
-    void Type(int controlId, const QString& keys) const
+    void Type(const QString& name, const QString& keys) const
     {
-        Press(controlId);
+        Press(name);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
         if (keys.isEmpty())
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
         QTest::keyClicks(QApplication::focusWidget(), keys);
     }
 
-    QString Text(int controlId) const { return WidgetText(dialog->GetDlgItem(controlId)); }
+    QString Text(const QString& name) const { return WidgetText(Control(name)); }
 
     // One letter a field: W white, G green, R red; the 17 pages, a blank, carrier ID, UID.
     QString Colours() const
@@ -217,7 +233,7 @@ protected:
 
     // Presses the button once for each row, on a window of its own against a fresh emulated
     // reader, and checks what the row expects.
-    void Run(int button, std::initializer_list<OperationRow> rows)
+    void Run(const QString& button, std::initializer_list<OperationRow> rows)
     {
         for (const OperationRow& row : rows) {
             SCOPED_TRACE(row.name.toStdString());
@@ -234,10 +250,10 @@ protected:
             EXPECT_TRUE(ProcessEventsUntil([&] { return reader->ReceivedBytes() == row.sent; }))
                 << reader->ReceivedBytes().constData();
             EXPECT_EQ(row.colours.isEmpty() ? QString() : Colours(), row.colours);
-            for (const auto& [id, text] : row.texts)
-                EXPECT_EQ(Text(id), text) << "control " << id;
+            for (const auto& [name, text] : row.texts)
+                EXPECT_EQ(Text(name), text) << name.toStdString();
             EXPECT_EQ(MessagesShown(), row.messages);
-            EXPECT_FALSE(dialog->serialLink.receiveThread.IsBusy());
+            EXPECT_FALSE(dialog->Link().receiveThread.IsBusy());
             Close();
         }
     }
@@ -251,7 +267,7 @@ protected:
     RecordingMessagePresenter presenter;
     QTemporaryDir folder;
     QString previousFolder = QDir::currentPath();
-    std::unique_ptr<COrvaneDlg> dialog;
+    std::unique_ptr<MainWindow> dialog;
 
     // Colours() letters W, G and R in this order.
     static inline const QList<QColor> kColours = {kColourWhite, kColourGreen, kColourRed};
@@ -261,8 +277,8 @@ protected:
     QList<EnterField*> LetteredFields() const
     {
         QList<EnterField*> fields;
-        for (EnterField& field : dialog->pageFields)
-            fields.append(&field);
-        return fields << nullptr << &dialog->carrierIdField << &dialog->uidField;
+        for (EnterField* field : dialog->Widgets().pageFields)
+            fields.append(field);
+        return fields << nullptr << dialog->Widgets().carrierIdField << dialog->Widgets().uidField;
     }
 };

@@ -3,7 +3,7 @@
 #include "platform/number_parsing.h"
 #include "platform/serial_error_mask.h"
 #include "reader-sim/raw_pty_master.h"
-#include "resources/interface_dialog_template.h"
+#include "resources/dialog_layouts.h"
 #include "support/bound_by_file_modes.h"
 #include "support/line_texts.h"
 #include "support/link_exchange.h"

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ui/dialog_ids.h"
 #include "ui/message_boxes.h"
 
 #include <vector>
@@ -15,11 +14,7 @@ public:
     RecordingMessagePresenter(const RecordingMessagePresenter&) = delete;
     RecordingMessagePresenter& operator=(const RecordingMessagePresenter&) = delete;
 
-    int Present(const MessageBoxRequest& request) override
-    {
-        shown.push_back(request);
-        return IDOK;
-    }
+    void Present(const MessageBoxRequest& request) override { shown.push_back(request); }
 
     std::vector<MessageBoxRequest> shown;
 

@@ -2,15 +2,11 @@
 // (xdotool) and read from the screen and the settings file it leaves.
 //   xvfb-run -a tool_on_x_server_test
 // With WINDOW_PICTURE=<file.png>, OperatorSessionOnScreen also saves the window's picture there.
-#include "ui/cdialog_ex.h"
-#include "ui/dialog_ids.h"
+#include "ui/template_dialog.h"
 #include "platform/profile_file.h"
 #include "platform/serial_device.h"
-#include "resources/command_ids.h"
-#include "resources/control_ids.h"
-#include "resources/interface_dialog_template.h"
-#include "resources/main_dialog_template.h"
-#include "transponder/page_row_table.h"
+#include "resources/control_names.h"
+#include "resources/dialog_layouts.h"
 
 #include <QApplication>
 #include <QFile>
@@ -28,7 +24,7 @@
 
 namespace {
 
-using namespace ControlId;
+using namespace ControlName;
 constexpr int kWaitMs = 30000;
 
 // Runs xdotool; returns the first line it printed, nothing when it failed.
@@ -43,11 +39,11 @@ std::optional<QByteArray> XdoTool(const QStringList& arguments)
 }
 
 // A place in a control, in its window's coordinates.
-QPoint Place(const CDialogEx& dialog, int id, QPointF where = {0.5, 0.5})
+QPoint Place(const TemplateDialog& dialog, const QString& name, QPointF where = {0.5, 0.5})
 {
-    const QWidget* control = dialog.GetDlgItem(id);
+    const QWidget* control = dialog.Find<QWidget>(name);
     const QPoint inControl(int(control->width() * where.x()), int(control->height() * where.y()));
-    return control->mapTo(dialog.GetSafeWidget(), inControl);
+    return control->mapTo(&dialog, inControl);
 }
 
 class ToolOnXServer : public ::testing::Test
@@ -55,11 +51,6 @@ class ToolOnXServer : public ::testing::Test
 protected:
     void SetUp() override
     {
-        // Hidden, so that they take none of the clicks meant for the tool.
-        for (CDialogEx* layout : {&main, &settings}) {
-            ASSERT_TRUE(layout->Create());
-            layout->GetSafeWidget()->hide();
-        }
         ASSERT_TRUE(folder.isValid());
         reader.start(QStringLiteral(READER_SIM), {QStringLiteral("--link"), port});
         ASSERT_TRUE(reader.waitForReadyRead(kWaitMs));
@@ -107,14 +98,14 @@ protected:
     }
 
     // Clicks the menu title that holds the command, then the command in the opened menu.
-    bool Choose(int commandId)
+    bool Choose(const QString& name)
     {
-        QAction* entry = main.GetMenu()->FindCommand(commandId);
+        auto* entry = main.Find<QAction>(name);
         auto* menu = qobject_cast<QMenu*>(entry->associatedObjects().value(0));
-        QMenuBar* bar = main.GetSafeWidget()->MenuBar();
+        auto* bar = main.Find<QMenuBar>({});
         const QRect title = bar->actionGeometry(menu->menuAction());
-        const QPoint menuCorner = bar->mapTo(main.GetSafeWidget(), title.bottomLeft());
-        return Click(window, bar->mapTo(main.GetSafeWidget(), title.center())) &&
+        const QPoint menuCorner = bar->mapTo(&main, title.bottomLeft());
+        return Click(window, bar->mapTo(&main, title.center())) &&
                Click(window, menuCorner + QPoint(0, 1) + menu->actionGeometry(entry).center());
     }
 
@@ -128,9 +119,10 @@ protected:
     QProcess reader;
     QProcess tool;
     QByteArray window;
-    // The same templates laid out on the same display give the places in the tool's windows.
-    CDialogEx main{MainDialogTemplate()};
-    CDialogEx settings{InterfaceDialogTemplate()};
+    // The same layouts on the same display give the places in the tool's windows; never shown,
+    // they take none of the clicks meant for the tool.
+    TemplateDialog main{MainWindowLayout()};
+    TemplateDialog settings{InterfaceDialogLayout()};
 };
 
 // An operator's session: Interface > Settings and OK, Terminal > Show, then P5 ticked and read turns
@@ -148,24 +140,25 @@ TEST_F(ToolOnXServer, OperatorSessionOnScreen)
                        "^" + windowClass + "$"})
                   .value_or(QByteArray()),
               window);
-    ASSERT_TRUE(Choose(CommandId::kInterfaceSettings));
-    ASSERT_TRUE(Click(FindWindow("^Interface$"), Place(settings, IDOK)));
+    ASSERT_TRUE(Choose(ControlName::kInterfaceSettings));
+    ASSERT_TRUE(Click(FindWindow("^Interface$"), Place(settings, kOkButtonName)));
     // Later clicks must not land on the dialog while it is still mapped.
     ASSERT_TRUE(QTest::qWaitFor([&] { return FindWindow("^Interface$", false) == ""; }, kWaitMs));
 
-    ASSERT_TRUE(Choose(CommandId::kTerminalShow));
-    ASSERT_TRUE(Click(window, Place(main, kPageRows[4].checkBoxId)));
+    ASSERT_TRUE(Choose(ControlName::kTerminalShow));
+    ASSERT_TRUE(Click(window, Place(main, PageBox(5))));
     ASSERT_TRUE(Click(window, Place(main, kReadButton)));
-    const QPoint p5 = Place(main, kPageRows[4].fieldId, {0.97, 0.2});
+    const QPoint p5 = Place(main, PageField(5), {0.97, 0.2});
     EXPECT_TRUE(QTest::qWaitFor([&] { return Screen().pixelColor(p5) == Qt::green; }, kWaitMs))
         << "P5 never showed green";
     const QImage shot = Screen();
-    const auto at = [&](int id, QPointF where) { return shot.pixelColor(Place(main, id, where)); };
-    EXPECT_EQ(at(kPageRows[0].fieldId, {0.97, 0.5}), Qt::white);
-    EXPECT_EQ(at(kPageRows[8].descriptionLabelId, {0.98, 0.9}), Qt::black);
+    const auto at = [&](const QString& name, QPointF where) {
+        return shot.pixelColor(Place(main, name, where));
+    };
+    EXPECT_EQ(at(PageField(1), {0.97, 0.5}), Qt::white);
+    EXPECT_EQ(at(PageDescription(9), {0.98, 0.9}), Qt::black);
     EXPECT_EQ(at(kCarrierIdLengthLabel, {0.05, 0.1}), Qt::black);
-    const QWidget* client = main.GetSafeWidget()->ClientArea();
-    EXPECT_EQ(shot.pixelColor(client->mapTo(main.GetSafeWidget(), QPoint(655, 380))), Qt::black);
+    EXPECT_EQ(shot.pixelColor(main.ClientArea()->mapTo(&main, QPoint(655, 380))), Qt::black);
     if (const QString picture = qEnvironmentVariable("WINDOW_PICTURE"); !picture.isEmpty()) {
         EXPECT_TRUE(shot.save(picture));
     }
@@ -179,7 +172,7 @@ TEST_F(ToolOnXServer, StopSignalsEndItLikeTheCloseBoxWithABoxOpen)
         SCOPED_TRACE(sigabbrev_np(signal));
         ASSERT_TRUE(Start("[Data]\nFormat=0\n"));
         ASSERT_TRUE(Click(window, Place(main, kAsciiBox)));
-        ASSERT_TRUE(Choose(CommandId::kInfo));
+        ASSERT_TRUE(Choose(ControlName::kInfo));
         // The About box is up, so the tool has handled the click on the ASCII box before it.
         ASSERT_FALSE(FindWindow("^Info").isEmpty());
 

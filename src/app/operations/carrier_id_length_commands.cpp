@@ -1,30 +1,35 @@
-#include "app/corvane_dlg.h"
+#include "app/main_window.h"
 #include "transponder/carrier_id.h"
+#include "ui/colours.h"
+#include "ui/enter_field.h"
 
 namespace {
 
 // Cuts the carrier ID text to the carrier ID length and turns its field white when it cut. A text
-// that already fits keeps its characters and its field its colour. Does not show the members.
-void FitCarrierIdToLength(COrvaneDlg& dialog)
+// that already fits keeps its characters and its field its colour. Does not show the model.
+void FitCarrierIdToLength(MainWindow& window)
 {
-    if (CutCarrierIdToLength(dialog.carrierIdText, dialog.displayFormat, dialog.carrierIdLength))
-        dialog.carrierIdField.SetBackgroundColor(kColourWhite, true);
+    WindowModel& model = window.Model();
+    if (CutCarrierIdToLength(model.carrierIdText, model.displayFormat, model.carrierIdLength))
+        window.Widgets().carrierIdField->SetBackgroundColor(kColourWhite);
 }
 
 } // namespace
 
-void COrvaneDlg::OnLengthSpin(int delta)
+void MainWindow::OnLengthSpin(int delta)
 {
-    UpdateData(true);
-    carrierIdLength = SpinCarrierIdLength(carrierIdLength, delta);
+    TakeFields();
+    model.carrierIdLength = SpinCarrierIdLength(model.carrierIdLength, delta);
     FitCarrierIdToLength(*this);
-    UpdateData(false);
+    ShowFields();
 }
 
-void COrvaneDlg::OnLengthChanged()
+void MainWindow::OnLengthChanged()
 {
-    // A text that is not an integer is refused by the data exchange and the length keeps its value.
-    UpdateData(true);
+    if (showingFields)
+        return;
+    // A text that is not an integer is refused by TakeFields and the length keeps its value.
+    TakeFields();
     FitCarrierIdToLength(*this);
-    UpdateData(false);
+    ShowFields();
 }

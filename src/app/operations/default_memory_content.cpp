@@ -1,18 +1,18 @@
-#include "app/corvane_dlg.h"
+#include "app/main_window.h"
 #include "transponder/display_format.h"
-#include "app/operations/page_field_colours.h"
+#include "ui/colours.h"
+#include "ui/enter_field.h"
 
-void COrvaneDlg::RestoreDefaultContent()
+void MainWindow::RestoreDefaultContent()
 {
-    UpdateData(true);
+    TakeFields();
     // The defaults are HEX pages whatever the format was; they replace the texts unconverted.
-    pageRows.RestoreDefaultTexts();
-    ShowSelectionPictures();
-    SetAllPageFieldColours(*this, kColourWhite);
-    carrierIdField.SetBackgroundColor(kColourWhite, true);
-    if (displayFormat == DisplayFormat::Ascii)
-        carrierIdText = AsciiToHex(carrierIdText);
-    displayFormat = DisplayFormat::Hex;
-    ShowFormatPictures();
-    UpdateData(false);
+    model.pageRows.RestoreDefaultTexts();
+    SetAllPageFieldColours(kColourWhite);
+    widgets.carrierIdField->SetBackgroundColor(kColourWhite);
+    if (model.displayFormat == DisplayFormat::Ascii)
+        model.carrierIdText = AsciiToHex(model.carrierIdText);
+    model.displayFormat = DisplayFormat::Hex;
+    ShowPictures();
+    ShowFields();
 }

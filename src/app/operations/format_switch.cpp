@@ -1,40 +1,35 @@
-#include "app/corvane_dlg.h"
+#include "app/main_window.h"
 #include "transponder/display_format.h"
-#include "app/operations/page_field_colours.h"
-
-namespace {
-
-using Conversion = QString (*)(const QString&);
+#include "ui/enter_field.h"
 
 // Shows format as the active choice; when it is new, converts every page text and then the
 // carrier ID, showing each and giving its field the focus (the carrier ID field keeps it).
-void SwitchDisplayFormat(COrvaneDlg& dialog, DisplayFormat format, Conversion convert)
+void MainWindow::SwitchDisplayFormat(DisplayFormat format)
 {
-    dialog.UpdateData(true);
-    const bool changed = dialog.displayFormat != format;
-    dialog.displayFormat = format;
-    dialog.ShowFormatPictures();
+    TakeFields();
+    const bool changed = model.displayFormat != format;
+    model.displayFormat = format;
+    ShowPictures();
     if (!changed)
         return;
-    for (std::size_t index = 0; index < dialog.pageRows.rows.size(); ++index) {
-        PageRow& row = dialog.pageRows.rows[index];
+    const auto convert = format == DisplayFormat::Hex ? AsciiToHex : HexToAscii;
+    for (std::size_t index = 0; index < model.pageRows.rows.size(); ++index) {
+        PageRow& row = model.pageRows.rows[index];
         row.text = convert(row.text);
-        dialog.UpdateData(false);
-        FocusPageField(dialog, index);
+        ShowFields();
+        widgets.pageFields[index]->setFocus();
     }
-    dialog.carrierIdText = convert(dialog.carrierIdText);
-    dialog.UpdateData(false);
-    dialog.carrierIdField.SetFocus();
+    model.carrierIdText = convert(model.carrierIdText);
+    ShowFields();
+    widgets.carrierIdField->setFocus();
 }
 
-} // namespace
-
-void COrvaneDlg::OnHexClicked()
+void MainWindow::OnHexClicked()
 {
-    SwitchDisplayFormat(*this, DisplayFormat::Hex, AsciiToHex);
+    SwitchDisplayFormat(DisplayFormat::Hex);
 }
 
-void COrvaneDlg::OnAsciiClicked()
+void MainWindow::OnAsciiClicked()
 {
-    SwitchDisplayFormat(*this, DisplayFormat::Ascii, HexToAscii);
+    SwitchDisplayFormat(DisplayFormat::Ascii);
 }

@@ -1,33 +1,24 @@
-#include "app/corvane_dlg.h"
+#include "app/main_window.h"
 #include "app/operations/operation_run.h"
-#include "app/operations/page_field_colours.h"
 #include "transponder/operation_runs.h"
+#include "ui/colours.h"
 
-namespace {
-
-// Locks the selected pages in page order until one is not acknowledged. Unselected and untried
-// fields keep their colours.
-void LockSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
+void MainWindow::LockPages()
 {
-    PageRunHooks hooks;
-    hooks.starting = [&](int page) { SetPageFieldColour(dialog, page - 1, kColourWhite); };
-    hooks.finished = [&](const ReaderStep& step) {
-        SetPageFieldColour(dialog, step.page - 1, step.good ? kColourGreen : kColourRed);
-    };
-    LockPageRun(context, dialog.pageRows.Selection(), hooks);
-}
-
-} // namespace
-
-void COrvaneDlg::LockPages()
-{
-    UpdateData(true);
+    TakeFields();
     {
         OperationRun run(*this, ReaderOperation::LockPages);
         if (run.Connected()) {
             run.QueryTimeout();
-            LockSelectedPages(*this, run.Exchanges());
+            // Locks the selected pages in page order until one is not acknowledged. Unselected
+            // and untried fields keep their colours.
+            PageRunHooks hooks;
+            hooks.starting = [&](int page) { SetPageFieldColour(page - 1, kColourWhite); };
+            hooks.finished = [&](const ReaderStep& step) {
+                SetPageFieldColour(step.page - 1, step.good ? kColourGreen : kColourRed);
+            };
+            LockPageRun(run.Exchanges(), model.pageRows.Selection(), hooks);
         }
     }
-    UpdateData(false);
+    ShowFields();
 }

@@ -1,28 +1,41 @@
 #include "app/operations/operation_run.h"
 
-#include "app/corvane_dlg.h"
+#include "app/main_window.h"
+#include "app/terminal_pane.h"
+#include "ui/terminal_output.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 
-OperationRun::OperationRun(COrvaneDlg& dialog, ReaderOperation operation)
-    : dialog(dialog), scope(dialog.serialLink, operation, records, dialog.TimeoutUnit)
+namespace {
+
+// The operations that change the transponder leave an empty terminal even without a port; the
+// reading ones leave it as it was.
+bool ClearsTerminalWithoutPort(ReaderOperation operation)
 {
-    dialog.terminal.outputText.clear();
+    return operation == ReaderOperation::WritePages || operation == ReaderOperation::LockPages ||
+           operation == ReaderOperation::WriteCarrierId;
+}
+
+} // namespace
+
+OperationRun::OperationRun(MainWindow& window, ReaderOperation operation)
+    : window(window), connected(window.Link().connected),
+      clearsTerminal(connected || ClearsTerminalWithoutPort(operation)),
+      scope(window.Link(), operation, records, window.Model().timeoutUnit)
+{
+    if (clearsTerminal)
+        window.Widgets().terminalOutput->Clear();
     // Fields change colour without painting at once; a wait on the reader longer than a frame
     // paints all of them in one pass, so a fast reader costs no painting per page.
-    scope.Exchanges().showProgress = [&dialog] {
-        QCoreApplication::sendPostedEvents(dialog.GetSafeWidget(), QEvent::UpdateRequest);
+    scope.Exchanges().showProgress = [&window] {
+        QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
     };
 }
 
 OperationRun::~OperationRun()
 {
     // The busy flag clears right after this body; the GUI thread runs nothing in between.
-    dialog.terminal.outputText = records;
-}
-
-bool OperationRun::Connected() const
-{
-    return dialog.serialLink.connected;
+    if (clearsTerminal)
+        ShowRecords(*window.Widgets().terminalOutput, records);
 }

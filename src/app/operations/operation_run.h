@@ -4,24 +4,23 @@
 
 #include <QString>
 
-class COrvaneDlg;
+class MainWindow;
 
-// One operation's hold on the reader link and the terminal, for the length of a scope. On entry
-// it clears the window's terminal text and sets the operation's busy flag (OperationScope), so received lines stay
-// out of the terminal; the run's records collect in a text of their own. On exit it clears the
-// busy flag and makes the records the terminal text. While the run lasts the terminal text stays
-// empty, so showing the members after each page does not lay out a growing terminal again; the
-// window is blocked until the end, so the terminal looks the same. GUI thread only.
+// One operation's hold on the reader link and the terminal, for the length of a scope. It sets the
+// operation's busy flag (OperationScope), so received lines stay out of the terminal while the
+// run's records collect in a text of their own; with a port open it clears the terminal output on
+// entry and shows the records there on exit (the writing operations do so without a port too).
+// GUI thread only.
 class OperationRun
 {
 public:
-    OperationRun(COrvaneDlg& dialog, ReaderOperation operation);
+    OperationRun(MainWindow& window, ReaderOperation operation);
     ~OperationRun();
     OperationRun(const OperationRun&) = delete;
     OperationRun& operator=(const OperationRun&) = delete;
 
     // True when a port is open; without one an operation sends nothing and shows no message.
-    bool Connected() const;
+    bool Connected() const { return connected; }
 
     // What the exchanges of the run work on: the link, the run's records and the timeout unit.
     ExchangeContext& Exchanges() { return scope.Exchanges(); }
@@ -29,7 +28,9 @@ public:
     void QueryTimeout() { scope.QueryTimeout(); }
 
 private:
-    COrvaneDlg& dialog;
+    MainWindow& window;
+    const bool connected;
+    const bool clearsTerminal;
     QString records;
     OperationScope scope;
 };

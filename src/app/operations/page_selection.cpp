@@ -1,30 +1,29 @@
-#include "app/corvane_dlg.h"
-#include "app/operations/page_field_colours.h"
+#include "app/main_window.h"
+#include "ui/colours.h"
+#include "ui/enter_field.h"
 
-void COrvaneDlg::OnAllClicked()
+void MainWindow::OnAllClicked()
 {
-    UpdateData(true);
-    pageRows.ApplyAllSelected();
-    if (!pageRows.allSelected) {
+    TakeFields();
+    model.pageRows.ApplyAllSelected();
+    if (!model.pageRows.allSelected) {
         // Each field takes the focus in turn, so the last page's field keeps it.
-        for (std::size_t index = 0; index < pageRows.rows.size(); ++index)
-            FocusPageField(*this, index);
+        for (EnterField* field : widgets.pageFields)
+            field->setFocus();
     }
-    ShowSelectionPictures();
-    SetAllPageFieldColours(*this, kColourWhite);
-    UpdateData(false);
+    ShowPictures();
+    SetAllPageFieldColours(kColourWhite);
+    ShowFields();
 }
 
-void COrvaneDlg::OnPageBoxClicked(int index)
+void MainWindow::OnPageBoxClicked(int index)
 {
-    if (index < 0 || index >= static_cast<int>(pageRows.rows.size()))
-        return;
     const auto row = static_cast<std::size_t>(index);
-    UpdateData(true);
-    pageRows.ApplyRowSelected(index);
-    if (!pageRows.rows[row].selected)
-        FocusPageField(*this, row);
-    ShowSelectionPictures();
-    SetPageFieldColour(*this, row, kColourWhite);
-    UpdateData(false);
+    TakeFields();
+    model.pageRows.ApplyRowSelected(index);
+    if (!model.pageRows.rows[row].selected)
+        widgets.pageFields[row]->setFocus();
+    ShowPictures();
+    SetPageFieldColour(row, kColourWhite);
+    ShowFields();
 }

@@ -1,35 +1,29 @@
-#include "app/corvane_dlg.h"
+#include "app/main_window.h"
 #include "app/operations/operation_run.h"
 #include "transponder/carrier_id.h"
 #include "transponder/operation_runs.h"
+#include "ui/colours.h"
+#include "ui/enter_field.h"
 
-namespace {
-
-// Reads page 1, and page 2 when the carrier ID reaches into it, and shows the first L bytes. The
-// field turns green only when every page read succeeded.
-void ReadCarrierIdPages(COrvaneDlg& dialog, ExchangeContext& context)
+void MainWindow::ReadCarrierId()
 {
-    dialog.carrierIdField.SetBackgroundColor(kColourWhite, true);
-    const CarrierIdReading reading = ReadCarrierIdRun(context, dialog.carrierIdLength);
-    dialog.carrierIdField.SetBackgroundColor(reading.good ? kColourGreen : kColourRed, true);
-    dialog.carrierIdText = PresentHex(reading.hex, dialog.displayFormat);
-    dialog.UpdateData(false);
-    dialog.carrierIdField.SetFocus();
-}
-
-} // namespace
-
-void COrvaneDlg::ReadCarrierId()
-{
-    UpdateData(true);
-    carrierIdLength = ClampCarrierIdLength(carrierIdLength);
+    TakeFields();
+    model.carrierIdLength = ClampCarrierIdLength(model.carrierIdLength);
     {
         OperationRun run(*this, ReaderOperation::ReadCarrierId);
         if (run.Connected()) {
             run.QueryTimeout();
-            ReadCarrierIdPages(*this, run.Exchanges());
+            // Reads page 1, and page 2 when the carrier ID reaches into it, and shows the first L
+            // bytes. The field turns green only when every page read succeeded.
+            widgets.carrierIdField->SetBackgroundColor(kColourWhite);
+            const CarrierIdReading reading =
+                ReadCarrierIdRun(run.Exchanges(), model.carrierIdLength);
+            widgets.carrierIdField->SetBackgroundColor(reading.good ? kColourGreen : kColourRed);
+            model.carrierIdText = PresentHex(reading.hex, model.displayFormat);
+            ShowFields();
+            widgets.carrierIdField->setFocus();
         }
     }
     if (serialLink.connected)
-        UpdateData(false);
+        ShowFields();
 }

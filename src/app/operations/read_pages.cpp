@@ -1,65 +1,64 @@
-#include "app/corvane_dlg.h"
+#include "app/main_window.h"
 #include "app/operations/operation_run.h"
-#include "app/operations/page_field_colours.h"
 #include "transponder/operation_runs.h"
+#include "ui/colours.h"
+#include "ui/enter_field.h"
 
 #include <functional>
 #include <optional>
 
 namespace {
 
-void PrepareFields(COrvaneDlg& dialog)
-{
-    dialog.UpdateData(false);
-    for (std::size_t index = 0; index < dialog.pageRows.rows.size(); ++index) {
-        if (dialog.pageRows.rows[index].selected)
-            FocusPageField(dialog, index);
-    }
-    SetAllPageFieldColours(dialog, kColourWhite);
-}
-
 // Reads the selected pages in page order until an answer shorter than a page ends the run. Each
-// answer goes into its page's member and colour; the fields show the members, and the focus moves
+// answer goes into its page's text and colour; the fields show the model, and the focus moves
 // to the page last read, whenever the run waits on the reader longer than a frame and at the end.
-void ReadSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
+void ReadSelectedPages(MainWindow& window, ExchangeContext& context)
 {
+    WindowModel& model = window.Model();
     std::optional<std::size_t> lastRead;
+    const auto focusLastRead = [&] {
+        if (lastRead)
+            window.Widgets().pageFields[*lastRead]->setFocus();
+    };
     std::function<void()> showProgress = std::move(context.showProgress);
     context.showProgress = [&] {
-        dialog.UpdateData(false);
-        if (lastRead)
-            FocusPageField(dialog, *lastRead);
+        window.ShowFields();
+        focusLastRead();
         if (showProgress)
             showProgress();
     };
     PageRunHooks hooks;
-    hooks.starting = [&](int page) { SetPageFieldColour(dialog, page - 1, kColourWhite); };
+    hooks.starting = [&](int page) { window.SetPageFieldColour(page - 1, kColourWhite); };
     hooks.finished = [&](const ReaderStep& step) {
         const std::size_t index = static_cast<std::size_t>(step.page - 1);
         if (step.good)
-            dialog.pageRows.rows[index].text = PresentHex(step.answer.kept, dialog.displayFormat);
-        SetPageFieldColour(dialog, index, step.good ? kColourGreen : kColourRed);
+            model.pageRows.rows[index].text = PresentHex(step.answer.kept, model.displayFormat);
+        window.SetPageFieldColour(index, step.good ? kColourGreen : kColourRed);
         lastRead = index;
     };
-    ReadPageRun(context, dialog.pageRows.Selection(), hooks);
+    ReadPageRun(context, model.pageRows.Selection(), hooks);
     context.showProgress = std::move(showProgress);
-    if (lastRead)
-        FocusPageField(dialog, *lastRead);
+    focusLastRead();
 }
 
 } // namespace
 
-void COrvaneDlg::ReadPages()
+void MainWindow::ReadPages()
 {
-    UpdateData(true);
+    TakeFields();
     {
         OperationRun run(*this, ReaderOperation::ReadPages);
         if (run.Connected()) {
-            PrepareFields(*this);
+            ShowFields();
+            for (std::size_t index = 0; index < widgets.pageFields.size(); ++index) {
+                if (model.pageRows.rows[index].selected)
+                    widgets.pageFields[index]->setFocus();
+            }
+            SetAllPageFieldColours(kColourWhite);
             run.QueryTimeout();
             ReadSelectedPages(*this, run.Exchanges());
         }
     }
     if (serialLink.connected)
-        UpdateData(false);
+        ShowFields();
 }

@@ -1,32 +1,25 @@
-#include "app/corvane_dlg.h"
+#include "app/main_window.h"
 #include "app/operations/operation_run.h"
 #include "transponder/operation_runs.h"
+#include "ui/colours.h"
+#include "ui/enter_field.h"
 
-namespace {
-
-// Shows the UID exactly as the reader sent it (at most 8 characters), whatever the display format.
-void ReadUidAnswer(COrvaneDlg& dialog, ExchangeContext& context)
+void MainWindow::ReadUid()
 {
-    const ReaderStep step = ReadUidRun(context);
-    dialog.uidText = WithoutLineEnds(step.answer.kept);
-    dialog.uidField.SetBackgroundColor(step.good ? kColourGreen : kColourRed, true);
-    dialog.UpdateData(false);
-    dialog.uidField.SetFocus();
-}
-
-} // namespace
-
-void COrvaneDlg::ReadUid()
-{
-    UpdateData(true);
+    TakeFields();
     {
         OperationRun run(*this, ReaderOperation::ReadUid);
         if (run.Connected()) {
-            uidField.SetBackgroundColor(kColourWhite, true);
+            widgets.uidField->SetBackgroundColor(kColourWhite);
             run.QueryTimeout();
-            ReadUidAnswer(*this, run.Exchanges());
+            // The UID is shown exactly as the reader sent it, whatever the display format.
+            const ReaderStep step = ReadUidRun(run.Exchanges());
+            model.uidText = WithoutLineEnds(step.answer.kept);
+            widgets.uidField->SetBackgroundColor(step.good ? kColourGreen : kColourRed);
+            ShowFields();
+            widgets.uidField->setFocus();
         }
     }
     if (serialLink.connected)
-        UpdateData(false);
+        ShowFields();
 }

@@ -1,86 +1,80 @@
-#include "app/corvane_dlg.h"
+#include "app/main_window.h"
 #include "app/operations/operation_run.h"
-#include "app/operations/page_field_colours.h"
-#include "ui/message_boxes.h"
 #include "transponder/carrier_id.h"
 #include "transponder/operation_runs.h"
 #include "transponder/page_text_validation.h"
+#include "ui/colours.h"
+#include "ui/enter_field.h"
+#include "ui/message_boxes.h"
 
 namespace {
 
-void WhitenCarrierIdFields(COrvaneDlg& dialog)
-{
-    SetPageFieldColour(dialog, kFirstCarrierIdPage - 1, kColourWhite);
-    SetPageFieldColour(dialog, kSecondCarrierIdPage - 1, kColourWhite);
-    dialog.carrierIdField.SetBackgroundColor(kColourWhite, true);
-}
-
 // Shows what the reader returned for a page of the area in the page's row, green when it equals
 // what was written.
-void ShowCheckedPage(COrvaneDlg& dialog, const ReaderStep& check)
+void ShowCheckedPage(MainWindow& window, const ReaderStep& check)
 {
     const std::size_t index = static_cast<std::size_t>(check.page - 1);
-    SetPageFieldColour(dialog, index, check.good ? kColourGreen : kColourRed);
-    dialog.pageRows.rows[index].text =
-        PresentHex(WithoutLineEnds(check.answer.kept), dialog.displayFormat);
-    dialog.UpdateData(false);
-    FocusPageField(dialog, index);
+    window.SetPageFieldColour(index, check.good ? kColourGreen : kColourRed);
+    window.Model().pageRows.rows[index].text =
+        PresentHex(WithoutLineEnds(check.answer.kept), window.Model().displayFormat);
+    window.ShowFields();
+    window.Widgets().pageFields[index]->setFocus();
 }
 
 // Checks the carrier ID text against the display format and the carrier ID length before it is
-// written: takes the fields into the members but keeps the terminal text and the carrier ID length
-// the running operation holds, counts the faults (in HEX, "a".."f" become upper case), shows the
-// members, and leaves the field white when the text is valid, red when it is not. Returns true
-// when it is valid.
-bool ValidateCarrierId(COrvaneDlg& dialog)
+// written: takes the fields but keeps the carrier ID length the running operation brought into
+// range, counts the faults (in HEX, "a".."f" become upper case), shows the model, and leaves the
+// field white when the text is valid, red when it is not. Returns true when it is valid.
+bool ValidateCarrierId(MainWindow& window)
 {
-    dialog.carrierIdField.SetBackgroundColor(kColourWhite, true);
-    // The running operation has cleared the terminal and brought the length into range without
-    // showing either yet; taking the fields over must not bring back what the window shows.
-    const QString terminalText = dialog.terminal.outputText;
-    const std::int32_t length = dialog.carrierIdLength;
-    dialog.UpdateData(true);
-    dialog.terminal.outputText = terminalText;
-    dialog.carrierIdLength = length;
-    const int faults = CountCarrierIdFaults(dialog.carrierIdText, dialog.displayFormat, length);
-    dialog.UpdateData(false);
+    WindowModel& model = window.Model();
+    EnterField* field = window.Widgets().carrierIdField;
+    field->SetBackgroundColor(kColourWhite);
+    const std::int32_t length = model.carrierIdLength;
+    window.TakeFields();
+    model.carrierIdLength = length;
+    const int faults = CountCarrierIdFaults(model.carrierIdText, model.displayFormat, length);
+    window.ShowFields();
     if (faults > 0)
-        dialog.carrierIdField.SetBackgroundColor(kColourRed, true);
+        field->SetBackgroundColor(kColourRed);
     return faults == 0;
 }
 
 // Reads pages 1 and 2, puts the carrier ID over their first L bytes and writes both back, page 2
 // only after page 1 checked good. Nothing is written when the carrier ID is not valid or when
 // either read did not return a whole page of hexadecimal digits.
-void WriteCarrierIdPages(COrvaneDlg& dialog, ExchangeContext& context)
+void WriteCarrierIdPages(MainWindow& window, ExchangeContext& context)
 {
-    const int length = dialog.carrierIdLength;
-    if (!ValidateCarrierId(dialog)) {
-        AfxMessageBox(CarrierIdFaultMessage(length, dialog.carrierIdText, dialog.displayFormat));
+    const WindowModel& model = window.Model();
+    const int length = model.carrierIdLength;
+    if (!ValidateCarrierId(window)) {
+        ShowMessage(CarrierIdFaultMessage(length, model.carrierIdText, model.displayFormat));
         return;
     }
     const CarrierIdWriting writing =
-        WriteCarrierIdRun(context, HexFormOf(dialog.carrierIdText, dialog.displayFormat), length,
-                          [&](const ReaderStep& check) { ShowCheckedPage(dialog, check); });
+        WriteCarrierIdRun(context, HexFormOf(model.carrierIdText, model.displayFormat), length,
+                          [&](const ReaderStep& check) { ShowCheckedPage(window, check); });
     // After a page 1 mismatch the field stays white: the carrier ID was not written at all.
     if (writing.outcome != CarrierIdWriteOutcome::Page1Mismatch)
-        dialog.carrierIdField.SetBackgroundColor(
-            writing.outcome == CarrierIdWriteOutcome::Written ? kColourGreen : kColourRed, true);
+        window.Widgets().carrierIdField->SetBackgroundColor(
+            writing.outcome == CarrierIdWriteOutcome::Written ? kColourGreen : kColourRed);
 }
 
 } // namespace
 
-void COrvaneDlg::WriteCarrierId()
+void MainWindow::WriteCarrierId()
 {
-    UpdateData(true);
-    carrierIdLength = ClampCarrierIdLength(carrierIdLength);
+    TakeFields();
+    model.carrierIdLength = ClampCarrierIdLength(model.carrierIdLength);
     {
         OperationRun run(*this, ReaderOperation::WriteCarrierId);
-        WhitenCarrierIdFields(*this);
+        SetPageFieldColour(kFirstCarrierIdPage - 1, kColourWhite);
+        SetPageFieldColour(kSecondCarrierIdPage - 1, kColourWhite);
+        widgets.carrierIdField->SetBackgroundColor(kColourWhite);
         if (run.Connected()) {
             run.QueryTimeout();
             WriteCarrierIdPages(*this, run.Exchanges());
         }
     }
-    UpdateData(false);
+    ShowFields();
 }

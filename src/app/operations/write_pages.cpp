@@ -1,72 +1,70 @@
-#include "app/corvane_dlg.h"
+#include "app/main_window.h"
 #include "app/operations/operation_run.h"
-#include "app/operations/page_field_colours.h"
-#include "ui/message_boxes.h"
 #include "transponder/carrier_id.h"
-#include "transponder/page_row_table.h"
 #include "transponder/operation_runs.h"
+#include "transponder/page_row_table.h"
 #include "transponder/page_text_validation.h"
+#include "ui/colours.h"
+#include "ui/enter_field.h"
+#include "ui/message_boxes.h"
 
 namespace {
 
 // Checks the text of page row index against the display format before it is written: takes the
-// fields into the members (keeping the terminal text the running operation holds), counts the
-// faults (in HEX, "a".."f" become upper case), shows the members, and leaves the field white when
-// the text is valid, red when it is not. Returns true when it is valid.
-bool ValidatePageText(COrvaneDlg& dialog, std::size_t index)
+// fields, counts the faults (in HEX, "a".."f" become upper case), shows the model, and leaves the
+// field white when the text is valid, red when it is not. Returns true when it is valid.
+bool ValidatePageText(MainWindow& window, std::size_t index)
 {
-    SetPageFieldColour(dialog, index, kColourWhite);
-    // The running operation's terminal records are not in the window yet; taking the fields over
-    // must not bring back what the window shows instead.
-    const QString terminalText = dialog.terminal.outputText;
-    dialog.UpdateData(true);
-    dialog.terminal.outputText = terminalText;
-    const int faults = CountPageTextFaults(dialog.pageRows.rows[index].text, dialog.displayFormat);
-    dialog.UpdateData(false);
+    window.SetPageFieldColour(index, kColourWhite);
+    window.TakeFields();
+    WindowModel& model = window.Model();
+    const int faults = CountPageTextFaults(model.pageRows.rows[index].text, model.displayFormat);
+    window.ShowFields();
     if (faults > 0)
-        SetPageFieldColour(dialog, index, kColourRed);
+        window.SetPageFieldColour(index, kColourRed);
     return faults == 0;
 }
 
 // Writes the selected, non-empty pages in page order until one is not acknowledged. An invalid
 // page is reported and skipped; the run goes on.
-void WriteSelectedPages(COrvaneDlg& dialog, ExchangeContext& context)
+void WriteSelectedPages(MainWindow& window, ExchangeContext& context)
 {
+    const WindowModel& model = window.Model();
     const auto dataFor = [&](int page) -> std::optional<QString> {
         const std::size_t index = static_cast<std::size_t>(page - 1);
-        const PageRow& row = dialog.pageRows.rows[index];
+        const PageRow& row = model.pageRows.rows[index];
         if (!row.selected || row.text.isEmpty())
             return std::nullopt;
-        if (!ValidatePageText(dialog, index)) {
-            AfxMessageBox(
-                PageTextFaultMessage(kPageRows[index].pageLabel, row.text, dialog.displayFormat));
+        if (!ValidatePageText(window, index)) {
+            ShowMessage(
+                PageTextFaultMessage(kPageRows[index].pageLabel, row.text, model.displayFormat));
             return std::nullopt;
         }
-        return HexFormOf(row.text, dialog.displayFormat);
+        return HexFormOf(row.text, model.displayFormat);
     };
     PageRunHooks hooks;
     hooks.finished = [&](const ReaderStep& step) {
-        SetPageFieldColour(dialog, step.page - 1, step.good ? kColourGreen : kColourRed);
+        window.SetPageFieldColour(step.page - 1, step.good ? kColourGreen : kColourRed);
         // Pages 1 and 2 hold the carrier ID, whose field is reset when either is written.
         if (step.page <= kSecondCarrierIdPage)
-            dialog.carrierIdField.SetBackgroundColor(kColourWhite, true);
-        dialog.UpdateData(false);
+            window.Widgets().carrierIdField->SetBackgroundColor(kColourWhite);
+        window.ShowFields();
     };
     WritePageRun(context, dataFor, hooks);
 }
 
 } // namespace
 
-void COrvaneDlg::WritePages()
+void MainWindow::WritePages()
 {
-    UpdateData(true);
+    TakeFields();
     {
         OperationRun run(*this, ReaderOperation::WritePages);
-        SetAllPageFieldColours(*this, kColourWhite);
+        SetAllPageFieldColours(kColourWhite);
         if (run.Connected()) {
             run.QueryTimeout();
             WriteSelectedPages(*this, run.Exchanges());
         }
     }
-    UpdateData(false);
+    ShowFields();
 }

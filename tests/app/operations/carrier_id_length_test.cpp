@@ -20,13 +20,13 @@ TEST_F(CarrierIdLengthTest, ArrowsAndEachKeystrokeSetTheLengthAndCutTheCarrierId
     };
     for (const auto& [data, arrows, typed, textAfter, lengthAfter] : rows) {
         SCOPED_TRACE(data.toStdString() + " " + typed.toStdString());
-        COrvaneDlg& window = OpenOnReader("CarrierIDLength=" + data + "\r\n");
+        MainWindow& window = OpenOnReader("CarrierIDLength=" + data + "\r\n");
         for (QChar arrow : arrows)
-            Press(ControlId::kCarrierIdLengthSpin, {0.5, arrow == u'u' ? 0.25 : 0.75});
+            Press(ControlName::kCarrierIdLengthSpin, {0.5, arrow == u'u' ? 0.25 : 0.75});
         if (!typed.isNull())
-            Type(ControlId::kCarrierIdLengthField, typed);
-        EXPECT_EQ(window.carrierIdText, textAfter);
-        EXPECT_EQ(window.carrierIdLength, lengthAfter);
+            Type(ControlName::kCarrierIdLengthField, typed);
+        EXPECT_EQ(window.Model().carrierIdText, textAfter);
+        EXPECT_EQ(window.Model().carrierIdLength, lengthAfter);
         Close();
     }
 }

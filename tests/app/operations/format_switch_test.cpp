@@ -2,7 +2,7 @@
 
 namespace {
 
-using namespace ControlId;
+using namespace ControlName;
 using FormatSwitchTest = WindowFixture;
 
 TEST_F(FormatSwitchTest, SwitchConvertsEveryTextByTheNibbleRuleAndTheActiveChoiceNothing)
@@ -14,7 +14,7 @@ TEST_F(FormatSwitchTest, SwitchConvertsEveryTextByTheNibbleRuleAndTheActiveChoic
         {"ABC", QString(QChar(0x0A)) + QChar(0xBC), "0ABC"},
         {"4100420043004400", QString::fromUtf16(u"A\0B\0C\0D\0", 8), "4100420043004400"},
     };
-    COrvaneDlg& window = OpenOnReader("CarrierIDLength=16\r\n");
+    MainWindow& window = OpenOnReader("CarrierIDLength=16\r\n");
     Paint("RWWWWWWWWWWWWWWWW WW");
     for (const auto& [hex, ascii, hexAgain] : rows) {
         SCOPED_TRACE(hex.toStdString());
@@ -22,8 +22,8 @@ TEST_F(FormatSwitchTest, SwitchConvertsEveryTextByTheNibbleRuleAndTheActiveChoic
         Type(kCarrierIdField, hex);
         Press(kAsciiBox);
         Press(kAsciiBox);
-        EXPECT_EQ(window.pageRows.rows[8].text, ascii);
-        EXPECT_EQ(window.carrierIdText, ascii);
+        EXPECT_EQ(window.Model().pageRows.rows[8].text, ascii);
+        EXPECT_EQ(window.Model().carrierIdText, ascii);
         Press(kHexBox);
         Press(kHexBox);
         EXPECT_EQ(Text(PageField(9)), hexAgain);

@@ -6,7 +6,7 @@ using LockPagesTest = WindowFixture;
 
 TEST_F(LockPagesTest, SelectedPagesAreLockedUntilOneIsNotAcknowledged)
 {
-    Run(ControlId::kLockButton, {
+    Run(ControlName::kLockButton, {
         {.name = "NAK stops and fields not locked keep their colours",
          .data = Select({2, 3, 4, 5}), .answers = {{"LD 3", "NAK\r"}},
          .paint = "GWWRWWWWWWWWWWWWW WW", .sent = "TOR\rLD 2\rLD 3\r",

@@ -2,7 +2,7 @@
 
 namespace {
 
-using namespace ControlId;
+using namespace ControlName;
 using ReadCarrierIdTest = WindowFixture;
 
 const QByteArray kAbc = "4142434445464748\r";

@@ -21,12 +21,12 @@ OperationRow Judged(const char* name, const QByteArray& answer, const char* colo
 
 TEST_F(ReadPagesTest, EachAnswerIsJudgedAndShownAndAShortOneStopsTheRun)
 {
-    Run(ControlId::kReadButton, {
+    Run(ControlName::kReadButton, {
         // A stray line right after an answer is neither that answer nor the next one.
         {.name = "two pages, records newest first", .data = Select({1, 2}),
          .answers = {{"RD 1", kPage1.toLatin1() + "\r0000000000000000\r"}},
          .sent = "TOR\rRD 1\rRD 2\r", .colours = "GGWWWWWWWWWWWWWWW WW",
-         .texts = {{PageField(1), kPage1}, {PageField(2), kPage2}, {ControlId::kTerminalOutput,
+         .texts = {{PageField(1), kPage1}, {PageField(2), kPage2}, {ControlName::kTerminalOutput,
              kPage2 + "\r\nRD 2 // Read page 2\r\n" + kPage1 + "\r\nRD 1 // Read page 1\r\n"}}},
         {.name = "CR LF line ends", .data = Select({1, 2, 17}),
          .setup = [](ReaderEmulator& emulator) { emulator.SetFaults({.crLfLineEnds = true}); },
@@ -54,12 +54,12 @@ struct PageOnePaints : QObject
 {
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && window->serialLink.receiveThread.IsBusy())
-            seen.push_back(window->pageFields[0].BackgroundColor());
+        if (event->type() == QEvent::Paint && window->Link().receiveThread.IsBusy())
+            seen.push_back(window->Widgets().pageFields[0]->BackgroundColor());
         return false;
     }
 
-    COrvaneDlg* window = nullptr;
+    MainWindow* window = nullptr;
     std::vector<QColor> seen;
 };
 
@@ -68,8 +68,8 @@ TEST_F(ReadPagesTest, APageReadShowsGreenWhileTheNextPageIsAwaited)
     PageOnePaints paints;
     paints.window = &OpenOnReader(Select({1, 2}));
     reader->Configure([](ReaderEmulator& emulator) { emulator.SetFaults({.answerDelay = 100ms}); });
-    dialog->GetDlgItem(PageField(1))->installEventFilter(&paints);
-    Press(ControlId::kReadButton);
+    Control(PageField(1))->installEventFilter(&paints);
+    Press(ControlName::kReadButton);
     EXPECT_GE(std::ranges::count(paints.seen, kColourGreen), 1);
 }
 

@@ -13,13 +13,13 @@ OperationRow Uid(const char* name, const QByteArray& answer, const QString& show
     return {.name = name, .data = "Format=1\r\nUID=old\r\n", .answers = {{"RUID", answer}},
             .paint = good ? "WWWWWWWWWWWWWWWWW WR" : "WWWWWWWWWWWWWWWWW WG", .sent = "TOR\rRUID\r",
             .colours = good ? "WWWWWWWWWWWWWWWWW WG" : "WWWWWWWWWWWWWWWWW WR",
-            .texts = {{ControlId::kUidField, shown},
-                      {ControlId::kTerminalOutput, kept + "\r\nRUID // Read UID\r\n"}}};
+            .texts = {{ControlName::kUidField, shown},
+                      {ControlName::kTerminalOutput, kept + "\r\nRUID // Read UID\r\n"}}};
 }
 
 TEST_F(ReadUidTest, ShowsTheAnswerAsItCameGreenOnlyWhenItIsAGoodUid)
 {
-    Run(ControlId::kReadUidButton, {
+    Run(ControlName::kReadUidButton, {
         Uid("eight digits", "E0040100\r", "E0040100", true, "E0040100"),
         Uid("six", "ABCDEF\r", "ABCDEF", false, "ABCDEF\r\n"),
         Uid("seven", "ABCDEFG\r", "ABCDEFG", false, "ABCDEFG\r\n"),
@@ -28,7 +28,7 @@ TEST_F(ReadUidTest, ShowsTheAnswerAsItCameGreenOnlyWhenItIsAGoodUid)
         Uid("error mark", "A#09BCDE\r", "A#09BCDE", false, "A#09BCDE"),
         {.name = "silent", .data = "UID=old\r\n", .answers = {{"TOR", "1\r"}, {"RUID", ""}},
          .sent = "TOR\rRUID\r", .colours = "WWWWWWWWWWWWWWWWW WR",
-         .texts = {{ControlId::kUidField, ""}}},
+         .texts = {{ControlName::kUidField, ""}}},
     });
 }
 

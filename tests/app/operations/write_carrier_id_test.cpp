@@ -2,7 +2,7 @@
 
 namespace {
 
-using namespace ControlId;
+using namespace ControlName;
 using WriteCarrierIdTest = WindowFixture;
 
 // The emulated reader's pages 1 and 2 hold 08090A0B0C0D0E0F and 1011121314151617.

@@ -8,11 +8,11 @@ using WritePagesTest = WindowFixture;
 TEST_F(WritePagesTest, ValidPagesGoOutAndOnlyAnAcknowledgementLetsTheRunGoOn)
 {
     const QByteArray twoPages = Select({1, 2}) + "P1=1111111111111111\r\nP2=2222222222222222\r\n";
-    Run(ControlId::kWriteButton, {
+    Run(ControlName::kWriteButton, {
         {.name = "lower-case HEX goes out and is shown upper-case",
          .data = Select({3}) + "P3=0a0b0c0d0e0f1011\r\n", .sent = "TOR\rWD 3 0A0B0C0D0E0F1011\r",
          .colours = "WWGWWWWWWWWWWWWWW WW", .texts = {{PageField(3), "0A0B0C0D0E0F1011"},
-             {ControlId::kTerminalOutput, "ACK\r\nWD 3 0A0B0C0D0E0F1011// Write page 3\r\n"}}},
+             {ControlName::kTerminalOutput, "ACK\r\nWD 3 0A0B0C0D0E0F1011// Write page 3\r\n"}}},
         {.name = "ASCII goes out as character codes",
          .data = Select({1}) + "Format=1\r\nP1=caf\xC3\xA9 a \xC3\xBF\r\n",
          .sent = "TOR\rWD 1 636166E9206120FF\r", .colours = "GWWWWWWWWWWWWWWWW WW",
@@ -39,7 +39,7 @@ TEST_F(WritePagesTest, AStrayLineWhileTheBoxIsUpIsNotTheNextPagesAnswer)
     OpenOnReader(Select({1, 2, 3}) + "P1=1111111111111111\r\nP2=22\r\nP3=3333333333333333\r\n");
     reader->Configure([](ReaderEmulator& emulator) { emulator.SetLocked(3, true); });
     StrayLineAfterEachBox stray(*dialog, *reader);
-    Press(ControlId::kWriteButton);
+    Press(ControlName::kWriteButton);
     EXPECT_EQ(Colours().left(3), "GRR") << "the reader refused page 3";
 }
 
