@@ -3,6 +3,10 @@
 #include "serial/terminal_line_queue.h"
 #include "ui/terminal_output.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QScrollBar>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,6 +30,30 @@ TEST(TerminalPaneTest, BatchesGoOnTopNewestFirstAndTheOutputStaysBounded)
     ASSERT_EQ(kept.size(), kMaxOutputLines + 1);
     for (int i = 0; i < kMaxOutputLines; ++i)
         ASSERT_EQ(kept[i], QStringLiteral("L%1").arg(next - 1 - i));
+}
+
+// Every kind of line break makes a row, text without a final break runs on into the top row, what
+// is selected (Ctrl+A, a drag) is what Ctrl+C copies, and rows scrolled to stay in view.
+TEST(TerminalPaneTest, TheOutputKeepsItsRowsCopiesTheSelectionAndHoldsTheRowsInView)
+{
+    TerminalOutput output;
+    output.resize(200, 120);
+    output.show();
+    ShowRecords(output, QStringLiteral("a\rb\nc\r\n"));
+    output.PutOnTop(u"d\r\ne", kMaxOutputLines);
+    EXPECT_EQ(output.Text(), "d\r\nea\r\nb\r\nc\r\n");
+    for (const Qt::Key key : {Qt::Key_A, Qt::Key_C})
+        QTest::keyClick(&output, key, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "d\nea\nb\nc");
+    const int row = output.fontMetrics().height();
+    QTest::mousePress(output.viewport(), Qt::LeftButton, {}, {0, 4 + row + row / 2});
+    QTest::mouseMove(output.viewport(), {150, 4 + 2 * row + row / 2});
+    QTest::keyClick(&output, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "ea\nb");
+    ShowRecords(output, QStringLiteral("x\r\n").repeated(100));
+    output.verticalScrollBar()->setValue(10);
+    output.PutOnTop(u"y\r\n", kMaxOutputLines);
+    EXPECT_EQ(output.verticalScrollBar()->value(), 11);
 }
 
 } // namespace

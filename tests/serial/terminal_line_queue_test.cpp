@@ -1,8 +1,22 @@
 #include "serial/terminal_line_queue.h"
 
-#include "support/line_texts.h"
-
+#include <QStringList>
 #include <gtest/gtest.h>
+
+namespace {
+
+QStringList LineTexts(const TerminalLines& lines)
+{
+    QStringList texts;
+    qsizetype start = 0;
+    for (const qsizetype end : lines.ends) {
+        texts.append(QString::fromLatin1(lines.bytes.sliced(start, end - start)));
+        start = end;
+    }
+    return texts;
+}
+
+} // namespace
 
 TEST(TerminalLineQueue, WakesOnceForABatchAndCallsTheWakeOutsideItsLock)
 {
