@@ -21,6 +21,8 @@ TEST_F(MainWindowTest, EveryWayOfEndingSavesAndReleasesThePort)
         int result; // Accepted: the typed page is taken over into the settings file
     } rows[] = {
         {"File > Exit", [this] { Choose(kFileExit); }, QDialog::Accepted},
+        {"Enter on the read box",
+         [this] { QTest::keyClick(Control(kReadButton), Qt::Key_Return); }, QDialog::Accepted},
         {"Escape", [this] { QTest::keyClick(Control(kLockButton), Qt::Key_Escape); },
          QDialog::Rejected},
         {"the close box", [this] { dialog->close(); }, QDialog::Rejected},

@@ -13,7 +13,8 @@ namespace {
 using namespace ControlName;
 using TerminalTest = WindowFixture;
 
-// The button and Enter send the text as typed and one CR; Enter leaves the text selected.
+// The button (pointer or Enter) and Enter in the field send the text as typed and one CR; Enter
+// leaves the text selected.
 TEST_F(TerminalTest, SendWritesTheTextAndOneCarriageReturnByButtonOrEnter)
 {
     MainWindow& window = OpenOnReader();
@@ -21,9 +22,10 @@ TEST_F(TerminalTest, SendWritesTheTextAndOneCarriageReturnByButtonOrEnter)
     EXPECT_TRUE(window.Widgets().terminalShow->isChecked());
     Type(kSendField, QStringLiteral(" TOR "));
     Press(kSendButton);
+    QTest::keyClick(Control(kSendButton), Qt::Key_Return);
     QTest::keyClick(Control(kSendField), Qt::Key_Return);
-    EXPECT_TRUE(ProcessEventsUntil([&] { return reader->ReceivedBytes().size() >= 12; }));
-    EXPECT_EQ(reader->ReceivedBytes(), QByteArray(" TOR \r TOR \r"));
+    EXPECT_TRUE(ProcessEventsUntil([&] { return reader->ReceivedBytes().size() >= 18; }));
+    EXPECT_EQ(reader->ReceivedBytes(), QByteArray(" TOR \r TOR \r TOR \r"));
     EXPECT_EQ(window.Model().sendText, QStringLiteral(" TOR "));
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(qobject_cast<QLineEdit*>(Control(kSendField))->selectedText(), " TOR ");
@@ -44,7 +46,7 @@ TEST_F(TerminalTest, ShowTogglesItsCheckMarkAndTheWindowWidth)
 // which keep it.
 TEST_F(TerminalTest, TabMovesAlongTheTabStopsAndStaysInTheEnterFields)
 {
-    MainWindow& window = OpenOnReader();
+    OpenOnReader();
     QStringList order = {kWriteButton, kReadButton, kLockButton, kAllBox};
     QStringList keepTab = {kCarrierIdField, kSendField, kUidField};
     for (int page = 1; page <= kPageCount; ++page)

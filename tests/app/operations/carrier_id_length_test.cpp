@@ -9,16 +9,17 @@ using CarrierIdLengthTest = WindowFixture;
 TEST_F(CarrierIdLengthTest, ArrowsAndEachKeystrokeSetTheLengthAndCutTheCarrierIdForGood)
 {
     // Length and carrier ID; the arrows pressed (u up, d down) or the keys typed over the length;
-    // carrier ID and length after.
-    const std::tuple<QByteArray, QString, QString, QString, int> rows[] = {
-        {"6\r\nCarrierID=0A0B0C0D0E", "ddu", {}, "0A0B0C0D", 5},
-        {"8\r\nCarrierID=0123456789ABCDEF", "", "12", "01", 12},
-        {"8\r\nCarrierID=0123456789ABCDEF", "", "0", "", 0},
-        {"1\r\nCarrierID=0A", "d", {}, "0A", 16},
-        {"16\r\nCarrierID=0A0B", "u", {}, "0A", 1},
-        {"8\r\nFormat=1\r\nCarrierID=ABCDEFGH", "", "3", "ABC", 3},
+    // carrier ID and length after; boxes shown (a text that is no whole number keeps the length).
+    const std::tuple<QByteArray, QString, QString, QString, int, int> rows[] = {
+        {"6\r\nCarrierID=0A0B0C0D0E", "ddu", {}, "0A0B0C0D", 5, 0},
+        {"8\r\nCarrierID=0123456789ABCDEF", "", "12", "01", 12, 0},
+        {"8\r\nCarrierID=0123456789ABCDEF", "", "0", "", 0, 0},
+        {"1\r\nCarrierID=0A", "d", {}, "0A", 16, 0},
+        {"16\r\nCarrierID=0A0B", "u", {}, "0A", 1, 0},
+        {"8\r\nFormat=1\r\nCarrierID=ABCDEFGH", "", "3", "ABC", 3, 0},
+        {"8\r\nCarrierID=0123456789ABCDEF", "", "x", "0123456789ABCDEF", 8, 1},
     };
-    for (const auto& [data, arrows, typed, textAfter, lengthAfter] : rows) {
+    for (const auto& [data, arrows, typed, textAfter, lengthAfter, boxes] : rows) {
         SCOPED_TRACE(data.toStdString() + " " + typed.toStdString());
         MainWindow& window = OpenOnReader("CarrierIDLength=" + data + "\r\n");
         for (QChar arrow : arrows)
@@ -27,6 +28,7 @@ TEST_F(CarrierIdLengthTest, ArrowsAndEachKeystrokeSetTheLengthAndCutTheCarrierId
             Type(ControlName::kCarrierIdLengthField, typed);
         EXPECT_EQ(window.Model().carrierIdText, textAfter);
         EXPECT_EQ(window.Model().carrierIdLength, lengthAfter);
+        EXPECT_EQ(MessagesShown().size(), boxes);
         Close();
     }
 }

@@ -39,6 +39,11 @@ TEST_F(ReadPagesTest, EachAnswerIsJudgedAndShownAndAShortOneStopsTheRun)
         // A short TOR answer keeps the wait for the missing answer short.
         {.name = "no answer", .data = Select({3, 4}), .answers = {{"TOR", "1\r"}, {"RD 3", ""}},
          .sent = "TOR\rRD 3\r", .colours = "WWRWWWWWWWWWWWWWW WW"},
+        // The take-over stops at a page the settings made longer than a page field takes.
+        {.name = "an overlong page", .data = Select({1}) + "P2=0123456789ABCDEF0\r\n",
+         .sent = "TOR\rRD 1\r", .colours = "GWWWWWWWWWWWWWWWW WW",
+         .texts = {{PageField(2), "0123456789ABCDEF0"}},
+         .messages = {"Please enter no more than 16 characters."}},
         Judged("error mark", "0123456789#09ABC\r", "RG"),
         Judged("short", "0123456789ABC\r", "RW"),
         Judged("14 digits and the line end", "0123456789ABCD\r", "RG"),
