@@ -27,7 +27,7 @@ TEST_F(TerminalTest, SendWritesTheTextAndOneCarriageReturnByButtonOrEnter)
     EXPECT_TRUE(ProcessEventsUntil([&] { return reader->ReceivedBytes().size() >= 18; }));
     EXPECT_EQ(reader->ReceivedBytes(), QByteArray(" TOR \r TOR \r TOR \r"));
     EXPECT_EQ(window.Model().sendText, QStringLiteral(" TOR "));
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(qobject_cast<QLineEdit*>(Control(kSendField))->selectedText(), " TOR ");
 }
 
@@ -65,7 +65,7 @@ TEST_F(TerminalTest, TabMovesAlongTheTabStopsAndStaysInTheEnterFields)
         EXPECT_EQ(QApplication::focusWidget(), Control(next));
     }
     QTest::keyClick(Control(kTerminalOutput), Qt::Key_Return); // the output keeps Enter
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(dialog->isVisible());
 }
 
 // Each batch of lines goes on top, newest first, while the pane is hidden too, none lost in a
