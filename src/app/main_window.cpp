@@ -7,7 +7,6 @@
 #include "resources/resource_ids.h"
 #include "serial/link_messages.h"
 #include "settings/settings_keys.h"
-#include "settings/stored_settings.h"
 #include "transponder/reader_protocol.h"
 #include "ui/coloured_label.h"
 #include "ui/colours.h"
@@ -123,30 +122,17 @@ void MainWindow::LoadSettings()
 {
     // The path is kept whole: no directory is too long for it.
     settingsPath = QDir::current().filePath(SettingsKey::kFileName);
-    const StoredSettings stored = ReadStoredSettings(settingsPath);
-    serialLink.portName = stored.portName;
-    serialLink.baudRate = stored.baudRate;
-    model.pageRows = stored.pageRows;
-    model.displayFormat = stored.displayFormat;
-    model.carrierIdLength = stored.carrierIdLength;
-    model.carrierIdText = stored.carrierIdText;
-    model.uidText = stored.uidText;
-    model.sendText = stored.terminalSendText;
+    static_cast<StoredSettings&>(model) = ReadStoredSettings(settingsPath);
+    serialLink.portName = model.portName;
+    serialLink.baudRate = model.baudRate;
 }
 
 void MainWindow::SaveSettings()
 {
-    StoredSettings stored;
-    stored.portName = serialLink.portName;
-    stored.baudRate = serialLink.baudRate;
-    stored.pageRows = model.pageRows;
-    stored.displayFormat = model.displayFormat;
-    stored.carrierIdLength = model.carrierIdLength;
-    stored.carrierIdText = model.carrierIdText;
-    stored.uidText = model.uidText;
-    stored.terminalSendText = model.sendText;
+    model.portName = serialLink.portName;
+    model.baudRate = serialLink.baudRate;
     // A file that cannot be written loses this run's settings without a message.
-    WriteStoredSettings(settingsPath, stored);
+    WriteStoredSettings(settingsPath, model);
 }
 
 void MainWindow::ColourLabelsAndFields()

@@ -51,7 +51,7 @@ bool MainWindow::TakeFields()
         field->selectAll();
         return false;
     };
-    TakeText(widgets.sendField, model.sendText);
+    TakeText(widgets.sendField, model.terminalSendText);
     const int pageLimit = PageTextLimit(model.displayFormat);
     for (std::size_t i = 0; i < widgets.pageFields.size(); ++i) {
         if (!TakeText(widgets.pageFields[i], model.pageRows.rows[i].text, pageLimit))
@@ -76,7 +76,7 @@ void MainWindow::ShowFields()
 {
     // The length field's change handler is for the operator's typing only.
     showingFields = true;
-    widgets.sendField->SetTextInFull(model.sendText);
+    widgets.sendField->SetTextInFull(model.terminalSendText);
     for (std::size_t i = 0; i < widgets.pageFields.size(); ++i)
         ShowText(widgets.pageFields[i], model.pageRows.rows[i].text,
                  PageTextLimit(model.displayFormat));

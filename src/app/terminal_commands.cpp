@@ -15,7 +15,7 @@ void MainWindow::SendCommandLine()
     // over before any limited field.
     TakeFields();
     if (serialLink.connected)
-        serialLink.WriteText(model.sendText + kCommandEnd);
+        serialLink.WriteText(model.terminalSendText + kCommandEnd);
     ShowFields();
 }
 

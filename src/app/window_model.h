@@ -1,21 +1,15 @@
 #pragma once
 
-#include "transponder/display_format.h"
-#include "transponder/page_rows.h"
+#include "settings/stored_settings.h"
 
-#include <QString>
 #include <cstdint>
 
-// Everything the main window shows and keeps, as plain values. The port and the baud rate live
-// with the link they open (SerialLink).
-struct WindowModel
+// Everything the main window shows and keeps, as plain values: what the settings file holds
+// (pages, selection, format, carrier ID and its length, UID, send text, and the port and rate it
+// names), whether the terminal column is shown and the timeout unit. The port and rate the link
+// has open are the link's; they come from here at start and go back here before a save.
+struct WindowModel : StoredSettings
 {
-    PageRows pageRows; // 17 rows and allSelected
-    DisplayFormat displayFormat = DisplayFormat::Hex;
-    std::int32_t carrierIdLength = 0;
-    QString carrierIdText;
-    QString uidText;
-    QString sendText;
     bool terminalShown = false;
     std::int32_t timeoutUnit = 0; // milliseconds; base of every answer wait
 };

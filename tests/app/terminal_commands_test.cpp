@@ -26,8 +26,8 @@ TEST_F(TerminalTest, SendWritesTheTextAndOneCarriageReturnByButtonOrEnter)
     QTest::keyClick(Control(kSendField), Qt::Key_Return);
     EXPECT_TRUE(ProcessEventsUntil([&] { return reader->ReceivedBytes().size() >= 18; }));
     EXPECT_EQ(reader->ReceivedBytes(), QByteArray(" TOR \r TOR \r TOR \r"));
-    EXPECT_EQ(window.Model().sendText, QStringLiteral(" TOR "));
-    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(window.Model().terminalSendText, QStringLiteral(" TOR "));
+    EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(qobject_cast<QLineEdit*>(Control(kSendField))->selectedText(), " TOR ");
 }
 

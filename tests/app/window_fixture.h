@@ -11,10 +11,8 @@
 #include "ui/terminal_output.h"
 
 #include <QDir>
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
-#include <QLabel>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,20 +37,14 @@ struct OperationRow
 using ControlName::PageField;
 
 // What a control shows as text: an edit's contents (line breaks of the terminal output as CR LF), a
-// button's or label's caption, a combo box's edit text.
+// combo box's edit text.
 inline QString WidgetText(const QWidget* widget)
 {
     if (auto* output = qobject_cast<const TerminalOutput*>(widget))
         return output->Text();
-    if (auto* edit = qobject_cast<const QLineEdit*>(widget))
-        return edit->text();
     if (auto* combo = qobject_cast<const QComboBox*>(widget))
         return combo->currentText();
-    if (auto* button = qobject_cast<const QAbstractButton*>(widget))
-        return button->text();
-    if (auto* label = qobject_cast<const QLabel*>(widget))
-        return label->text();
-    return {};
+    return qobject_cast<const QLineEdit*>(widget)->text();
 }
 
 // The real main window, created without a modal loop in a temporary current directory, with the
