@@ -12,7 +12,7 @@
 #include "bench_setup.h"
 #include "app/main_window.h"
 #include "app/terminal_pane.h"
-#include "ui/multi_line_edit.h"
+#include "ui/terminal_output.h"
 #include "reader-sim/raw_pty_master.h"
 
 #include <QAction>
@@ -44,7 +44,6 @@ using namespace std::chrono_literals;
 constexpr int kFull = kMaxOutputLines;
 constexpr int kBatchLines = 4;
 constexpr int kBatchRounds = 300;
-constexpr int kRebuildRounds = 10;
 constexpr int kFloodLines = 100000;
 constexpr int kBigFloodLines = 1000000;
 constexpr int kStreamRate = 240;
@@ -79,8 +78,8 @@ double ResidentMiB()
 long ContextSwitches()
 {
     long total = 0;
-    for (const QString& task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs |
-                                                                             QDir::NoDotAndDotDot)) {
+    for (const QString& task :
+         QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         QFile status(QStringLiteral("/proc/self/task/%1/status").arg(task));
         if (!status.open(QIODevice::ReadOnly))
             continue;
@@ -97,8 +96,8 @@ std::map<QString, double> ThreadCpu()
 {
     std::map<QString, double> cpu;
     const double tick = double(::sysconf(_SC_CLK_TCK));
-    for (const QString& task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs |
-                                                                             QDir::NoDotAndDotDot)) {
+    for (const QString& task :
+         QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         QFile stat(QStringLiteral("/proc/self/task/%1/stat").arg(task));
         if (!stat.open(QIODevice::ReadOnly))
             continue;
@@ -138,6 +137,17 @@ QString Line(int number)
     return QStringLiteral("L%1\r\n").arg(number, 6, 10, QLatin1Char('0'));
 }
 
+// Received lines first to last, as the receive thread hands them over.
+TerminalLines Received(int first, int last)
+{
+    TerminalLines lines;
+    for (int number = first; number < last; ++number) {
+        lines.bytes += Line(number).toLatin1();
+        lines.ends.push_back(lines.bytes.size());
+    }
+    return lines;
+}
+
 void RunEventsFor(std::chrono::milliseconds span)
 {
     QEventLoop loop;
@@ -165,7 +175,7 @@ void MeasureBatch()
 {
     QWidget holder;
     holder.resize(300, 400);
-    auto* field = new MultiLineEdit(true, &holder);
+    auto* field = new TerminalOutput(&holder);
     field->setGeometry(0, 0, 200, 360);
     auto* plain = new QPlainTextEdit(&holder);
     plain->setGeometry(0, 0, 200, 360);
@@ -173,20 +183,16 @@ void MeasureBatch()
     plain->setUndoRedoEnabled(false);
     holder.show();
 
-    QStringList fill;
+    ShowLinesOnTop(*field, Received(0, kFull));
     for (int i = 0; i < kFull; ++i)
-        fill.append(Line(i));
-    ShowLinesOnTop(*field, fill);
-    for (const QString& line : fill)
-        plain->appendPlainText(line.chopped(2));
+        plain->appendPlainText(Line(i).chopped(2));
     QCoreApplication::processEvents();
 
     std::vector<double> paneSamples, plainSamples;
     int next = kFull;
     for (int round = 0; round < kBatchRounds; ++round) {
-        QStringList batch;
-        for (int i = 0; i < kBatchLines; ++i)
-            batch.append(Line(next++));
+        const TerminalLines batch = Received(next, next + kBatchLines);
+        next += kBatchLines;
         plain->hide();
         field->show();
         QCoreApplication::processEvents();
@@ -199,8 +205,8 @@ void MeasureBatch()
         plain->show();
         QCoreApplication::processEvents();
         start = ThreadCpuSeconds();
-        for (const QString& line : batch)
-            plain->appendPlainText(line.chopped(2));
+        for (int i = next - kBatchLines; i < next; ++i)
+            plain->appendPlainText(Line(i).chopped(2));
         QCoreApplication::processEvents();
         plainSamples.push_back((ThreadCpuSeconds() - start) * 1e3);
     }
@@ -275,7 +281,8 @@ void MeasureStreamFloor(std::chrono::seconds span)
     QTimer tick;
     tick.setTimerType(Qt::PreciseTimer);
     tick.setInterval(1000 / kStreamRate);
-    QObject::connect(&tick, &QTimer::timeout, [&] { plain.appendPlainText(QStringLiteral("ACK")); });
+    QObject::connect(&tick, &QTimer::timeout,
+                     [&] { plain.appendPlainText(QStringLiteral("ACK")); });
     const double start = ProcessCpuSeconds();
     tick.start();
     RunEventsFor(span);
@@ -300,7 +307,7 @@ bool MeasureFlood(MainWindow& window, Feeder& feeder, int lines, const char* tar
         f.Write(flood + "END\r");
     });
     const bool flooded = RunEventsUntil(
-        [&] { return window.Widgets().terminalOutput->toPlainText().startsWith(u"END\n"); });
+        [&] { return window.Widgets().terminalOutput->Text().startsWith(u"END\r\n"); });
     feeder.Join();
     RunEventsFor(100ms);
     if (!flooded)

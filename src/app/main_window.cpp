@@ -12,7 +12,7 @@
 #include "ui/colours.h"
 #include "ui/enter_field.h"
 #include "ui/message_boxes.h"
-#include "ui/multi_line_edit.h"
+#include "ui/terminal_output.h"
 #include "ui/up_down_control.h"
 
 #include <QAbstractButton>

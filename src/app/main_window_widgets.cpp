@@ -1,8 +1,8 @@
 #include "app/main_window_widgets.h"
 
 #include "ui/enter_field.h"
-#include "ui/multi_line_edit.h"
 #include "ui/template_dialog.h"
+#include "ui/terminal_output.h"
 #include "ui/up_down_control.h"
 #include "resources/control_names.h"
 
@@ -36,7 +36,7 @@ MainWindowWidgets FindMainWindowWidgets(const TemplateDialog& window)
     w.uidField = field(kUidField);
     w.sendField = field(kSendField);
     w.sendButton = button(kSendButton);
-    w.terminalOutput = window.Find<MultiLineEdit>(kTerminalOutput);
+    w.terminalOutput = window.Find<TerminalOutput>(kTerminalOutput);
     w.fileExit = entry(kFileExit);
     w.interfaceSettings = entry(kInterfaceSettings);
     w.deviceManager = entry(kDeviceManager);

@@ -5,7 +5,7 @@
 #include <array>
 
 class EnterField;
-class MultiLineEdit;
+class TerminalOutput;
 class QAbstractButton;
 class QAction;
 class SingleLineEdit;
@@ -35,7 +35,7 @@ struct MainWindowWidgets
 
     EnterField* sendField;
     QAbstractButton* sendButton;
-    MultiLineEdit* terminalOutput;
+    TerminalOutput* terminalOutput;
 
     QAction* fileExit;
     QAction* interfaceSettings;

@@ -5,7 +5,7 @@
 #include "serial/terminal_line_queue.h"
 #include "transponder/reader_protocol.h"
 #include "ui/enter_field.h"
-#include "ui/multi_line_edit.h"
+#include "ui/terminal_output.h"
 
 #include <QAction>
 
@@ -39,7 +39,7 @@ void MainWindow::ToggleTerminal()
 void MainWindow::ClearTerminal()
 {
     TakeFields();
-    widgets.terminalOutput->clear();
+    widgets.terminalOutput->Clear();
     ShowFields();
 }
 
@@ -64,9 +64,9 @@ static_assert(TerminalLineQueue::kKeptLines >= kMaxOutputLines);
 
 void MainWindow::ShowReceivedLines()
 {
-    const QStringList lines = serialLink.receiveThread.TakeTerminalLines();
+    const TerminalLines lines = serialLink.receiveThread.TakeTerminalLines();
     // An operation that started after these lines arrived owns the terminal and clears it anyway.
-    if (lines.isEmpty() || serialLink.receiveThread.IsBusy())
+    if (lines.ends.empty() || serialLink.receiveThread.IsBusy())
         return;
     ShowLinesOnTop(*widgets.terminalOutput, lines);
 }

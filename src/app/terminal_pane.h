@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
-class QPlainTextEdit;
+class TerminalOutput;
+struct TerminalLines;
 
 // The main window's terminal output grows at the top: every record (an answer line or an
 // operation's echo, each ending CR LF) goes in front of the text. It keeps the newest
@@ -18,9 +18,9 @@ inline constexpr int kWideClientWidth = 874;
 inline constexpr int kTerminalClientHeight = 429;
 
 // Replaces the output with records (CR LF ended lines).
-void ShowRecords(QPlainTextEdit& output, const QString& records);
+void ShowRecords(TerminalOutput& output, const QString& records);
 
-// Puts lines (oldest first, each ending CR LF) on top of the output, newest first, in one edit
-// that leaves no undo history, then drops lines beyond the bound from its end. The work grows with
-// the lines, not with the output already shown.
-void ShowLinesOnTop(QPlainTextEdit& output, const QStringList& oldestFirst);
+// Puts received lines (oldest first, each ending CR LF) on top of the output, newest first, then
+// drops lines beyond the bound from its end. The work grows with the lines, not with the output
+// already shown.
+void ShowLinesOnTop(TerminalOutput& output, const TerminalLines& oldestFirst);

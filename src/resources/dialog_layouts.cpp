@@ -92,8 +92,8 @@ DialogLayout MainWindowLayout()
     c.push_back({kSendField, ControlKind::EnterField, {}, {441, 20, 97, 12}, kField});
     c.push_back(
         {kSendButton, ControlKind::PushButton, QStringLiteral("Send"), {541, 20, 35, 11}, TabStop});
-    c.push_back({kTerminalOutput, ControlKind::Edit, {}, {441, 34, 135, 225},
-                 kField | MultiLine | WantsReturn | VerticalScroll});
+    c.push_back({kTerminalOutput, ControlKind::TerminalOutput, {}, {441, 34, 135, 225},
+                 kField | VerticalScroll});
     c.push_back(Label(QStringLiteral("carrier ID"), {274, 80, 64, 11}));
     c.push_back({kReadUidButton, ControlKind::CheckBox, QStringLiteral("  read UID"),
                  {274, 99, 157, 12}, kPushLikeBox});

@@ -75,7 +75,7 @@ void ReceiveThread::SetTerminalWake(std::function<void()> wake)
     terminalLines.SetWakeCallback(std::move(wake));
 }
 
-QStringList ReceiveThread::TakeTerminalLines()
+TerminalLines ReceiveThread::TakeTerminalLines()
 {
     return terminalLines.TakeAll();
 }

@@ -7,7 +7,6 @@
 #include "serial/terminal_line_queue.h"
 
 #include <QByteArray>
-#include <QStringList>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -93,7 +92,7 @@ public:
     bool DeviceHungUp() const { return deviceHungUp != 0; }
 
     // Every line waiting for the terminal, oldest first (each ending CR LF).
-    QStringList TakeTerminalLines();
+    TerminalLines TakeTerminalLines();
 
 private:
     void Run(SerialDevice* device);

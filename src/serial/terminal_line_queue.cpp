@@ -29,49 +29,37 @@ void TerminalLineQueue::PushStaged()
         std::lock_guard lock(mutex);
         // Dropping lines only once twice the kept ones wait keeps the cost of a line constant on
         // average.
-        if (std::ssize(ends) >= 2 * kKeptLines)
+        if (std::ssize(waiting.ends) >= 2 * kKeptLines)
             DropAllButNewestKept();
-        const qsizetype start = bytes.size();
-        bytes.append(staged);
+        const qsizetype start = waiting.bytes.size();
+        waiting.bytes.append(staged);
         for (const qsizetype end : stagedEnds)
-            ends.push_back(start + end);
+            waiting.ends.push_back(start + end);
         if (!wakePending) {
             wakePending = true;
             wakeNow = wake;
         }
     }
-    staged.clear();
+    // Emptied, not freed: the next read stages into the same storage.
+    staged.resize(0);
     stagedEnds.clear();
     if (wakeNow)
         wakeNow();
 }
 
-QStringList TerminalLineQueue::TakeAll()
+TerminalLines TerminalLineQueue::TakeAll()
 {
-    QByteArray taken;
-    std::vector<qsizetype> takenEnds;
-    {
-        std::lock_guard lock(mutex);
-        wakePending = false;
-        taken = std::exchange(bytes, {});
-        takenEnds = std::exchange(ends, {});
-    }
-    QStringList lines;
-    lines.reserve(std::ssize(takenEnds));
-    qsizetype start = 0;
-    for (const qsizetype end : takenEnds) {
-        lines.append(QString::fromLatin1(taken.constData() + start, end - start));
-        start = end;
-    }
-    return lines;
+    std::lock_guard lock(mutex);
+    wakePending = false;
+    return std::exchange(waiting, {});
 }
 
 void TerminalLineQueue::DropAllButNewestKept()
 {
-    const auto firstKept = ends.end() - kKeptLines;
+    const auto firstKept = waiting.ends.end() - kKeptLines;
     const qsizetype cut = *(firstKept - 1);
-    bytes.remove(0, cut);
-    ends.erase(ends.begin(), firstKept);
-    for (qsizetype& end : ends)
+    waiting.bytes.remove(0, cut);
+    waiting.ends.erase(waiting.ends.begin(), firstKept);
+    for (qsizetype& end : waiting.ends)
         end -= cut;
 }

@@ -2,10 +2,17 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QStringList>
 #include <functional>
 #include <mutex>
 #include <vector>
+
+// Received lines as they wait for the terminal: their Latin-1 bytes back to back, oldest first,
+// and where each line ends in them.
+struct TerminalLines
+{
+    QByteArray bytes;
+    std::vector<qsizetype> ends;
+};
 
 // Hands received lines from the receive thread to the GUI thread without ever waiting for it.
 //
@@ -36,8 +43,9 @@ public:
     void Stage(QByteArrayView line);
     void PushStaged();
 
-    // GUI thread: every waiting line, oldest first; the next push wakes again.
-    QStringList TakeAll();
+    // GUI thread: every waiting line, oldest first, as they wait (no copy); the next push wakes
+    // again.
+    TerminalLines TakeAll();
 
 private:
     void DropAllButNewestKept();
@@ -46,8 +54,7 @@ private:
     std::vector<qsizetype> stagedEnds;
 
     std::mutex mutex;
-    QByteArray bytes;            // the waiting lines, oldest first
-    std::vector<qsizetype> ends; // where each waiting line ends in bytes
+    TerminalLines waiting;
     bool wakePending = false;
     std::function<void()> wake;
 };

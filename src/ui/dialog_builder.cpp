@@ -3,7 +3,7 @@
 #include "ui/coloured_label.h"
 #include "ui/dialog_units.h"
 #include "ui/enter_field.h"
-#include "ui/multi_line_edit.h"
+#include "ui/terminal_output.h"
 #include "ui/up_down_control.h"
 
 #include <QCheckBox>
@@ -45,20 +45,21 @@ QWidget* MakeButton(const ControlSpec& entry, QWidget* parent)
 
 QWidget* MakeEdit(const ControlSpec& entry, QWidget* parent)
 {
-    if (Has(entry, MultiLine)) {
-        auto* edit = new MultiLineEdit(Has(entry, WantsReturn), parent);
-        edit->setVerticalScrollBarPolicy(Has(entry, VerticalScroll) ? Qt::ScrollBarAlwaysOn
-                                                                    : Qt::ScrollBarAlwaysOff);
-        edit->setLineWrapMode(QPlainTextEdit::NoWrap);
-        if (!Has(entry, Border))
-            edit->setFrameShape(QFrame::NoFrame);
-        return edit;
-    }
-    SingleLineEdit* edit =
-        entry.kind == ControlKind::EnterField ? new EnterField(parent) : new SingleLineEdit(parent);
+    SingleLineEdit* edit = entry.kind == ControlKind::EnterField ? new EnterField(parent)
+                                                                 : new SingleLineEdit(parent);
     edit->setAlignment(HorizontalAlignment(entry) | Qt::AlignVCenter);
     edit->setFrame(Has(entry, Border));
     return edit;
+}
+
+QWidget* MakeTerminalOutput(const ControlSpec& entry, QWidget* parent)
+{
+    auto* output = new TerminalOutput(parent);
+    output->setVerticalScrollBarPolicy(Has(entry, VerticalScroll) ? Qt::ScrollBarAlwaysOn
+                                                                  : Qt::ScrollBarAlwaysOff);
+    if (!Has(entry, Border))
+        output->setFrameShape(QFrame::NoFrame);
+    return output;
 }
 
 QWidget* MakeStatic(const ControlSpec& entry, QWidget* parent)
@@ -121,6 +122,8 @@ QWidget* MakeWidget(const ControlSpec& entry, QWidget* parent)
         return MakeComboBox(parent);
     case ControlKind::GroupBox:
         return MakeGroupBox(entry, parent);
+    case ControlKind::TerminalOutput:
+        return MakeTerminalOutput(entry, parent);
     }
     return new QWidget(parent);
 }

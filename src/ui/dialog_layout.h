@@ -17,6 +17,7 @@ enum class ControlKind {
     UpDown,
     ComboBox, // drop-down, editable
     GroupBox,
+    TerminalOutput, // read-only lines that grow at the top (ui/terminal_output.h)
 };
 
 // How a control looks and behaves beyond its kind; each option applies to the kinds it names.
@@ -27,10 +28,8 @@ enum ControlOption : unsigned {
     LeftText = 1u << 3,      // push button, check box
     PushLike = 1u << 4,      // check box
     Centred = 1u << 5,       // edit, label
-    MultiLine = 1u << 6,     // edit
-    WantsReturn = 1u << 7,   // multi-line edit: Enter breaks the line
-    VerticalScroll = 1u << 8,
-    ArrowKeys = 1u << 9, // up-down: Up and Down keys step too
+    VerticalScroll = 1u << 6,
+    ArrowKeys = 1u << 7, // up-down: Up and Down keys step too
 };
 
 // Push buttons with these names accept and reject the dialog.

@@ -3,7 +3,7 @@
 #include "ui/dialog_builder.h"
 #include "ui/dialog_units.h"
 #include "ui/enter_field.h"
-#include "ui/multi_line_edit.h"
+#include "ui/terminal_output.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -96,7 +96,7 @@ bool TemplateDialog::HandleDialogKey(QWidget* target, const QKeyEvent& key)
     switch (key.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter: {
-        if (auto* multi = qobject_cast<MultiLineEdit*>(target); multi && multi->WantsReturn())
+        if (qobject_cast<TerminalOutput*>(target) != nullptr)
             return false;
         auto* button = qobject_cast<QPushButton*>(target);
         if (button != nullptr && !button->isCheckable())

@@ -64,6 +64,8 @@ TEST_F(TerminalTest, TabMovesAlongTheTabStopsAndStaysInTheEnterFields)
         const QString next = keepTab.contains(order[i]) ? order[i] : order[(i + 1) % order.size()];
         EXPECT_EQ(QApplication::focusWidget(), Control(next));
     }
+    QTest::keyClick(Control(kTerminalOutput), Qt::Key_Return); // the output keeps Enter
+    EXPECT_TRUE(dialog->isVisible());
 }
 
 // Each batch of lines goes on top, newest first, while the pane is hidden too, none lost in a

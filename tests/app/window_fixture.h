@@ -8,11 +8,11 @@
 #include "transponder/page_row_table.h"
 #include "ui/colours.h"
 #include "ui/enter_field.h"
+#include "ui/terminal_output.h"
 
 #include <QDir>
 #include <QComboBox>
 #include <QFile>
-#include <QPlainTextEdit>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,12 +36,12 @@ struct OperationRow
 
 using ControlName::PageField;
 
-// What a control shows as text: an edit's contents (line breaks of a multi-line edit as CR LF), a
+// What a control shows as text: an edit's contents (line breaks of the terminal output as CR LF), a
 // combo box's edit text.
 inline QString WidgetText(const QWidget* widget)
 {
-    if (auto* multi = qobject_cast<const QPlainTextEdit*>(widget))
-        return multi->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+    if (auto* output = qobject_cast<const TerminalOutput*>(widget))
+        return output->Text();
     if (auto* combo = qobject_cast<const QComboBox*>(widget))
         return combo->currentText();
     return qobject_cast<const QLineEdit*>(widget)->text();

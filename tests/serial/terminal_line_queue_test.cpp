@@ -10,22 +10,24 @@ TEST(TerminalLineQueue, WakesOnceForABatchAndCallsTheWakeOutsideItsLock)
     queue.Push("one");
     queue.Push("two");
     EXPECT_EQ(wakes, 1);
-    EXPECT_EQ(queue.TakeAll(), (QStringList{"one", "two"}));
+    EXPECT_EQ(queue.TakeAll().ends, (std::vector<qsizetype>{3, 6}));
     // Taking from inside the wake would deadlock if the queue held its lock while calling it.
-    QStringList taken;
-    queue.SetWakeCallback([&] { taken += queue.TakeAll(); });
+    QByteArray taken;
+    queue.SetWakeCallback([&] { taken += queue.TakeAll().bytes; });
     for (const char* line : {"a", "b", "c"})
         queue.Push(line);
-    EXPECT_EQ(taken, (QStringList{"a", "b", "c"}));
+    EXPECT_EQ(taken, "abc");
     // A batch nobody took for long keeps its newest lines in order, at least kKeptLines of them
     // and at most twice that.
     queue.SetWakeCallback({});
     const qsizetype pushed = 2 * TerminalLineQueue::kKeptLines + 5;
     for (qsizetype i = 0; i < pushed; ++i)
         queue.Push(QByteArray::number(i));
-    const QStringList kept = queue.TakeAll();
-    ASSERT_GE(kept.size(), TerminalLineQueue::kKeptLines);
-    ASSERT_LE(kept.size(), 2 * TerminalLineQueue::kKeptLines);
-    for (qsizetype i = 0; i < kept.size(); ++i)
-        ASSERT_EQ(kept[i], QString::number(pushed - kept.size() + i));
+    const TerminalLines kept = queue.TakeAll();
+    const qsizetype count = std::ssize(kept.ends);
+    ASSERT_GE(count, TerminalLineQueue::kKeptLines);
+    ASSERT_LE(count, 2 * TerminalLineQueue::kKeptLines);
+    for (qsizetype i = 0, start = 0; i < count; start = kept.ends[i++])
+        ASSERT_EQ(kept.bytes.sliced(start, kept.ends[i] - start),
+                  QByteArray::number(pushed - count + i));
 }

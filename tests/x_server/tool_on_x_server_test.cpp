@@ -5,7 +5,7 @@
 #include "app/main_window.h"
 #include "ui/colours.h"
 #include "ui/enter_field.h"
-#include "ui/multi_line_edit.h"
+#include "ui/terminal_output.h"
 #include "platform/profile_file.h"
 #include "reader-sim/pty_reader_server.h"
 #include "platform/serial_device.h"
@@ -214,7 +214,7 @@ TEST_F(ToolOnXServer, EscapeStopsARunAndInputMadeDuringItIsDropped)
                 {"mousemove", "--window", id, QString::number(read.x()), QString::number(read.y()),
                  "click", "1", "click", "1", "key", "x", "Escape"});
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return tool.Widgets().terminalOutput->toPlainText() == "stopped\n"; }, kWaitMs));
+        [&] { return tool.Widgets().terminalOutput->Text() == "stopped\r\n"; }, kWaitMs));
     // Whatever the tool sent before reaches the reader ahead of this line.
     ASSERT_EQ(tool.Link().WriteText("END\r"), 0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return silentReader.ReceivedBytes().endsWith("END\r"); }));

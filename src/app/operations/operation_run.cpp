@@ -3,7 +3,7 @@
 #include "app/main_window.h"
 #include "app/terminal_pane.h"
 #include "transponder/reader_protocol.h"
-#include "ui/multi_line_edit.h"
+#include "ui/terminal_output.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -33,7 +33,7 @@ OperationRun::OperationRun(MainWindow& window, ReaderOperation operation)
           [this] { scope.Exchanges().stopped = true; })
 {
     if (clearsTerminal)
-        window.Widgets().terminalOutput->clear();
+        window.Widgets().terminalOutput->Clear();
     // Fields change colour without painting at once; a wait on the reader longer than a frame
     // paints all of them in one pass, so a fast reader costs no painting per page.
     scope.Exchanges().showProgress = [&window] {
