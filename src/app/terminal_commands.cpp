@@ -53,8 +53,7 @@ void MainWindow::FitWindowToTerminal()
         resize(windowSize);
         return;
     }
-    const QRect frame = frameGeometry();
-    move(frame.topLeft());
+    // A resize keeps the top-left corner.
     resize(windowSize);
     repaint();
 }
